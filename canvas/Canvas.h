@@ -1,0 +1,96 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QRgb>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace canvas {
+
+// One recorded drawing operation, in user coordinates. Tests check drawings through this
+// trace, and the SVG export replays it, so screen, image and vector output share one path.
+struct CanvasOp {
+    enum Kind { Line, Point, Text, Clear };
+    Kind kind;
+    float x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // Point uses x1/y1; Text its top-left corner
+    QRgb color = 0;
+    int width = 1;
+    std::string text;
+};
+
+// A picture box: a persistent bitmap with a user scale, a pen width, a text colour and a
+// print position. Picture1 (the plot canvas), Picture2 (formula strip) and Picture4 (legend)
+// are all canvases; the two text boxes keep the default twip scale.
+class Canvas {
+public:
+    // Size in twips (15 twips = 1 pixel); the initial scale is twips, top-left origin.
+    Canvas(int widthTwips, int heightTwips, QColor background = QColor(255, 255, 255));
+
+    // Scale (x1, y1)-(x2, y2): left, top, right, bottom edges in user units.
+    void Scale(float x1, float y1, float x2, float y2);
+    float scaleLeft() const { return left_; }
+    float scaleTop() const { return top_; }
+    float scaleWidth() const { return right_ - left_; }
+    float scaleHeight() const { return bottom_ - top_; }
+
+    // Straight segment with the current DrawWidth; the first form uses ForeColor.
+    void Line(float x1, float y1, float x2, float y2);
+    void Line(float x1, float y1, float x2, float y2, QRgb color);
+    // One point of DrawWidth pixels.
+    void PSet(float x, float y, QRgb color);
+    // Draws text with its top-left corner at (CurrentX, CurrentY) in ForeColor, then moves
+    // to the start of the next line (CurrentX = left edge, CurrentY one text line lower).
+    void Print(const std::string& utf8Text);
+    // Erases to the background; keeps the scale; print position back to the top-left.
+    void Cls();
+
+    QRgb ForeColor() const { return foreColor_; }
+    void setForeColor(QRgb color) { foreColor_ = color; }
+    int DrawWidth() const { return drawWidth_; }
+    void setDrawWidth(int width) { drawWidth_ = width < 1 ? 1 : width; }
+    float CurrentX() const { return currentX_; }
+    float CurrentY() const { return currentY_; }
+    void setCurrentX(float x) { currentX_ = x; }
+    void setCurrentY(float y) { currentY_ = y; }
+    void setFont(const QFont& font) { font_ = font; }
+    const QFont& font() const { return font_; }
+
+    // The persistent bitmap (what the window shows and the clipboard receives).
+    const QImage& Image() const { return image_; }
+    QColor background() const { return background_; }
+
+    // Text lines printed since the last Cls, in print order.
+    const std::vector<std::string>& printedLines() const { return printed_; }
+
+    // Trace of operations since the last Cls (recording is off until switched on).
+    void setTraceEnabled(bool on) { traceEnabled_ = on; }
+    const std::vector<CanvasOp>& trace() const { return trace_; }
+
+    // Called after every change of the bitmap; the window uses it to schedule a repaint.
+    void setChangedCallback(std::function<void()> callback) { changed_ = std::move(callback); }
+
+    // Conversions between user units and pixel positions of the bitmap.
+    QPointF toPixel(float x, float y) const;
+    QPointF toUser(QPointF pixel) const;
+
+private:
+    void record(CanvasOp op);
+    void notify();
+
+    QImage image_;
+    QColor background_;
+    QFont font_;
+    float left_ = 0, top_ = 0, right_ = 0, bottom_ = 0;
+    QRgb foreColor_ = qRgb(0, 0, 0);
+    int drawWidth_ = 1;
+    float currentX_ = 0, currentY_ = 0;
+    bool traceEnabled_ = false;
+    std::vector<CanvasOp> trace_;
+    std::vector<std::string> printed_;
+    std::function<void()> changed_;
+};
+
+}  // namespace canvas

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "canvas/Canvas.h"
+#include "script/ScriptEngine.h"
+
+namespace plotter {
+
+// Form-level state the equation plotter keeps for the life of the window.
+struct PlotState {
+    bool blnCancel = false;    // the cancel request (also set by quitting)
+    std::int16_t intBlink = 0; // tick counter of the status animation, never reset
+    std::uint64_t plotGeneration = 0;  // bumped by every cancel: a cancelled plot never resumes
+};
+
+// What the equation plotter reaches of the window. The window fills it once; tests build
+// exactly what a routine needs. No window header is needed below the shell.
+struct PlotContext {
+    canvas::Canvas& picture1;      // the plot canvas
+    canvas::Canvas& picture4;      // the legend box
+    script::ScriptEngine& engine;  // ScriptControl1
+    PlotState& state;
+    std::function<std::string()> comboText;             // Combo1.Text
+    std::function<std::string(int)> rangeText;          // Text4(index).Text
+    std::function<std::string()> workingText;           // txt表达式.Text
+    std::function<void(const std::string&)> setWorkingText;
+    std::function<void(const std::string&)> setStatus;  // Label5.Caption
+    std::function<void(bool)> setTimerEnabled;          // Timer1.Enabled
+    std::function<void(bool)> setDrawEnabled;           // cmd绘制图像.Enabled
+    std::function<void()> yield;                        // one pass of the event loop
+    std::string programFolder;                          // folder of CoordinateData.txt
+};
+
+}  // namespace plotter
