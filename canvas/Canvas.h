@@ -25,7 +25,7 @@ struct CanvasOp {
 // print position. Picture1 (the plot canvas), Picture2 (formula strip) and Picture4 (legend)
 // are all canvases; the two text boxes keep the default twip scale.
 class Canvas {
-public:
+  public:
     // Size in twips (15 twips = 1 pixel); the initial scale is twips, top-left origin.
     Canvas(int widthTwips, int heightTwips, QColor background = QColor(255, 255, 255));
 
@@ -76,7 +76,7 @@ public:
     QPointF toPixel(float x, float y) const;
     QPointF toUser(QPointF pixel) const;
 
-private:
+  private:
     void record(CanvasOp op);
     void notify();
 

@@ -18,11 +18,11 @@ enum ErrorNumber : int {
 // The one run-time error of the program: carries the platform's error number so that
 // "skip and continue" and "stop and report" can treat every failure alike.
 class RuntimeError : public std::runtime_error {
-public:
+  public:
     explicit RuntimeError(int number, const std::string& what = {});
     int number() const noexcept { return number_; }
 
-private:
+  private:
     int number_;
 };
 

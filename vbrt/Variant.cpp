@@ -1,0 +1,61 @@
+#include "vbrt/Variant.h"
+
+#include "vbrt/NumberReading.h"
+#include "vbrt/NumberText.h"
+#include "vbrt/RuntimeError.h"
+
+namespace vbrt {
+
+const char* TypeName(VarType type) {
+    switch (type) {
+        case VarType::Empty:
+            return "Empty";
+        case VarType::Boolean:
+            return "Boolean";
+        case VarType::Integer:
+            return "Integer";
+        case VarType::Long:
+            return "Long";
+        case VarType::Double:
+            return "Double";
+        case VarType::String:
+            return "String";
+    }
+    return "Empty";
+}
+
+double ToDouble(const Variant& value) {
+    switch (value.type) {
+        case VarType::Empty:
+            return 0;
+        case VarType::Boolean:
+        case VarType::Integer:
+        case VarType::Long:
+            return value.whole;
+        case VarType::Double:
+            return value.real;
+        case VarType::String:
+            if (const auto number = ParseNumber(value.text)) return *number;
+            throw RuntimeError(kTypeMismatch);
+    }
+    return 0;
+}
+
+std::string ToText(const Variant& value) {
+    switch (value.type) {
+        case VarType::Empty:
+            return {};
+        case VarType::Boolean:
+            return value.whole ? "True" : "False";
+        case VarType::Integer:
+        case VarType::Long:
+            return std::to_string(value.whole);
+        case VarType::Double:
+            return NumberToText(value.real);
+        case VarType::String:
+            return value.text;
+    }
+    return {};
+}
+
+}  // namespace vbrt
