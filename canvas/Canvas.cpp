@@ -13,9 +13,12 @@ constexpr int kTwipsPerPixel = 15;
 // so that values like 1E30 never reach the integer raster code.
 constexpr double kClipMargin = 16;
 
-// Liang-Barsky clipping of the segment to the rectangle; false when nothing is left.
+// Liang-Barsky clipping of the segment to the rectangle; false when nothing is left. The
+// coordinate that meets an edge is set to the edge itself, so a far-away end point does not
+// cost precision through cancellation.
 bool ClipSegment(QPointF& a, QPointF& b, const QRectF& box) {
     double t0 = 0, t1 = 1;
+    int edge0 = -1, edge1 = -1;
     const double dx = b.x() - a.x(), dy = b.y() - a.y();
     const double p[4] = {-dx, dx, -dy, dy};
     const double q[4] = {a.x() - box.left(), box.right() - a.x(), a.y() - box.top(),
@@ -26,15 +29,26 @@ bool ClipSegment(QPointF& a, QPointF& b, const QRectF& box) {
             continue;
         }
         const double t = q[i] / p[i];
-        if (p[i] < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
+        if (p[i] < 0 && t > t0) {
+            t0 = t;
+            edge0 = i;
+        } else if (p[i] > 0 && t < t1) {
+            t1 = t;
+            edge1 = i;
+        }
         if (t0 > t1) return false;
     }
-    const QPointF start = a;
-    a = start + QPointF(dx * t0, dy * t0);
-    b = start + QPointF(dx * t1, dy * t1);
+    const double edges[4] = {box.left(), box.right(), box.top(), box.bottom()};
+    auto pointAt = [&](double t, int edge) {
+        QPointF point(a.x() + dx * t, a.y() + dy * t);
+        if (edge == 0 || edge == 1) point.setX(edges[edge]);
+        if (edge == 2 || edge == 3) point.setY(edges[edge]);
+        return point;
+    };
+    const QPointF start = edge0 < 0 ? a : pointAt(t0, edge0);
+    const QPointF end = edge1 < 0 ? b : pointAt(t1, edge1);
+    a = start;
+    b = end;
     return true;
 }
 
