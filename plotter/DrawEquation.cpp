@@ -1,0 +1,41 @@
+#include "plotter/EquationForm.h"
+#include "plotter/Normalize.h"
+#include "plotter/Plotter.h"
+#include "plotter/Plotters.h"
+#include "plotter/PointFile.h"
+
+namespace plotter {
+
+std::string PointFilePath(const PlotContext& ctx) {
+    if (ctx.programFolder.empty()) return "CoordinateData.txt";
+    if (ctx.programFolder.back() == '/') return ctx.programFolder + "CoordinateData.txt";
+    return ctx.programFolder + "/CoordinateData.txt";
+}
+
+// The old point file goes first, so every plot starts a new one. A file that cannot be
+// removed is emptied; if even that fails the plot still runs and its records are skipped.
+void DrawEquation(PlotContext& ctx) {
+    ctx.setDrawEnabled(false);
+    DeletePointFile(PointFilePath(ctx));
+    ctx.setWorkingText(ctx.comboText());
+    ctx.setWorkingText(NormalizeEquation(ctx.workingText()));
+    const std::string equation = ctx.workingText();
+    if (equation.empty()) {
+        ctx.setDrawEnabled(true);
+        return;
+    }
+    switch (ClassifyEquation(equation)) {
+        case EquationForm::Parametric:
+            return PlotParametric(ctx);
+        case EquationForm::Polar:
+            return PlotPolar(ctx);
+        case EquationForm::ExplicitY:
+            return PlotExplicitY(ctx);
+        case EquationForm::SquaredY:
+            return PlotSquaredY(ctx);
+        case EquationForm::General:
+            return PlotGeneralEquation(ctx);
+    }
+}
+
+}  // namespace plotter

@@ -1,0 +1,65 @@
+#include <cmath>
+
+#include "plotter/BluePoint.h"
+#include "plotter/Normalize.h"
+#include "plotter/PlotSession.h"
+#include "plotter/Plotter.h"
+#include "plotter/Plotters.h"
+#include "plotter/PointFile.h"
+#include "plotter/RangeBoxes.h"
+#include "plotter/SampleScript.h"
+#include "vbrt/NumberText.h"
+
+namespace plotter {
+namespace {
+
+constexpr double kXStep = 0.04;
+constexpr double kYStep = 0.03;
+constexpr double kHitLimit = 0.03;
+constexpr double kAxisBand = 0.01;
+
+// A hit is a numeric value (truth values count as -1 or 0) of at most 0.03; a text result
+// never hits.
+bool IsHit(const script::EvalResult& result) {
+    if (result.value.type == vbrt::VarType::String) return false;
+    const auto value = NumericValue(result.value);
+    return value && *value <= kHitLimit;
+}
+
+}  // namespace
+
+// Column by column with growing x, within a column growing y. The working box is read
+// once: while this plot runs only a new draw could change it, and that needs a cancel
+// first, which ends this plot for good.
+void PlotGeneralEquation(PlotContext& ctx) {
+    PlotSession session(ctx);
+    ctx.setWorkingText(EquationToDifference(ctx.workingText()));
+    SampleScript script(ctx.engine);
+    script.addPowerFunction();
+    const std::string expression = ctx.workingText();
+    PointFileWriter points(PointFilePath(ctx));
+
+    const double xEnd = RangeValue(ctx, kXTo);
+    const bool completed = SweepRange(RangeValue(ctx, kXFrom), xEnd, kXStep, [&](double x) {
+        const std::string xText = vbrt::NumberToText(x);
+        const double yEnd = RangeValue(ctx, kYTo);
+        return session.sweep(RangeValue(ctx, kYFrom), yEnd, kYStep, [&](double y) {
+            const std::string yText = vbrt::NumberToText(y);
+            script.assignText("X=", xText);
+            script.assignText("Y=", yText);
+            script.assignConstants();
+            const script::EvalResult value = script.eval(expression);
+            if (!script.errorPending() && IsHit(value)) {
+                ctx.picture1.setDrawWidth(2);
+                if (PlotBluePoint(ctx.picture1, x, y) && std::fabs(x) >= kAxisBand &&
+                    std::fabs(y) >= kAxisBand) {
+                    points.appendTexts(xText, yText);
+                }
+            }
+            script.clearError();
+        });
+    });
+    if (completed) session.finish(XYRangeLegend(ctx));
+}
+
+}  // namespace plotter

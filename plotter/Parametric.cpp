@@ -1,0 +1,42 @@
+#include <string>
+
+#include "plotter/BluePoint.h"
+#include "plotter/EquationForm.h"
+#include "plotter/Normalize.h"
+#include "plotter/PlotSession.h"
+#include "plotter/Plotters.h"
+#include "plotter/RangeBoxes.h"
+#include "plotter/SampleScript.h"
+#include "plotter/TSweep.h"
+
+namespace plotter {
+
+// The part before the first ";" is x and the part after it y, whatever names stand before
+// their "=". The normalised text is written back to the working box.
+void PlotParametric(PlotContext& ctx) {
+    PlotSession session(ctx);
+    ctx.setWorkingText(NormalizeEquation(ctx.workingText()));
+    const std::string equation = ctx.workingText();
+    const std::size_t semicolon = equation.find(';');
+    const std::string xExpression(
+        TextAfterFirstEquals(std::string_view(equation).substr(0, semicolon)));
+    const std::string yExpression(
+        TextAfterFirstEquals(std::string_view(equation).substr(semicolon + 1)));
+    SampleScript script(ctx.engine);
+    const TSweep range(ctx);
+
+    const bool completed = session.sweep(range.start, range.end, range.step, [&](double t) {
+        script.assign("t=", t);
+        script.assignConstants();
+        ctx.picture1.setDrawWidth(2);
+        if (!script.errorPending()) {
+            const auto x = script.evalNumber(xExpression);
+            const auto y = x ? script.evalNumber(yExpression) : std::nullopt;
+            if (y) PlotBluePoint(ctx.picture1, *x, *y);
+        }
+        script.clearError();
+    });
+    if (completed) session.finish(TRangeLegend(ctx));
+}
+
+}  // namespace plotter

@@ -1,0 +1,28 @@
+#include "plotter/PlotSession.h"
+
+#include "plotter/StatusText.h"
+
+namespace plotter {
+
+PlotSession::PlotSession(PlotContext& ctx) : ctx_(ctx), generation_(ctx.state.plotGeneration) {
+    ctx_.picture1.setDrawWidth(2);
+    ctx_.setTimerEnabled(true);
+    ctx_.setStatus(kStatusBusy);
+    ctx_.state.blnCancel = false;
+}
+
+bool PlotSession::nextSample() {
+    ctx_.yield();
+    return !ctx_.state.blnCancel && ctx_.state.plotGeneration == generation_;
+}
+
+void PlotSession::finish(const std::string& rangeLine) {
+    ctx_.setTimerEnabled(false);
+    ctx_.setStatus(kStatusDone);
+    ctx_.setDrawEnabled(true);
+    ctx_.picture4.Print(ctx_.comboText());
+    ctx_.picture4.Print(rangeLine);
+    ctx_.picture1.setDrawWidth(1);
+}
+
+}  // namespace plotter

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace plotter {
+
+// One recorded point of the point file.
+struct StoredPoint {
+    double x;
+    double y;
+};
+
+// Capacity of the point store and of one quadrant list.
+inline constexpr std::size_t kPointStoreSlots = 100001;
+inline constexpr std::size_t kQuadrantSlots = 50001;
+
+// Reads the records "x,y" of the point file in file order, each number by its leading
+// value. Lines without a comma (or with a number beyond the double range) are not records
+// and are skipped; reading stops when the store is full. nullopt-like: false when the file
+// cannot be opened.
+bool ReadPointStore(const std::string& path, std::vector<StoredPoint>& store);
+
+// The record of one line, if it is one.
+bool ParsePointRecord(const std::string& line, StoredPoint& point);
+
+}  // namespace plotter

@@ -1,0 +1,37 @@
+#include "plotter/RangeBoxes.h"
+
+#include "vbrt/NumberReading.h"
+#include "vbrt/NumberText.h"
+#include "vbrt/RuntimeError.h"
+
+namespace plotter {
+namespace {
+
+std::string BoxText(const PlotContext& ctx, RangeBox box) {
+    return vbrt::NumberToText(RangeValue(ctx, box));
+}
+
+}  // namespace
+
+double RangeValue(const PlotContext& ctx, RangeBox box) {
+    try {
+        return vbrt::Val(ctx.rangeText(box));
+    } catch (const vbrt::RuntimeError&) {
+        return 0;
+    }
+}
+
+std::string XYRangeLegend(const PlotContext& ctx) {
+    return "(" + BoxText(ctx, kXFrom) + "≤x≤" + BoxText(ctx, kXTo) + "，" + BoxText(ctx, kYFrom) +
+           "≤y≤" + BoxText(ctx, kYTo) + ")";
+}
+
+std::string XRangeLegend(const PlotContext& ctx) {
+    return "(" + BoxText(ctx, kXFrom) + "≤x≤" + BoxText(ctx, kXTo) + ")";
+}
+
+std::string TRangeLegend(const PlotContext& ctx) {
+    return "(" + BoxText(ctx, kTFrom) + "π≤t≤" + BoxText(ctx, kTTo) + "π)";
+}
+
+}  // namespace plotter

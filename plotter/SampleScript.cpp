@@ -1,0 +1,63 @@
+#include "plotter/SampleScript.h"
+
+#include "plotter/ExactPower.h"
+#include "vbrt/NumberReading.h"
+#include "vbrt/NumberText.h"
+
+namespace plotter {
+
+std::optional<double> NumericValue(const vbrt::Variant& value) {
+    switch (value.type) {
+        case vbrt::VarType::Empty:
+            return 0.0;
+        case vbrt::VarType::Boolean:
+        case vbrt::VarType::Integer:
+        case vbrt::VarType::Long:
+            return static_cast<double>(value.whole);
+        case vbrt::VarType::Double:
+            return value.real;
+        case vbrt::VarType::String:
+            return vbrt::ParseNumber(value.text);
+    }
+    return std::nullopt;
+}
+
+void SampleScript::addCode(std::string_view source) {
+    if (engine_.TryAddCode(source) != 0) errorPending_ = true;
+}
+
+// Defining sp again always succeeds; a refusal would only cost the calls of sp.
+void SampleScript::addPowerFunction() {
+    engine_.TryAddCode(kSpSource);
+}
+
+void SampleScript::assign(std::string_view prefix, double value) {
+    assignText(prefix, vbrt::NumberToText(value));
+}
+
+void SampleScript::assignText(std::string_view prefix, std::string_view numberText) {
+    statement_.assign(prefix);
+    statement_ += numberText;
+    addCode(statement_);
+}
+
+void SampleScript::assignConstants() {
+    addCode("e= 2.71828");
+    addCode("p= 3.1415926");
+}
+
+script::EvalResult SampleScript::eval(std::string_view expression) {
+    script::EvalResult result = engine_.TryEval(expression);
+    if (result.error != 0) errorPending_ = true;
+    return result;
+}
+
+std::optional<double> SampleScript::evalNumber(std::string_view expression) {
+    const script::EvalResult result = eval(expression);
+    if (result.error != 0) return std::nullopt;
+    std::optional<double> value = NumericValue(result.value);
+    if (!value) errorPending_ = true;
+    return value;
+}
+
+}  // namespace plotter

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "script/ScriptEngine.h"
+#include "vbrt/Variant.h"
+
+namespace plotter {
+
+// The ordinary numeric conversion without exceptions: Empty 0, True -1, False 0, numeric
+// text its value; nullopt for any other text.
+std::optional<double> NumericValue(const vbrt::Variant& value);
+
+// The per-sample conversation of a plotter with the script engine: each assignment is its
+// own AddCode of "name=" and the default number text, the constants e and p follow, then the
+// equation is evaluated. Nothing throws: a failing step leaves an error pending, as under
+// "resume next", until the plotter clears it for the next sample.
+class SampleScript {
+  public:
+    explicit SampleScript(script::ScriptEngine& engine) : engine_(engine) {}
+
+    // AddCode of the power function sp in the form the plotters use.
+    void addPowerFunction();
+    // AddCode prefix + the default number text of value, prefix like "x=".
+    void assign(std::string_view prefix, double value);
+    // AddCode prefix + a number text made already (the scan reuses its texts).
+    void assignText(std::string_view prefix, std::string_view numberText);
+    // AddCode "e= 2.71828", then AddCode "p= 3.1415926".
+    void assignConstants();
+    // Eval of the expression, the raw result.
+    script::EvalResult eval(std::string_view expression);
+    // Eval converted by the ordinary numeric conversion; nullopt when either fails.
+    std::optional<double> evalNumber(std::string_view expression);
+
+    // Marks a failure of the plotter's own step (a root of a negative, a dot off the range).
+    void fail() { errorPending_ = true; }
+    bool errorPending() const { return errorPending_; }
+    void clearError() { errorPending_ = false; }
+
+  private:
+    void addCode(std::string_view source);
+
+    script::ScriptEngine& engine_;
+    std::string statement_;
+    bool errorPending_ = false;
+};
+
+}  // namespace plotter

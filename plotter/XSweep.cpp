@@ -1,0 +1,42 @@
+#include "plotter/XSweep.h"
+
+#include <cmath>
+
+#include "plotter/BluePoint.h"
+#include "plotter/EquationForm.h"
+#include "plotter/Normalize.h"
+#include "plotter/Plotter.h"
+#include "plotter/RangeBoxes.h"
+
+namespace plotter {
+namespace {
+constexpr double kAxisBand = 0.01;
+}  // namespace
+
+XSweep::XSweep(PlotContext& context)
+    : ctx(context),
+      script(context.engine),
+      expression(TextAfterFirstEquals(NormalizeEquation(context.workingText()))),
+      points(PointFilePath(context)),
+      end(RangeValue(context, kXTo)),
+      start(RangeValue(context, kXFrom)) {
+    script.addPowerFunction();
+}
+
+void XSweep::assignX(double x) {
+    script.assign("x=", x);
+    script.assignConstants();
+    ctx.picture1.setDrawWidth(2);
+}
+
+void XSweep::plotAndRecord(double x, double y) {
+    if (!PlotBluePoint(ctx.picture1, x, y)) {
+        script.fail();
+        return;
+    }
+    if (std::fabs(x) < kAxisBand) return;
+    const auto again = script.evalNumber(expression);
+    if (again && std::fabs(*again) >= kAxisBand) points.append(x, y);
+}
+
+}  // namespace plotter
