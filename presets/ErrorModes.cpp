@@ -1,0 +1,14 @@
+#include "presets/ErrorModes.h"
+
+namespace presets {
+
+void RunStopAndReport(PresetContext& ctx, const std::function<void()>& body) {
+    ctx.picture1.setDrawWidth(1);
+    try {
+        body();
+    } catch (const vbrt::RuntimeError&) {
+        ctx.showMessage("出错");
+    }
+}
+
+}  // namespace presets

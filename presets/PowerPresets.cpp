@@ -1,0 +1,40 @@
+// The power curves y = x^a and y = x^(a/b), skipping the x where they have no real value.
+#include <cmath>
+
+#include "plotter/ExactPower.h"
+#include "presets/Graphs.h"
+#include "presets/PresetHandlers.h"
+
+namespace presets {
+
+// mihanshu1: y = x^a. For negative x and a fractional a the power is not a number, which
+// fails the drawing conversion, so that x gets no point. Formula 'y = x^2', 'y = x^(-1)'.
+void DrawPower(PresetContext& ctx) {
+    double a = 0;
+    if (!BeginSkipAndContinue(ctx, [&] { a = ReadA(ctx); })) return;
+    PlotGraphSkipping(ctx, ctx.fields.varX, kPowerRange, [&](double x) { return std::pow(x, a); });
+    ParenthesiseIfNegative(ctx.fields.varA);
+    PrintFormula(ctx, "y = x^" + Joined(ctx.fields.varA));
+}
+
+// mihanshu2: y = x^(a/b) as a real power, so odd roots of negative x keep their sign. An x
+// without a real value (or where the power routine fails) gets no point. Formula
+// 'y = x^(2/3)', 'y = x^((-1)/3)'.
+void DrawRootPower(PresetContext& ctx) {
+    double a = 0;
+    double b = 0;
+    if (!BeginSkipAndContinue(ctx, [&] {
+            a = ReadA(ctx);
+            b = ReadB(ctx);
+        })) {
+        return;
+    }
+    if (Refuse(ctx, b == 0, "不能为0", ParameterBox::B)) return;
+    PlotGraphSkipping(ctx, ctx.fields.varX, kPowerRange,
+                      [&](double x) { return RealValue(plotter::ExactPower(x, a, b)); });
+    ParenthesiseIfNegative(ctx.fields.varA);
+    ParenthesiseIfNegative(ctx.fields.varB);
+    PrintFormula(ctx, "y = x^(" + Joined(ctx.fields.varA) + "/" + Joined(ctx.fields.varB) + ")");
+}
+
+}  // namespace presets
