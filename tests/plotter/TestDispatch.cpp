@@ -1,0 +1,88 @@
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+#include "PlotFixture.h"
+#include "common/TestRegistry.h"
+#include "plotter/EquationForm.h"
+#include "plotter/Normalize.h"
+#include "plotter/Plotter.h"
+
+using plotter::EquationForm;
+Q_DECLARE_METATYPE(EquationForm)
+
+// The draw command: which plotter a typed equation reaches, and what it prepares for it.
+class TestDispatch : public QObject {
+    Q_OBJECT
+  private slots:
+    void classifiesTypedEquations_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<EquationForm>("form");
+        QTest::newRow("explicit") << "Y = 2X + 1" << EquationForm::ExplicitY;
+        QTest::newRow("parametric") << "x=cos(t);y=sin(t)" << EquationForm::Parametric;
+        QTest::newRow("semicolon wins over y=") << "y=t;x=t" << EquationForm::Parametric;
+        QTest::newRow("polar") << "r=2*sin(3*t)" << EquationForm::Polar;
+        QTest::newRow("2r is no polar") << "2r=1" << EquationForm::General;
+        QTest::newRow("squared") << "y^2=4x" << EquationForm::SquaredY;
+        QTest::newRow("circle") << "x^2+y^2=4" << EquationForm::General;
+        QTest::newRow("leading x=") << "x=y^2" << EquationForm::General;
+        QTest::newRow("no equals") << "x>y" << EquationForm::General;
+    }
+    void classifiesTypedEquations() {
+        QFETCH(QString, typed);
+        QFETCH(EquationForm, form);
+        const std::string normalized = plotter::NormalizeEquation(typed.toStdString());
+        QCOMPARE(plotter::ClassifyEquation(normalized), form);
+    }
+
+    void workingBoxHoldsTheNormalisedEquation() {
+        PlotFixture f;
+        f.ranges[0] = f.ranges[1] = "0";
+        f.draw("Y = 2X + 1");
+        QCOMPARE(f.working, std::string("y=2*x+1"));
+        QCOMPARE(f.dots().size(), std::size_t(1));
+    }
+
+    void blankEquationDrawsNothing_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("empty") << "";
+        QTest::newRow("blanks") << "   ";
+        QTest::newRow("ideographic spaces") << "\u3000 \u3000";
+    }
+    void blankEquationDrawsNothing() {
+        QFETCH(QString, typed);
+        PlotFixture f;
+        f.draw(typed.toStdString());
+        QVERIFY(f.drawEnabled);
+        QVERIFY(f.statuses.empty());
+        QVERIFY(f.dots().empty());
+        QCOMPARE(f.samples, 0);
+    }
+
+    void oldPointFileIsGoneAfterAParametricPlot() {
+        PlotFixture f;
+        f.writePointFile("1,1\r\n");
+        f.ranges[5] = "0.01";
+        f.draw("x=t;y=t");
+        QVERIFY(!QFile::exists(QString::fromStdString(f.pointFilePath())));
+        plotter::JoinPlottedPoints(f.ctx);
+        QCOMPARE(f.status(), std::string("◇无须连点成线"));
+    }
+
+    // A folder where the point file should be can neither be removed nor written: the plot
+    // still draws and ends normally.
+    void unwritablePointFileNeverStopsThePlot() {
+        PlotFixture f;
+        QVERIFY(QDir(f.folder.path()).mkdir("CoordinateData.txt"));
+        f.ranges[0] = "1";
+        f.ranges[1] = "1.1";
+        f.draw("y=x");
+        QCOMPARE(f.status(), std::string("◇处理完毕！"));
+        QVERIFY(f.dots().size() >= 25);
+        plotter::JoinPlottedPoints(f.ctx);
+        QVERIFY(f.segments(canvas::kGreen).empty());
+    }
+};
+
+FUNCURVE_TEST(TestDispatch)
+#include "TestDispatch.moc"

@@ -1,0 +1,200 @@
+#include <QTest>
+#include <cmath>
+
+#include "PlotFixture.h"
+#include "common/TestRegistry.h"
+#include "plotter/Plotter.h"
+
+namespace {
+
+double Radius(const canvas::CanvasOp& dot) {
+    return std::hypot(dot.x1, dot.y1);
+}
+
+bool AllDots(const std::vector<canvas::CanvasOp>& dots, bool (*test)(const canvas::CanvasOp&)) {
+    for (const auto& dot : dots)
+        if (!test(dot)) return false;
+    return true;
+}
+
+}  // namespace
+
+// What each plotter draws, records and prints, with the initial range boxes unless a case
+// says otherwise.
+class TestPlotters : public QObject {
+    Q_OBJECT
+  private slots:
+    void circleByTheGeneralScan() {
+        PlotFixture f;
+        f.draw("x^2+y^2=4");
+        QCOMPARE(f.samples, 250 * 334);
+        const auto dots = f.dots();
+        QVERIFY2(dots.size() >= 150 && dots.size() <= 170, std::to_string(dots.size()).c_str());
+        QVERIFY(AllDots(dots, [](const canvas::CanvasOp& d) {
+            return std::fabs(Radius(d) - 2) < 0.02 && d.color == canvas::kBlue && d.width == 2;
+        }));
+        const auto records = f.records();
+        QVERIFY(!records.empty());
+        QCOMPARE(records.front(), std::string("-2,-0.170000000000003"));
+        QVERIFY(records.size() < dots.size());  // the axis band is drawn, not recorded
+        QCOMPARE(f.working, std::string("abs(4-(x^2+y^2))"));
+        QCOMPARE(f.picture4.printedLines(),
+                 (std::vector<std::string>{"x^2+y^2=4", "(-5≤x≤5，-5≤y≤5)"}));
+        QCOMPARE(f.status(), std::string("◇处理完毕！"));
+    }
+
+    // Truth values count as -1 or 0, so a comparison marks every grid point.
+    void comparisonMarksEveryPoint() {
+        PlotFixture f;
+        f.ranges = {"0", "0.1", "0", "0.1", "0", "2"};
+        f.draw("x>y");
+        QCOMPARE(f.dots().size(), std::size_t(f.samples));
+        QCOMPARE(f.samples, 3 * 4);
+        QCOMPARE(f.records().size(), std::size_t(2 * 3));  // x = 0 and y = 0 are not recorded
+    }
+
+    void explicitRecordsOffTheAxes() {
+        PlotFixture f;
+        f.draw("y=x");
+        QCOMPARE(f.samples, 2501);
+        QCOMPARE(f.dots().size(), std::size_t(2501));
+        const auto records = f.records();
+        QCOMPARE(records.size(), std::size_t(2501 - 5));  // |x| < 0.01 near 0
+        QCOMPARE(records.front(), std::string("-5,-5"));
+        QCOMPARE(f.picture4.printedLines(), (std::vector<std::string>{"y=x", "(-5≤x≤5)"}));
+    }
+
+    void explicitGoesOnPastThePole() {
+        PlotFixture f;
+        f.draw("y=1/x");
+        QCOMPARE(f.status(), std::string("◇处理完毕！"));
+        QCOMPARE(f.dots().size(), std::size_t(2501));
+        QCOMPARE(f.records().size(), std::size_t(2501 - 5));
+        // The engine saw the x nearest 0 as written in the default number text.
+        f.engine.AddCode("x=-1.06609165939631E-13");
+        QCOMPARE(f.engine.Eval("x").real, -1.06609165939631E-13);
+    }
+
+    void powerFunctionOnBothSides_data() {
+        QTest::addColumn<QString>("equation");
+        QTest::addColumn<int>("dots");
+        QTest::addColumn<bool>("negativeSide");
+        QTest::newRow("cube root") << "y=sp(x,1,3)" << 2501 << true;
+        QTest::newRow("square root") << "y=sp(x,1,2)" << 1250 << false;
+    }
+    void powerFunctionOnBothSides() {
+        QFETCH(QString, equation);
+        QFETCH(int, dots);
+        QFETCH(bool, negativeSide);
+        PlotFixture f;
+        f.draw(equation.toStdString());
+        const auto drawn = f.dots();
+        QCOMPARE(int(drawn.size()), dots);
+        QCOMPARE(drawn.front().x1 < 0, negativeSide);
+        if (negativeSide) QVERIFY(std::fabs(drawn.front().y1 + std::cbrt(5.0)) < 1e-5);
+        const double last = negativeSide ? std::cbrt(5.0) : std::sqrt(5.0);
+        QVERIFY(std::fabs(drawn.back().y1 - last) < 1e-5);
+    }
+
+    void squaredDrawsBothHalves() {
+        PlotFixture f;
+        f.draw("y^2=9-x^2");
+        const auto dots = f.dots();
+        QVERIFY(AllDots(dots, [](const canvas::CanvasOp& d) {
+            return std::fabs(d.x1) <= 3.0001f && std::fabs(Radius(d) - 3) < 1e-4;
+        }));
+        QCOMPARE(dots.size() % 2, std::size_t(0));
+        // Upper record, then lower record of the same x.
+        const auto records = f.records();
+        QVERIFY(records.size() > 1000);
+        const std::string x = records[0].substr(0, records[0].find(','));
+        QVERIFY(records[1].starts_with(x + ",-"));
+        QVERIFY(!records[0].starts_with(x + ",-"));
+    }
+
+    // Errors are cleared once per x: where f(x) < 0 nothing shows, and the next x draws both.
+    void squaredClearsErrorsPerX() {
+        PlotFixture f;
+        f.ranges[0] = "-0.02";
+        f.ranges[1] = "0.02";
+        f.draw("y^2=x");
+        const auto dots = f.dots();
+        QVERIFY(AllDots(dots, [](const canvas::CanvasOp& d) { return d.x1 >= 0; }));
+        QVERIFY(dots.size() >= 2 * 4);
+        QCOMPARE(dots.size() % 2, std::size_t(0));
+        QVERIFY(f.records().empty());  // y^2 < 0.01 everywhere
+    }
+
+    void squaredAxisDotsAreNotRecorded() {
+        PlotFixture f;
+        f.draw("y^2=0");
+        QCOMPARE(f.dots().size(), std::size_t(2 * 2501));
+        QVERIFY(f.records().empty());
+    }
+
+    void parametricEllipse() {
+        PlotFixture f;
+        f.draw("x=3*cos(t);y=2*sin(t)");
+        const auto dots = f.dots();
+        QCOMPARE(dots.size(), std::size_t(4000));
+        QVERIFY(AllDots(dots, [](const canvas::CanvasOp& d) {
+            return std::fabs(d.x1 * d.x1 / 9 + d.y1 * d.y1 / 4 - 1) < 1e-5;
+        }));
+        QVERIFY(!QFile::exists(QString::fromStdString(f.pointFilePath())));
+        QCOMPARE(f.picture4.printedLines(),
+                 (std::vector<std::string>{"x=3*cos(t);y=2*sin(t)", "(0π≤t≤2π)"}));
+    }
+
+    void parametricTakesTheFirstPartAsX() {
+        PlotFixture f;
+        f.draw("y=2*sin(t);x=3*cos(t)");
+        QCOMPARE(f.dots().front().x1, 0.0f);
+        QCOMPARE(f.dots().front().y1, 3.0f);
+    }
+
+    void emptyTRangeEndsAtOnce_data() {
+        QTest::addColumn<QString>("equation");
+        QTest::newRow("parametric") << "x=t;y=t";
+        QTest::newRow("polar") << "r=t";
+    }
+    void emptyTRangeEndsAtOnce() {
+        QFETCH(QString, equation);
+        PlotFixture f;
+        f.ranges[4] = "2";
+        f.ranges[5] = "0";
+        f.draw(equation.toStdString());
+        QVERIFY(f.dots().empty());
+        QCOMPARE(f.status(), std::string("◇处理完毕！"));
+        QCOMPARE(f.picture4.printedLines().back(), std::string("(2π≤t≤0π)"));
+    }
+
+    void polarCircle() {
+        PlotFixture f;
+        f.draw("r=3");
+        const auto dots = f.dots();
+        QCOMPARE(dots.size(), std::size_t(4000));
+        QVERIFY(AllDots(dots,
+                        [](const canvas::CanvasOp& d) { return std::fabs(Radius(d) - 3) < 1e-5; }));
+    }
+
+    // r is the radius of the previous point: 0.001 at the first, about 4 at the last.
+    void polarSeesThePreviousRadius() {
+        PlotFixture f;
+        f.draw("r=r+0.001");
+        const auto dots = f.dots();
+        QCOMPARE(dots.size(), std::size_t(4000));
+        QVERIFY(std::fabs(Radius(dots.front()) - 0.001) < 1e-6);
+        QVERIFY(std::fabs(Radius(dots.back()) - 4.0) < 1e-3);
+    }
+
+    // A failing radius keeps the old one and draws nothing.
+    void polarFailureKeepsTheRadius() {
+        PlotFixture f;
+        f.draw("r=1/(t-t)");
+        QVERIFY(f.dots().empty());
+        QCOMPARE(f.status(), std::string("◇处理完毕！"));
+    }
+};
+
+FUNCURVE_TEST(TestPlotters)
+#include "TestPlotters.moc"
