@@ -1,0 +1,35 @@
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+
+#include "shell/Fonts.h"
+#include "shell/FunCurveWindow.h"
+
+namespace {
+
+// Without a display the platform plugin would abort with a cryptic message; say it plainly.
+bool HasDisplay() {
+    const auto isSet = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value != nullptr && *value != '\0';
+    };
+    return isSet("QT_QPA_PLATFORM") || isSet("DISPLAY") || isSet("WAYLAND_DISPLAY");
+}
+
+}  // namespace
+
+// The plotter window: start-up runs in the window's constructor, quitting ends the loop.
+int main(int argc, char** argv) {
+    if (!HasDisplay()) {
+        std::fprintf(stderr,
+                     "funcurve: 没有可用的图形显示（DISPLAY 未设置）。\n"
+                     "funcurve: no graphical display (DISPLAY is not set). Run it on a desktop, "
+                     "or under xvfb-run, or with QT_QPA_PLATFORM=offscreen.\n");
+        return 2;
+    }
+    QApplication app(argc, argv);
+    shell::RegisterFontSubstitutions();
+    shell::frmFunCurve window;
+    window.show();
+    return app.exec();
+}

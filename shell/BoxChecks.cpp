@@ -1,0 +1,90 @@
+#include "shell/BoxChecks.h"
+
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QTimer>
+
+#include "shell/MessageBox.h"
+#include "vbrt/NumberReading.h"
+#include "vbrt/RuntimeError.h"
+
+namespace shell {
+namespace {
+
+// True when the leading-number value lies outside the rule. A value too large for a
+// double (e.g. '1E999') is outside every range rather than an error.
+bool OutOfRange(const std::string& text, const BoxRule& rule) {
+    try {
+        const double value = vbrt::Val(text);
+        return value > rule.high || value < rule.low;
+    } catch (const vbrt::RuntimeError&) {
+        return true;
+    }
+}
+
+// A focus loss the user caused by moving to another control of the same window; not the
+// window losing activation (another window, a message box or a menu popping up).
+bool IsMoveToAnotherControl(const QFocusEvent* event) {
+    const Qt::FocusReason reason = event->reason();
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+}  // namespace
+
+BoxRule ParameterARule() {
+    return {-10, 10, QStringLiteral("a的取值超限：-10 < a < 10 ")};
+}
+BoxRule ParameterBRule() {
+    return {-10, 10, QStringLiteral("b的取值超限：-10 < b < 10 ")};
+}
+BoxRule RangeBoxRule() {
+    return {-9, 9, QStringLiteral("取值超限：-9 < 取值 < 9 ")};
+}
+
+QStringList BoxCheckMessages(const QString& text, const BoxRule& rule) {
+    const std::string utf8 = text.toStdString();
+    QStringList messages;
+    if (!vbrt::IsNumeric(utf8)) messages << QStringLiteral("不是数字");
+    if (OutOfRange(utf8, rule)) messages << rule.rangeMessage;
+    return messages;
+}
+
+BoxCheckFilter::BoxCheckFilter(QObject* parent) : QObject(parent) {}
+
+void BoxCheckFilter::watch(QLineEdit* box, BoxRule rule) {
+    boxes_.push_back({box, std::move(rule)});
+    box->installEventFilter(this);
+}
+
+const BoxCheckFilter::Watched* BoxCheckFilter::find(const QObject* box) const {
+    for (const auto& entry : boxes_) {
+        if (entry.box == box) return &entry;
+    }
+    return nullptr;
+}
+
+bool BoxCheckFilter::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut && !checking_ &&
+        IsMoveToAnotherControl(static_cast<QFocusEvent*>(event))) {
+        // After the focus change is complete: a message box must not open in its middle.
+        QPointer<QLineEdit> box(static_cast<QLineEdit*>(watched));
+        QTimer::singleShot(0, this, [this, box] {
+            if (box) check(box);
+        });
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void BoxCheckFilter::check(QLineEdit* box) {
+    const Watched* entry = find(box);
+    if (entry == nullptr || checking_) return;
+    checking_ = true;
+    const QStringList messages = BoxCheckMessages(box->text(), entry->rule);
+    for (const QString& message : messages) {
+        ShowMessage(message);
+        box->setFocus(Qt::OtherFocusReason);
+    }
+    checking_ = false;
+}
+
+}  // namespace shell

@@ -1,0 +1,49 @@
+#include "shell/CanvasView.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+
+namespace shell {
+
+namespace {
+constexpr int kRepaintMilliseconds = 16;
+}  // namespace
+
+CanvasView::CanvasView(canvas::Canvas& canvas, QWidget* parent) : QFrame(parent), canvas_(canvas) {
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(kBorder);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    repaintTimer_.setSingleShot(true);
+    repaintTimer_.setInterval(kRepaintMilliseconds);
+    connect(&repaintTimer_, &QTimer::timeout, this, [this] { update(); });
+    // The canvas may outlive this view (the window owns both): the guard keeps a late
+    // notification from reaching a deleted view.
+    QPointer<CanvasView> self(this);
+    canvas_.setChangedCallback([self] {
+        if (self) self->scheduleRepaint();
+    });
+}
+
+void CanvasView::scheduleRepaint() {
+    if (!repaintTimer_.isActive()) repaintTimer_.start();
+}
+
+void CanvasView::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    const QRect inner = contentsRect();
+    painter.fillRect(inner, canvas_.background());
+    painter.drawImage(inner.topLeft(), canvas_.Image());
+    painter.end();
+    QFrame::paintEvent(event);
+}
+
+void CanvasView::mouseMoveEvent(QMouseEvent* event) {
+    const QPointF pixel = event->position() - QPointF(contentsRect().topLeft());
+    const QPointF user = canvas_.toUser(pixel);
+    emit pointerMoved(static_cast<float>(user.x()), static_cast<float>(user.y()));
+    QFrame::mouseMoveEvent(event);
+}
+
+}  // namespace shell

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QFrame>
+#include <QTimer>
+
+#include "canvas/Canvas.h"
+
+namespace shell {
+
+// Shows a picture box (a canvas) inside a sunken 2-pixel border and reports pointer moves in
+// the canvas's user coordinates. Drawing goes into the canvas bitmap at once; the widget
+// repaints at most about 60 times a second, however many points a plot sets.
+class CanvasView : public QFrame {
+    Q_OBJECT
+  public:
+    static constexpr int kBorder = 2;  // pixels on each side
+
+    CanvasView(canvas::Canvas& canvas, QWidget* parent);
+    canvas::Canvas& canvas() { return canvas_; }
+
+    // Bitmap size in twips for a picture box of this outer size in twips.
+    static int innerTwips(int outerTwips) { return outerTwips - 2 * kBorder * 15; }
+
+  signals:
+    // The pointer moved over the picture; x and y in user coordinates, as singles.
+    void pointerMoved(float x, float y);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+  private:
+    void scheduleRepaint();
+
+    canvas::Canvas& canvas_;
+    QTimer repaintTimer_;
+};
+
+}  // namespace shell

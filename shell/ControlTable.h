@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QRect>
+#include <QRgb>
+#include <optional>
+#include <vector>
+
+namespace shell {
+
+enum class ControlKind { Button, TextBox, Label, Combo, Picture, Image };
+
+// One control of the main window as designed: name (also its objectName), kind, caption or
+// initial text, place and size in twips, font size (0: the window's default font), text
+// colour and visibility. Control arrays are named "Name_index", e.g. "Text4_5".
+struct ControlSpec {
+    const char* name;
+    ControlKind kind;
+    const char* text;
+    int left, top, width, height;  // twips
+    double fontPoints = 0;
+    std::optional<QRgb> textColour = std::nullopt;
+    bool hidden = false;
+    bool opaque = false;  // painted on the system window colour instead of the background
+};
+
+// The main window's controls in the order of its design (later ones lie on top).
+const std::vector<ControlSpec>& MainWindowControls();
+
+// The spec of one control by name; nullptr when there is none.
+const ControlSpec* FindControlSpec(const char* name);
+
+// Twips to pixels: 15 twips are one pixel.
+int TwipsToPixels(int twips);
+QRect TwipsRect(const ControlSpec& spec);
+
+// Client area of the main window in twips.
+inline constexpr int kMainWidthTwips = 11205;
+inline constexpr int kMainHeightTwips = 9945;
+
+}  // namespace shell

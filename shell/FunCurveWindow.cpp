@@ -1,0 +1,341 @@
+#include "shell/FunCurveWindow.h"
+
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QScreen>
+
+#include "plotter/ExactPower.h"
+#include "plotter/Plotter.h"
+#include "presets/Presets.h"
+#include "shell/BoxChecks.h"
+#include "shell/CanvasView.h"
+#include "shell/CaptionButton.h"
+#include "shell/Decorations.h"
+#include "shell/Fonts.h"
+#include "shell/HelpWindow.h"
+#include "shell/MessageBox.h"
+#include "shell/RunGuarded.h"
+#include "shell/TextFiles.h"
+
+namespace shell {
+namespace {
+
+const QColor kWindowColour(224, 224, 224);
+const QString kExamplesFile = QStringLiteral("举例.txt");
+const QString kHelpFile = QStringLiteral("说明.txt");
+
+std::unique_ptr<canvas::Canvas> MakePicture(const char* name) {
+    const ControlSpec& spec = *FindControlSpec(name);
+    auto picture = std::make_unique<canvas::Canvas>(CanvasView::innerTwips(spec.width),
+                                                    CanvasView::innerTwips(spec.height),
+                                                    QColor(255, 255, 255));
+    picture->setFont(DefaultWindowFont());
+    if (spec.textColour) picture->setForeColor(*spec.textColour);
+    return picture;
+}
+
+// Font and text colour of a control as designed.
+void ApplyLook(QWidget* control, const ControlSpec& spec, QPalette::ColorRole textRole) {
+    if (spec.fontPoints > 0) control->setFont(SongFont(spec.fontPoints));
+    if (spec.textColour) {
+        QPalette palette = control->palette();
+        palette.setColor(textRole, QColor(*spec.textColour));
+        control->setPalette(palette);
+    }
+}
+
+QLabel* MakeLabel(const ControlSpec& spec, QWidget* parent) {
+    auto* label = new QLabel(QString::fromUtf8(spec.text), parent);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    ApplyLook(label, spec, QPalette::WindowText);
+    if (spec.opaque) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::Window, palette.color(QPalette::Base));
+        palette.setColor(QPalette::WindowText, palette.color(QPalette::Text));
+        label->setPalette(palette);
+        label->setAutoFillBackground(true);
+    }
+    return label;
+}
+
+QLineEdit* MakeTextBox(const ControlSpec& spec, QWidget* parent) {
+    auto* box = new QLineEdit(QString::fromUtf8(spec.text), parent);
+    box->setTextMargins(0, 0, 0, 0);
+    box->setStyleSheet(QStringLiteral("QLineEdit { padding: 0px; }"));
+    ApplyLook(box, spec, QPalette::Text);
+    return box;
+}
+
+QComboBox* MakeCombo(const ControlSpec& spec, QWidget* parent) {
+    auto* combo = new QComboBox(parent);
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);  // the list holds the examples only
+    combo->setCompleter(nullptr);                 // typing must not complete to an example
+    combo->setMaxVisibleItems(20);
+    combo->setEditText(QString::fromUtf8(spec.text));
+    ApplyLook(combo, spec, QPalette::Text);
+    return combo;
+}
+
+}  // namespace
+
+frmFunCurve::frmFunCurve(QString programFolder, QWidget* parent)
+    : QWidget(parent),
+      programFolder_(std::move(programFolder)),
+      picture1_(MakePicture("Picture1")),
+      picture2_(MakePicture("Picture2")),
+      picture4_(MakePicture("Picture4")),
+      engine_(std::make_unique<script::ScriptEngine>()),
+      endProgram_([] { QCoreApplication::exit(0); }) {
+    RegisterFontSubstitutions();
+    setObjectName(QStringLiteral("frmFunCurve"));
+    setWindowTitle(ApplicationTitle());
+    setWindowIcon(ApplicationIcon());
+    setFont(DefaultWindowFont());
+    setFixedSize(TwipsToPixels(kMainWidthTwips), TwipsToPixels(kMainHeightTwips));
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+    buildControls();
+    buildContexts();
+    connectCommands();
+    connectPresets();
+    watchBoxes();
+    runStartUp();
+}
+
+frmFunCurve::~frmFunCurve() = default;
+
+canvas::Canvas* frmFunCurve::canvasFor(const QString& name) const {
+    if (name == u"Picture1") return picture1_.get();
+    if (name == u"Picture2") return picture2_.get();
+    if (name == u"Picture4") return picture4_.get();
+    return nullptr;
+}
+
+QWidget* frmFunCurve::createControl(const ControlSpec& spec) {
+    const QString name = QString::fromUtf8(spec.name);
+    switch (spec.kind) {
+        case ControlKind::Button: {
+            auto* button = new CaptionButton(QString::fromUtf8(spec.text), this);
+            ApplyLook(button, spec, QPalette::ButtonText);
+            return button;
+        }
+        case ControlKind::TextBox:
+            return MakeTextBox(spec, this);
+        case ControlKind::Label:
+            return MakeLabel(spec, this);
+        case ControlKind::Combo:
+            return MakeCombo(spec, this);
+        case ControlKind::Image: {
+            auto* image = new QLabel(this);
+            image->setPixmap(QPixmap::fromImage(DecorationImage()));
+            return image;
+        }
+        case ControlKind::Picture:
+            if (canvas::Canvas* picture = canvasFor(name)) return new CanvasView(*picture, this);
+            return new QFrame(this);  // Picture3: exists, hidden and unused
+    }
+    return nullptr;
+}
+
+void frmFunCurve::buildControls() {
+    std::vector<QWidget*> labels;
+    for (const ControlSpec& spec : MainWindowControls()) {
+        QWidget* control = createControl(spec);
+        control->setObjectName(QString::fromUtf8(spec.name));
+        control->setGeometry(TwipsRect(spec));
+        control->setVisible(!spec.hidden);
+        if (spec.kind == ControlKind::Label) labels.push_back(control);
+    }
+    // Labels lie under the buttons and boxes they overlap.
+    for (QWidget* label : labels)
+        label->lower();
+
+    timer1_ = new QTimer(this);
+    timer1_->setObjectName(QStringLiteral("Timer1"));
+    timer1_->setInterval(200);
+    combo1_ = findChild<QComboBox*>(QStringLiteral("Combo1"));
+    label5_ = findChild<QLabel*>(QStringLiteral("Label5"));
+    coordinates_ = findChild<QLabel*>(QStringLiteral("lblCoordinates"));
+}
+
+QLineEdit* frmFunCurve::box(const QString& name) const {
+    return findChild<QLineEdit*>(name);
+}
+
+QPushButton* frmFunCurve::button(const QString& name) const {
+    return findChild<QPushButton*>(name);
+}
+
+void frmFunCurve::buildContexts() {
+    QLineEdit* working = box(QStringLiteral("txt表达式"));
+    QPushButton* draw = button(QStringLiteral("cmd绘制图像"));
+    plotContext_ = std::make_unique<plotter::PlotContext>(plotter::PlotContext{
+        *picture1_,
+        *picture4_,
+        *engine_,
+        plotState_,
+        [this] { return combo1_->currentText().toStdString(); },
+        [this](int index) {
+            const QLineEdit* range = box(QStringLiteral("Text4_%1").arg(index));
+            return range ? range->text().toStdString() : std::string();
+        },
+        [working] { return working->text().toStdString(); },
+        [working](const std::string& text) { working->setText(QString::fromStdString(text)); },
+        [this](const std::string& text) { label5_->setText(QString::fromStdString(text)); },
+        [this](bool on) { on ? timer1_->start() : timer1_->stop(); },
+        [draw](bool on) { draw->setEnabled(on); },
+        [] { QCoreApplication::processEvents(); },
+        programFolder_.toStdString(),
+    });
+    presetContext_ = std::make_unique<presets::PresetContext>(presets::PresetContext{
+        *picture1_,
+        *picture2_,
+        presetFields_,
+        [this] { return box(QStringLiteral("Text1"))->text().toStdString(); },
+        [this] { return box(QStringLiteral("Text2"))->text().toStdString(); },
+        [](const std::string& text) { ShowMessage(QString::fromStdString(text)); },
+        [this](presets::ParameterBox which) {
+            const bool isA = which == presets::ParameterBox::A;
+            box(isA ? QStringLiteral("Text1") : QStringLiteral("Text2"))->setFocus();
+        },
+    });
+}
+
+void frmFunCurve::connectCommands() {
+    const auto onClick = [this](const char* name, std::function<void()> action) {
+        connect(button(QString::fromUtf8(name)), &QPushButton::clicked, this,
+                [action = std::move(action)] { RunGuarded(action); });
+    };
+    plotter::PlotContext& plot = *plotContext_;
+    onClick("cmd绘制图像", [&plot] { plotter::DrawEquation(plot); });
+    onClick("cmd取消", [&plot] { plotter::CancelDrawing(plot); });
+    onClick("cmd连点成线", [&plot] { plotter::JoinPlottedPoints(plot); });
+    onClick("cmd测试",
+            [this] { ShowMessage(QString::fromStdString(plotter::TestPowerFunction(*engine_))); });
+    onClick("cmd坐标系1", [this] { canvas::DrawCoordinateSystem1(*picture1_, frame_); });
+    onClick("cmd坐标系2", [this] { canvas::DrawCoordinateSystem2(*picture1_, frame_); });
+    onClick("cmd网格线", [this] { canvas::DrawGrid(*picture1_); });
+    onClick("Command4", [this] { CopyPlotImage(); });
+    onClick("qinnchu", [this] { ClearPlot(); });
+    onClick("cmd帮助", [this] { ShowHelp(); });
+    onClick("Command2", [this] { QuitProgram(); });
+    connect(timer1_, &QTimer::timeout, this,
+            [&plot] { RunGuarded([&plot] { plotter::AnimateStatus(plot); }); });
+    auto* view = findChild<CanvasView*>(QStringLiteral("Picture1"));
+    connect(view, &CanvasView::pointerMoved, this,
+            [this](float x, float y) { ShowPointerPosition(x, y); });
+}
+
+void frmFunCurve::connectPresets() {
+    for (std::string_view name : presets::PresetNames()) {
+        const QString objectName = QString::fromUtf8(name.data(), qsizetype(name.size()));
+        QPushButton* preset = button(objectName);
+        if (preset == nullptr) continue;
+        connect(preset, &QPushButton::clicked, this, [this, name] {
+            RunGuarded([this, name] { presets::RunPreset(name, *presetContext_); });
+        });
+    }
+}
+
+void frmFunCurve::watchBoxes() {
+    checks_ = new BoxCheckFilter(this);
+    checks_->watch(box(QStringLiteral("Text1")), ParameterARule());
+    checks_->watch(box(QStringLiteral("Text2")), ParameterBRule());
+    for (int index = 0; index <= 5; ++index) {
+        checks_->watch(box(QStringLiteral("Text4_%1").arg(index)), RangeBoxRule());
+    }
+}
+
+// The start-up sequence, before the window is first shown.
+void frmFunCurve::runStartUp() {
+    canvas::ResetPlotFrame(*picture1_, frame_);
+    LoadExamples();
+    timer1_->stop();
+    label5_->setText(QStringLiteral("◇状态"));
+    double xFactor = 1, yFactor = 1;
+    canvas::SetupCanvas(*picture1_, xFactor, yFactor);
+    // The window's own drawing (its background) is repainted from a kept image anyway.
+    picture1_->setDrawWidth(1);
+}
+
+void frmFunCurve::LoadExamples() {
+    combo1_->clear();
+    // A missing or empty examples file leaves an empty list; the program still starts.
+    if (const auto lines = ReadTextLines(ProgramFile(programFolder_, kExamplesFile))) {
+        combo1_->addItems(*lines);
+    }
+    if (combo1_->count() > 0) {
+        combo1_->setCurrentIndex(0);
+    } else {
+        combo1_->setEditText(QString());
+    }
+}
+
+void frmFunCurve::QuitProgram() {
+    if (quitting_) return;
+    quitting_ = true;
+    plotState_.blnCancel = true;  // a plot still running stops at its next sample
+    if (help_) help_->close();
+    hide();
+    if (endProgram_) endProgram_();
+}
+
+void frmFunCurve::closeEvent(QCloseEvent* event) {
+    QuitProgram();
+    event->accept();
+}
+
+void frmFunCurve::ShowHelp() {
+    if (help_ && help_->isMinimized()) help_->showNormal();
+    const auto lines = ReadTextLines(ProgramFile(programFolder_, kHelpFile));
+    if (!lines) {
+        ShowMessage(
+            QStringLiteral("找不到帮助文件“说明.txt”。\n它应当和本程序放在同一个文件夹里：\n") +
+            QDir::toNativeSeparators(programFolder_));
+        return;
+    }
+    if (!help_) {
+        help_ = new frmHelp(this);
+        help_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    help_->setHelpText(HelpTextFromLines(*lines));
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
+}
+
+void frmFunCurve::ClearPlot() {
+    plotter::CancelDrawing(*plotContext_);
+    picture1_->Cls();
+    picture2_->Cls();
+    picture4_->Cls();
+    canvas::ResetPlotFrame(*picture1_, frame_);
+}
+
+void frmFunCurve::CopyPlotImage() {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setImage(picture1_->Image());
+}
+
+void frmFunCurve::ShowPointerPosition(float x, float y) {
+    coordinates_->setText(QString::fromStdString(canvas::PointerPositionText(x, y)));
+}
+
+void frmFunCurve::paintEvent(QPaintEvent*) {
+    static const QImage background = BackgroundImage();
+    QPainter painter(this);
+    painter.fillRect(rect(), kWindowColour);
+    painter.drawImage(0, 0, background);
+}
+
+}  // namespace shell

@@ -1,0 +1,94 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QPointer>
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+#include "canvas/Canvas.h"
+#include "canvas/Frame.h"
+#include "plotter/PlotContext.h"
+#include "presets/PresetContext.h"
+#include "script/ScriptEngine.h"
+#include "shell/ControlTable.h"
+#include "shell/HelpWindow.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace shell {
+
+class BoxCheckFilter;
+
+// The main window: every control at its designed place, the plot canvas and the two text
+// surfaces, the window's state, and the event operations that connect them. Controls carry
+// their design names as objectName; the six range boxes are "Text4_0" .. "Text4_5".
+class frmFunCurve : public QWidget {
+    Q_OBJECT
+  public:
+    // programFolder holds "举例.txt", "说明.txt" and "CoordinateData.txt"; by default the
+    // folder of the running program. Start-up runs here, before the window is shown.
+    explicit frmFunCurve(QString programFolder = QCoreApplication::applicationDirPath(),
+                         QWidget* parent = nullptr);
+    ~frmFunCurve() override;
+
+    canvas::Canvas& picture1() { return *picture1_; }
+    canvas::Canvas& picture2() { return *picture2_; }
+    canvas::Canvas& picture4() { return *picture4_; }
+    canvas::FrameState& frameState() { return frame_; }
+    plotter::PlotState& plotState() { return plotState_; }
+    script::ScriptEngine& engine() { return *engine_; }
+    const QString& programFolder() const { return programFolder_; }
+    frmHelp* helpWindow() const { return help_; }
+
+    // How quitting ends the program (default: leave the event loop). Tests replace it.
+    void setEndProgram(std::function<void()> endProgram) { endProgram_ = std::move(endProgram); }
+
+    // Event operations.
+    void LoadExamples();
+    void QuitProgram();
+    void ShowHelp();
+    void ClearPlot();
+    void CopyPlotImage();
+    void ShowPointerPosition(float x, float y);
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    void buildControls();
+    QWidget* createControl(const ControlSpec& spec);
+    canvas::Canvas* canvasFor(const QString& name) const;
+    void buildContexts();
+    void connectCommands();
+    void connectPresets();
+    void watchBoxes();
+    void runStartUp();
+    QLineEdit* box(const QString& name) const;
+    QPushButton* button(const QString& name) const;
+
+    QString programFolder_;
+    std::unique_ptr<canvas::Canvas> picture1_, picture2_, picture4_;
+    canvas::FrameState frame_;
+    plotter::PlotState plotState_;
+    presets::PresetFields presetFields_;
+    std::unique_ptr<script::ScriptEngine> engine_;
+    std::unique_ptr<plotter::PlotContext> plotContext_;
+    std::unique_ptr<presets::PresetContext> presetContext_;
+    QTimer* timer1_ = nullptr;
+    QComboBox* combo1_ = nullptr;
+    QLabel* label5_ = nullptr;
+    QLabel* coordinates_ = nullptr;
+    BoxCheckFilter* checks_ = nullptr;
+    QPointer<frmHelp> help_;
+    std::function<void()> endProgram_;
+    bool quitting_ = false;
+};
+
+}  // namespace shell

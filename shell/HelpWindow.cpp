@@ -1,0 +1,62 @@
+#include "shell/HelpWindow.h"
+
+#include <QLabel>
+#include <QPixmap>
+#include <QPlainTextEdit>
+
+#include "shell/Decorations.h"
+#include "shell/Fonts.h"
+
+namespace shell {
+namespace {
+
+int Pixels(int twips) {
+    return twips / 15;
+}
+
+}  // namespace
+
+frmHelp::frmHelp(QWidget* owner) : QWidget(owner, Qt::Window) {
+    setObjectName(QStringLiteral("frmHelp"));
+    setWindowTitle(QStringLiteral("Quillmere工作室 提示："));
+    setWindowIcon(HelpIcon());
+    setFont(DefaultWindowFont());
+    setAutoFillBackground(true);
+    QPalette back = palette();
+    back.setColor(QPalette::Window, QColor(192, 192, 255));
+    setPalette(back);
+    setFixedSize(Pixels(10950), Pixels(5775));
+    move(Pixels(4290), Pixels(3165));
+
+    text1_ = new QPlainTextEdit(QStringLiteral("Text1"), this);
+    text1_->setObjectName(QStringLiteral("Text1"));
+    text1_->setGeometry(0, 0, Pixels(10935), Pixels(5380));
+    text1_->setFont(SongFont(10.5));
+    text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    text1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    QPalette face = text1_->palette();
+    face.setColor(QPalette::Base, face.color(QPalette::Button));
+    text1_->setPalette(face);
+
+    auto* image1 = new QLabel(this);
+    image1->setObjectName(QStringLiteral("Image1"));
+    image1->setGeometry(Pixels(120), Pixels(5420), Pixels(9735), Pixels(300));
+    image1->setPixmap(QPixmap::fromImage(HelpStripImage()));
+}
+
+void frmHelp::setHelpText(const QString& text) {
+    text_ = text;
+    // The box shows line breaks; CR LF would otherwise count twice.
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text1_->setPlainText(shown);
+}
+
+QString HelpTextFromLines(const QStringList& lines) {
+    QString text;
+    for (const QString& line : lines)
+        text += line + QStringLiteral("\r\n");
+    return text;
+}
+
+}  // namespace shell

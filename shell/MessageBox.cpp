@@ -1,0 +1,43 @@
+#include "shell/MessageBox.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace shell {
+namespace {
+
+MessageHandler& InstalledHandler() {
+    static MessageHandler handler;
+    return handler;
+}
+
+// The platform's message box: modal to the active window, OK only, no icon.
+void ShowMessageBox(const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, ApplicationTitle(), text, QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.exec();
+}
+
+}  // namespace
+
+QString ApplicationTitle() {
+    return QStringLiteral("函数曲线作图器");
+}
+
+void ShowMessage(const QString& text) {
+    // A copy: the handler may replace itself while it runs.
+    const MessageHandler handler = InstalledHandler();
+    if (handler) {
+        handler(text);
+    } else {
+        ShowMessageBox(text);
+    }
+}
+
+MessageHandler SetMessageHandler(MessageHandler handler) {
+    MessageHandler previous = std::move(InstalledHandler());
+    InstalledHandler() = std::move(handler);
+    return previous;
+}
+
+}  // namespace shell
