@@ -19,7 +19,7 @@ struct EvalResult {
 // nothing else. Every failure is a vbrt::RuntimeError (throwing forms) or an error number
 // (Try forms, which the plotters use in their hot loops).
 class ScriptEngine {
-public:
+  public:
     ScriptEngine();
     ~ScriptEngine();
     ScriptEngine(const ScriptEngine&) = delete;
@@ -35,7 +35,7 @@ public:
     int TryAddCode(std::string_view source) noexcept;
     EvalResult TryEval(std::string_view expression) noexcept;
 
-private:
+  private:
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };

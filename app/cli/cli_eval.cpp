@@ -1,0 +1,72 @@
+// funcurve-cli eval: evaluates expressions in an engine prepared as the plotters prepare it.
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/Subcommand.h"
+#include "plotter/ExactPower.h"
+#include "script/ScriptEngine.h"
+#include "vbrt/Variant.h"
+
+namespace {
+
+// One line per expression: TYPE<TAB>TEXT, or Error<TAB>N.
+void printResult(const script::EvalResult& r) {
+    if (r.error != 0) {
+        std::printf("Error\t%d\n", r.error);
+    } else {
+        std::printf("%s\t%s\n", vbrt::TypeName(r.value.type), vbrt::ToText(r.value).c_str());
+    }
+}
+
+void evalLine(script::ScriptEngine& engine, std::string line) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    printResult(engine.TryEval(line));
+}
+
+bool isAssignment(const std::string& s) {
+    auto eq = s.find('=');
+    return eq != std::string::npos && eq > 0;
+}
+
+int runEval(const std::vector<std::string>& args) {
+    script::ScriptEngine engine;
+    engine.TryAddCode(plotter::kSpSource);
+    engine.TryAddCode("e= 2.71828");
+    engine.TryAddCode("p= 3.1415926");
+    for (size_t k = 0; k < args.size(); ++k) {
+        const std::string& a = args[k];
+        if (a == "--let" || a.rfind("--let=", 0) == 0) {
+            std::string statement =
+                a == "--let" ? (k + 1 < args.size() ? args[++k] : "") : a.substr(6);
+            if (!isAssignment(statement)) {
+                std::fprintf(stderr, "--let 需要 NAME=NUMBER / --let needs NAME=NUMBER\n");
+                return 2;
+            }
+            if (int e = engine.TryAddCode(statement)) {
+                std::fprintf(stderr, "--let %s: Error %d\n", statement.c_str(), e);
+                return 2;
+            }
+        } else if (a == "-") {
+            std::fflush(stdout);
+            for (std::string line; std::getline(std::cin, line);)
+                evalLine(engine, line);
+        } else {
+            evalLine(engine, a);
+        }
+    }
+    return 0;
+}
+
+const bool registered = cli::registerSubcommand({
+    "eval",
+    "[--let NAME=NUMBER]... EXPR...",
+    "依次计算表达式（已载入 sp 函数，e= 2.71828，p= 3.1415926），每个输出一行：类型<TAB>值 或 "
+    "Error<TAB>错误号；EXPR 为 - 时从标准输入逐行读取表达式。",
+    "Evaluate each EXPR (sp defined, e= 2.71828, p= 3.1415926 assigned, as the plotters do); "
+    "one line each: TYPE<TAB>TEXT or Error<TAB>N; an EXPR of - reads expressions from stdin.",
+    runEval,
+});
+
+}  // namespace

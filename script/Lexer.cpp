@@ -1,0 +1,258 @@
+#include "script/Lexer.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace script {
+
+namespace {
+
+constexpr size_t kMaxNameLength = 255;
+
+struct KeywordEntry {
+    const char* text;
+    Kw kw;
+};
+
+constexpr KeywordEntry kKeywords[] = {
+    {"and", Kw::And},     {"or", Kw::Or},         {"not", Kw::Not}, {"xor", Kw::Xor},
+    {"eqv", Kw::Eqv},     {"imp", Kw::Imp},       {"mod", Kw::Mod}, {"true", Kw::True},
+    {"false", Kw::False}, {"empty", Kw::Empty},   {"if", Kw::If},   {"then", Kw::Then},
+    {"else", Kw::Else},   {"elseif", Kw::ElseIf}, {"end", Kw::End}, {"function", Kw::Function},
+    {"sub", Kw::Sub},     {"exit", Kw::Exit},     {"dim", Kw::Dim}, {"call", Kw::Call},
+    {"byval", Kw::ByVal}, {"byref", Kw::ByRef},   {"is", Kw::Is},   {"set", Kw::Set},
+    {"class", Kw::Class}, {"option", Kw::Option},
+};
+
+Kw keywordOf(std::string_view lower) {
+    for (const auto& k : kKeywords) {
+        if (lower == k.text) return k.kw;
+    }
+    return Kw::None;
+}
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+char lower(char c) {
+    return c >= 'A' && c <= 'Z' ? char(c + 32) : c;
+}
+
+int hexDigit(char c, int base) {
+    int v = isDigit(c) ? c - '0' : (lower(c) >= 'a' && lower(c) <= 'f') ? lower(c) - 'a' + 10 : 99;
+    return v < base ? v : -1;
+}
+
+// &H / &O literal at text[pos] == '&'; value up to 16 bits is Integer (wrapping), up to
+// 32 bits Long (wrapping); a trailing '&' asks for Long.
+int readRadix(std::string_view text, size_t& pos, Value& out) {
+    int base = lower(text[pos + 1]) == 'h' ? 16 : 8;
+    size_t p = pos + 2;
+    std::uint64_t value = 0;
+    size_t digits = 0;
+    for (; p < text.size() && hexDigit(text[p], base) >= 0; ++p, ++digits) {
+        value = value * base + hexDigit(text[p], base);
+        if (value > 0xFFFFFFFFull) return 6;
+    }
+    if (digits == 0) return 1002;
+    bool longSuffix = p < text.size() && text[p] == '&';
+    if (longSuffix) ++p;
+    pos = p;
+    if (!longSuffix && value <= 0xFFFF) {
+        out = Value::integer(static_cast<std::int16_t>(value));
+    } else {
+        out = Value::longValue(static_cast<std::int32_t>(static_cast<std::uint32_t>(value)));
+    }
+    return 0;
+}
+
+int readString(std::string_view text, size_t& pos, Value& out) {
+    std::string s;
+    size_t p = pos + 1;
+    for (;;) {
+        if (p >= text.size() || text[p] == '\n' || text[p] == '\r') return 1002;
+        if (text[p] == '"') {
+            if (p + 1 < text.size() && text[p + 1] == '"') {
+                s += '"';
+                p += 2;
+                continue;
+            }
+            break;
+        }
+        s += text[p++];
+    }
+    pos = p + 1;
+    out = Value::text(std::move(s));
+    return 0;
+}
+
+void skipToLineEnd(std::string_view text, size_t& pos) {
+    while (pos < text.size() && text[pos] != '\n' && text[pos] != '\r')
+        ++pos;
+}
+
+// A '_' followed by blanks and a line break joins two lines.
+bool skipContinuation(std::string_view text, size_t& pos) {
+    size_t p = pos + 1;
+    while (p < text.size() && (text[p] == ' ' || text[p] == '\t'))
+        ++p;
+    if (p >= text.size() || (text[p] != '\n' && text[p] != '\r')) return false;
+    if (text[p] == '\r' && p + 1 < text.size() && text[p + 1] == '\n') ++p;
+    pos = p + 1;
+    return true;
+}
+
+Tok operatorToken(std::string_view text, size_t& pos) {
+    char c = text[pos];
+    char n = pos + 1 < text.size() ? text[pos + 1] : '\0';
+    ++pos;
+    switch (c) {
+        case '+':
+            return Tok::Plus;
+        case '-':
+            return Tok::Minus;
+        case '*':
+            return Tok::Star;
+        case '/':
+            return Tok::Slash;
+        case '\\':
+            return Tok::Backslash;
+        case '^':
+            return Tok::Caret;
+        case '&':
+            return Tok::Amp;
+        case '=':
+            return Tok::Eq;
+        case '(':
+            return Tok::LParen;
+        case ')':
+            return Tok::RParen;
+        case ',':
+            return Tok::Comma;
+        case ':':
+            return Tok::Newline;
+        case '<':
+            if (n == '>') return ++pos, Tok::Ne;
+            if (n == '=') return ++pos, Tok::Le;
+            return Tok::Lt;
+        case '>':
+            if (n == '=') return ++pos, Tok::Ge;
+            return Tok::Gt;
+        default:
+            --pos;
+            return Tok::Invalid;
+    }
+}
+
+}  // namespace
+
+bool isNameStart(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+bool isNameChar(char c) {
+    return isNameStart(c) || isDigit(c) || c == '_';
+}
+
+int readDecimal(std::string_view text, size_t& pos, Value& out) {
+    size_t p = pos;
+    bool real = false;
+    while (p < text.size() && isDigit(text[p]))
+        ++p;
+    if (p < text.size() && text[p] == '.') {
+        real = true;
+        ++p;
+        while (p < text.size() && isDigit(text[p]))
+            ++p;
+    }
+    if (p < text.size() && lower(text[p]) == 'e') {
+        size_t q = p + 1;
+        if (q < text.size() && (text[q] == '+' || text[q] == '-')) ++q;
+        if (q < text.size() && isDigit(text[q])) {
+            real = true;
+            p = q;
+            while (p < text.size() && isDigit(text[p]))
+                ++p;
+        }
+    }
+    double value = 0;
+    auto [end, ec] = std::from_chars(text.data() + pos, text.data() + p, value);
+    if (ec == std::errc::result_out_of_range) {
+        // Underflow reads as zero; only values beyond the double range overflow.
+        bool tiny = false;
+        for (size_t k = pos; k < p; ++k) {
+            if (lower(text[k]) == 'e') tiny = text[k + 1] == '-';
+        }
+        if (!tiny) return 6;
+        value = 0;
+    } else if (ec != std::errc() || end != text.data() + p) {
+        return 1002;
+    }
+    pos = p;
+    if (!real && value <= 32767) {
+        out = Value::integer(static_cast<std::int32_t>(value));
+    } else if (!real && value <= 2147483647.0) {
+        out = Value::longValue(static_cast<std::int32_t>(value));
+    } else {
+        out = Value::number(value);
+    }
+    return 0;
+}
+
+std::vector<Token> tokenize(std::string_view text) {
+    std::vector<Token> tokens;
+    size_t pos = 0;
+    auto fail = [&](int error) {
+        Token t;
+        t.type = Tok::Invalid;
+        t.error = error;
+        tokens.push_back(std::move(t));
+        tokens.push_back(Token{});
+    };
+    while (pos < text.size()) {
+        char c = text[pos];
+        if (c == ' ' || c == '\t') {
+            ++pos;
+            continue;
+        }
+        if (c == '_' && skipContinuation(text, pos)) continue;
+        if (c == '\'') {
+            skipToLineEnd(text, pos);
+            continue;
+        }
+        Token t;
+        if (c == '\r' || c == '\n') {
+            pos += (c == '\r' && pos + 1 < text.size() && text[pos + 1] == '\n') ? 2 : 1;
+            t.type = Tok::Newline;
+        } else if (isDigit(c) || (c == '.' && pos + 1 < text.size() && isDigit(text[pos + 1]))) {
+            t.type = Tok::Number;
+            if (int e = readDecimal(text, pos, t.literal)) return fail(e), tokens;
+        } else if (c == '&' && pos + 1 < text.size() &&
+                   (lower(text[pos + 1]) == 'h' || lower(text[pos + 1]) == 'o')) {
+            t.type = Tok::Number;
+            if (int e = readRadix(text, pos, t.literal)) return fail(e), tokens;
+        } else if (c == '"') {
+            t.type = Tok::String;
+            if (int e = readString(text, pos, t.literal)) return fail(e), tokens;
+        } else if (isNameStart(c)) {
+            size_t start = pos;
+            while (pos < text.size() && isNameChar(text[pos]))
+                t.name += lower(text[pos++]);
+            if (pos - start > kMaxNameLength) return fail(1002), tokens;
+            if (t.name == "rem") {
+                skipToLineEnd(text, pos);
+                continue;
+            }
+            t.kw = keywordOf(t.name);
+            t.type = t.kw == Kw::None ? Tok::Name : Tok::Keyword;
+        } else {
+            t.colon = c == ':';
+            t.type = operatorToken(text, pos);
+            if (t.type == Tok::Invalid) return fail(1032), tokens;
+        }
+        tokens.push_back(std::move(t));
+    }
+    tokens.push_back(Token{});
+    return tokens;
+}
+
+}  // namespace script

@@ -1,0 +1,228 @@
+#include "script/Operators.h"
+
+#include <cmath>
+#include <string>
+
+#include "script/Convert.h"
+
+namespace script {
+
+namespace {
+
+bool isText(const Value& v) {
+    return v.kind == Kind::String;
+}
+
+// Three-way compare: numbers by value, texts by character code, and a number is always
+// smaller than a text. Empty is 0 against a number and "" against a text.
+int compare(const Value& a, const Value& b, int& out) {
+    bool ta = isText(a), tb = isText(b);
+    if (ta && tb) {
+        int c = a.str().compare(b.str());
+        out = c < 0 ? -1 : c > 0;
+        return 0;
+    }
+    if (ta || tb) {
+        const Value& other = ta ? b : a;
+        if (other.kind == Kind::Empty) {
+            int c = ta ? (a.str().empty() ? 0 : 1) : (b.str().empty() ? 0 : -1);
+            out = c;
+            return 0;
+        }
+        out = ta ? 1 : -1;
+        return 0;
+    }
+    double x = 0, y = 0;
+    toDouble(a, x);
+    toDouble(b, y);
+    out = x < y ? -1 : x > y;
+    return 0;
+}
+
+int comparison(Op op, const Value& a, const Value& b, Value& out) {
+    int c = 0;
+    if (int e = compare(a, b, c)) return e;
+    bool r = false;
+    switch (op) {
+        case Op::Eq:
+            r = c == 0;
+            break;
+        case Op::Ne:
+            r = c != 0;
+            break;
+        case Op::Lt:
+            r = c < 0;
+            break;
+        case Op::Gt:
+            r = c > 0;
+            break;
+        case Op::Le:
+            r = c <= 0;
+            break;
+        default:
+            r = c >= 0;
+            break;
+    }
+    out = Value::boolean(r);
+    return 0;
+}
+
+std::int32_t bitwise(Op op, std::int32_t x, std::int32_t y) {
+    switch (op) {
+        case Op::And:
+            return x & y;
+        case Op::Or:
+            return x | y;
+        case Op::Xor:
+            return x ^ y;
+        case Op::Eqv:
+            return ~(x ^ y);
+        default:
+            return ~x | y;  // Imp
+    }
+}
+
+int logical(Op op, const Value& a, const Value& b, Value& out) {
+    if (a.kind == Kind::Boolean && b.kind == Kind::Boolean) {
+        out = Value::boolean(bitwise(op, a.i, b.i) != 0);
+        return 0;
+    }
+    std::int32_t x = 0, y = 0;
+    if (int e = toLong(a, x)) return e;
+    if (int e = toLong(b, y)) return e;
+    std::int32_t r = bitwise(op, x, y);
+    bool small = isSmallWhole(a.kind) && isSmallWhole(b.kind);
+    out = small ? Value::integer(r) : Value::longValue(r);
+    return 0;
+}
+
+int wholeDivision(Op op, const Value& a, const Value& b, Value& out) {
+    std::int32_t x = 0, y = 0;
+    if (int e = toLong(a, x)) return e;
+    if (int e = toLong(b, y)) return e;
+    if (y == 0) return 11;
+    std::int64_t r = 0;
+    if (op == Op::IntDiv) {
+        r = static_cast<std::int64_t>(x) / y;
+    } else {
+        r = (y == -1) ? 0 : x % y;
+    }
+    bool small = isSmallWhole(a.kind) && isSmallWhole(b.kind);
+    if (!small && (r < INT32_MIN || r > INT32_MAX)) return 6;
+    out = wholeResult(r, small);
+    return 0;
+}
+
+// + - * on two numbers: whole kinds stay whole (promoting on overflow), else Double.
+int arithmetic(Op op, const Value& a, const Value& b, Value& out) {
+    if (isWhole(a.kind) && isWhole(b.kind)) {
+        std::int64_t x = a.i, y = b.i;
+        std::int64_t r = op == Op::Add ? x + y : op == Op::Sub ? x - y : x * y;
+        out = wholeResult(r, isSmallWhole(a.kind) && isSmallWhole(b.kind));
+        return 0;
+    }
+    double x = 0, y = 0;
+    if (int e = toDouble(a, x)) return e;
+    if (int e = toDouble(b, y)) return e;
+    double r = op == Op::Add ? x + y : op == Op::Sub ? x - y : x * y;
+    return doubleResult(r, out);
+}
+
+int add(const Value& a, const Value& b, Value& out) {
+    if (isText(a) || isText(b)) {
+        if (isText(a) && isText(b)) {
+            out = Value::text(a.str() + b.str());
+            return 0;
+        }
+        if (a.kind == Kind::Empty || b.kind == Kind::Empty) {
+            out = isText(a) ? a : b;
+            return 0;
+        }
+    }
+    return arithmetic(Op::Add, a, b, out);
+}
+
+}  // namespace
+
+int divide(double a, double b, double& out) {
+    if (b == 0) return a == 0 ? 6 : 11;
+    out = a / b;
+    return std::isfinite(out) ? 0 : 6;
+}
+
+int power(double a, double b, double& out) {
+    if (a < 0 && b != std::trunc(b)) return 5;
+    if (a == 0 && b < 0) return 5;
+    out = std::pow(a, b);
+    return std::isfinite(out) ? 0 : 6;
+}
+
+int binaryOp(Op op, const Value& a, const Value& b, Value& out) {
+    switch (op) {
+        case Op::Add:
+            return add(a, b, out);
+        case Op::Sub:
+        case Op::Mul:
+            return arithmetic(op, a, b, out);
+        case Op::Div:
+        case Op::Pow: {
+            double x = 0, y = 0, r = 0;
+            if (int e = toDouble(a, x)) return e;
+            if (int e = toDouble(b, y)) return e;
+            if (int e = op == Op::Div ? divide(x, y, r) : power(x, y, r)) return e;
+            out = Value::number(r);
+            return 0;
+        }
+        case Op::IntDiv:
+        case Op::Mod:
+            return wholeDivision(op, a, b, out);
+        case Op::Concat:
+            out = Value::text(toText(a) + toText(b));
+            return 0;
+        case Op::Eq:
+        case Op::Ne:
+        case Op::Lt:
+        case Op::Gt:
+        case Op::Le:
+        case Op::Ge:
+            return comparison(op, a, b, out);
+        case Op::And:
+        case Op::Or:
+        case Op::Xor:
+        case Op::Eqv:
+        case Op::Imp:
+            return logical(op, a, b, out);
+        default:
+            return 1002;
+    }
+}
+
+int negate(const Value& a, Value& out) {
+    if (isWhole(a.kind)) {
+        out = wholeResult(-static_cast<std::int64_t>(a.i), isSmallWhole(a.kind));
+        return 0;
+    }
+    double x = 0;
+    if (int e = toDouble(a, x)) return e;
+    out = Value::number(-x);
+    return 0;
+}
+
+int logicalNot(const Value& a, Value& out) {
+    if (a.kind == Kind::Boolean) {
+        out = Value::boolean(a.i == 0);
+        return 0;
+    }
+    std::int32_t x = 0;
+    if (int e = toLong(a, x)) return e;
+    out = isSmallWhole(a.kind) ? Value::integer(~x) : Value::longValue(~x);
+    return 0;
+}
+
+int square(const Value& a, Value& out) {
+    double x = 0;
+    if (int e = toDouble(a, x)) return e;
+    return doubleResult(x * x, out);
+}
+
+}  // namespace script

@@ -1,0 +1,156 @@
+#include "script/ScriptEngine.h"
+
+#include <vector>
+
+#include "script/Convert.h"
+#include "script/ErrorText.h"
+#include "script/EvalCache.h"
+#include "script/FastAssign.h"
+#include "script/Lexer.h"
+#include "script/Machine.h"
+#include "script/Names.h"
+#include "script/Statements.h"
+#include "vbrt/RuntimeError.h"
+
+namespace script {
+
+namespace {
+// Longest source or expression text accepted; longer texts fail at once with error 7.
+constexpr size_t kMaxTextLength = 1u << 20;
+}  // namespace
+
+struct ScriptEngine::Impl : Definitions {
+    Machine machine;
+    NameTable globals;
+    NameTable functions;
+    EvalCache cache;
+
+    // Name lookup for Eval texts (no forward references to functions) and for the global
+    // statements of AddCode (which may call functions defined further down).
+    struct GlobalScope : Scope {
+        Impl& impl;
+        bool forward;
+        GlobalScope(Impl& i, bool f) : impl(i), forward(f) {}
+        std::optional<int> local(const std::string&) override { return std::nullopt; }
+        int global(const std::string& name) override { return impl.global(name); }
+        int function(const std::string& name) override { return impl.function(name); }
+        int placeholder(const std::string& name) override {
+            return forward ? impl.functionEntry(name) : -1;
+        }
+    };
+    GlobalScope evalScope{*this, false};
+    GlobalScope sourceScope{*this, true};
+
+    Scope& globalScope() override { return sourceScope; }
+
+    int global(const std::string& name) override {
+        int slot = globals.intern(name, static_cast<int>(machine.globals.size()));
+        if (slot == static_cast<int>(machine.globals.size())) machine.globals.emplace_back();
+        return slot;
+    }
+    int functionEntry(const std::string& name) override {
+        int index = functions.intern(name, static_cast<int>(machine.functions.size()));
+        if (index == static_cast<int>(machine.functions.size())) {
+            machine.functions.push_back(std::make_unique<Function>());
+            machine.functions.back()->name = name;
+        }
+        return index;
+    }
+    int function(const std::string& name) override {
+        int index = functions.find(name);
+        return index >= 0 && machine.functions[index]->defined ? index : -1;
+    }
+
+    int addCode(std::string_view source) {
+        if (source.size() > kMaxTextLength) return kOutOfMemory;
+        FastAssignment fast;
+        if (parseFastAssignment(source, fast)) {
+            int slot = globals.find(fast.name);
+            if (slot < 0) slot = global(std::string(fast.name));
+            machine.globals[slot] = fast.value;
+            return 0;
+        }
+        CompiledSource compiled;
+        if (int e = compileSource(tokenize(source), *this, compiled)) return e;
+        for (auto& [index, f] : compiled.functions) {
+            if (!machine.functions[index]->defined) cache.clear();
+            *machine.functions[index] = std::move(f);
+        }
+        machine.begin();
+        return machine.exec(compiled.global, nullptr);
+    }
+
+    CompiledEval* compiled(std::string_view text) {
+        if (CompiledEval* hit = cache.find(text)) return hit;
+        auto entry = std::make_unique<CompiledEval>();
+        std::vector<Token> tokens = tokenize(text);
+        size_t pos = 0;
+        entry->error = compileExpression(tokens, pos, evalScope, entry->program);
+        if (entry->error == 0 && tokens[pos].type != Tok::End) {
+            entry->error = tokens[pos].type == Tok::Invalid ? tokens[pos].error : 1002;
+        }
+        if (entry->error == 0) entry->hasFast = buildFast(entry->program, entry->fast);
+        return cache.insert(text, std::move(entry));
+    }
+
+    int eval(std::string_view text, Value& out) {
+        if (text.size() > kMaxTextLength) return kOutOfMemory;
+        CompiledEval* c = compiled(text);
+        if (c->error) return c->error;
+        if (c->hasFast) {
+            int e = runFast(c->fast, machine.globals.data(), out);
+            if (e >= 0) return e;
+        }
+        machine.begin();
+        return machine.run(c->program, nullptr, out);
+    }
+
+    int run(std::string_view name, std::span<const vbrt::Variant> args, Value& out) {
+        int index = functions.find(lowerName(name));
+        if (index < 0 || !machine.functions[index]->defined) return 13;
+        std::vector<Value> values;
+        for (const auto& a : args)
+            values.push_back(fromVariant(a));
+        machine.begin();
+        return machine.callWith(index, values.data(), static_cast<int>(values.size()), out);
+    }
+};
+
+ScriptEngine::ScriptEngine() : impl_(std::make_unique<Impl>()) {}
+ScriptEngine::~ScriptEngine() = default;
+
+namespace {
+[[noreturn]] void raise(int number) {
+    throw vbrt::RuntimeError(number, errorText(number));
+}
+}  // namespace
+
+void ScriptEngine::AddCode(std::string_view source) {
+    if (int e = impl_->addCode(source)) raise(e);
+}
+
+vbrt::Variant ScriptEngine::Eval(std::string_view expression) {
+    Value v;
+    if (int e = impl_->eval(expression, v)) raise(e);
+    return toVariant(v);
+}
+
+vbrt::Variant ScriptEngine::Run(std::string_view name, std::span<const vbrt::Variant> args) {
+    Value v;
+    if (int e = impl_->run(name, args, v)) raise(e);
+    return toVariant(v);
+}
+
+int ScriptEngine::TryAddCode(std::string_view source) noexcept {
+    return impl_->addCode(source);
+}
+
+EvalResult ScriptEngine::TryEval(std::string_view expression) noexcept {
+    Value v;
+    EvalResult result;
+    result.error = impl_->eval(expression, v);
+    if (result.error == 0) result.value = toVariant(v);
+    return result;
+}
+
+}  // namespace script

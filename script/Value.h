@@ -1,0 +1,69 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace script {
+
+// Error numbers the engine raises beyond the runtime's common ones.
+constexpr int kOutOfMemory = 7;       // a text longer than the engine accepts
+constexpr int kOutOfStackSpace = 28;  // nesting or recursion too deep, or too much work
+constexpr int kWrongArgumentCount = 450;
+
+enum class Kind : std::uint8_t { Empty, Boolean, Integer, Long, Double, String, Ref };
+
+// The engine's own value: small and cheap to copy while it holds a number. A Ref (only on
+// the evaluation stack) points at a variable that a by-reference parameter may bind to.
+struct Value {
+    Kind kind = Kind::Empty;
+    std::int32_t i = 0;
+    union {
+        double d = 0.0;
+        Value* ref;
+    };
+    std::shared_ptr<const std::string> s;
+
+    static Value boolean(bool b) {
+        Value v;
+        v.kind = Kind::Boolean;
+        v.i = b ? -1 : 0;
+        return v;
+    }
+    static Value integer(std::int32_t x) {
+        Value v;
+        v.kind = Kind::Integer;
+        v.i = x;
+        return v;
+    }
+    static Value longValue(std::int32_t x) {
+        Value v;
+        v.kind = Kind::Long;
+        v.i = x;
+        return v;
+    }
+    static Value number(double x) {
+        Value v;
+        v.kind = Kind::Double;
+        v.d = x;
+        return v;
+    }
+    static Value text(std::string t) {
+        Value v;
+        v.kind = Kind::String;
+        v.s = std::make_shared<const std::string>(std::move(t));
+        return v;
+    }
+    static Value reference(Value* target) {
+        Value v;
+        v.kind = Kind::Ref;
+        v.ref = target;
+        return v;
+    }
+    const std::string& str() const {
+        static const std::string none;
+        return s ? *s : none;
+    }
+};
+
+}  // namespace script
