@@ -2,7 +2,6 @@
 
 #include "PresetRig.h"
 #include "common/TestRegistry.h"
-#include "presets/ErrorModes.h"
 #include "presets/Sweep.h"
 
 // The preset table and the shared mechanisms every preset is built from.
@@ -36,9 +35,6 @@ class TestPresetFramework : public QObject {
         QTest::addColumn<double>("step");
         QTest::addColumn<int>("count");
         QTest::addColumn<double>("last");
-        QTest::newRow("line range")
-            << -2500.0 / 300 << 2500.0 / 300 << 0.001 << 16667 << 8.3326666666683096;
-        QTest::newRow("power range") << -9.0 << 9.0 << 0.01 << 1801 << 8.9999999999997051;
         QTest::newRow("tenths drift below 1") << 0.0 << 1.0 << 0.1 << 11 << 0.9999999999999999;
         QTest::newRow("exact halves hit it") << 0.0 << 1.0 << 0.5 << 3 << 1.0;
         QTest::newRow("empty") << 1.0 << 0.0 << 0.1 << 0 << 0.0;
@@ -70,35 +66,6 @@ class TestPresetFramework : public QObject {
         QVERIFY_THROWS_EXCEPTION(vbrt::RuntimeError,
                                  presets::Sweep(variable, {0, 1, 0}, [&](double) { ++visits; }));
         QCOMPARE(visits, 0);
-    }
-
-    // Stop-and-report: the pen is reset first, work done before the failure stays, the
-    // message comes once; without a failure there is no message.
-    void stopAndReport() {
-        PresetRig rig;
-        rig.picture1.setDrawWidth(2);
-        presets::RunStopAndReport(rig.ctx, [&] {
-            rig.picture1.PSet(1, 1, 0);
-            throw vbrt::RuntimeError(vbrt::kOverflow);
-        });
-        QCOMPARE(rig.picture1.DrawWidth(), 1);
-        QCOMPARE(rig.points().size(), std::size_t(1));
-        QCOMPARE(rig.messages, std::vector<std::string>{"出错"});
-        presets::RunStopAndReport(rig.ctx, [] {});
-        QCOMPARE(rig.messages.size(), std::size_t(1));
-    }
-
-    // Skip-and-continue: a failing step is absorbed and reported to the caller only.
-    void skipAndContinue() {
-        int completed = 0;
-        for (int i = 0; i < 4; ++i) {
-            const bool ok = presets::TryStep([&] {
-                if (i % 2) throw vbrt::RuntimeError(vbrt::kInvalidCall);
-                ++completed;
-            });
-            QCOMPARE(ok, i % 2 == 0);
-        }
-        QCOMPARE(completed, 2);
     }
 };
 
