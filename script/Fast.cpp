@@ -5,20 +5,31 @@
 
 #include "script/Builtins.h"
 #include "script/Operators.h"
+#include "vbrt/Rounding.h"
 
 namespace script {
 
 namespace {
 
 constexpr size_t kFastStack = 32;
+constexpr size_t kMaxFastCode = 256;
 
 bool isNumber(Kind k) {
     return k != Kind::String && k != Kind::Ref;
 }
 
-// Result kind of a binary operation when its operands have the given static kinds, or
-// String for "not expressible on doubles".
-Kind fastBinaryKind(Op op, Kind a, Kind b) {
+// A node of the expression tree rebuilt from the postfix code.
+struct Node {
+    FastOp op;
+    double value = 0;
+    int slot = 0;
+    int a = -1, b = -1;
+    Kind kind = Kind::Double;
+};
+
+// Result kind of a binary operation on the given static kinds; String means "not
+// expressible on doubles".
+Kind binaryKind(Op op, Kind a, Kind b) {
     if (!isNumber(a) || !isNumber(b)) return Kind::String;
     switch (op) {
         case Op::Add:
@@ -46,7 +57,7 @@ Kind fastBinaryKind(Op op, Kind a, Kind b) {
     }
 }
 
-FastOp fastBinaryOp(Op op) {
+FastOp binaryFastOp(Op op) {
     switch (op) {
         case Op::Pow:
             return FastOp::Pow;
@@ -83,7 +94,7 @@ FastOp fastBinaryOp(Op op) {
     }
 }
 
-Kind fastCallKind(int id, Kind arg) {
+Kind callKind(int id, Kind arg) {
     if (arg != Kind::Double) return Kind::String;
     switch (static_cast<Builtin>(id)) {
         case Builtin::Sgn:
@@ -98,250 +109,395 @@ Kind fastCallKind(int id, Kind arg) {
     }
 }
 
-double numberOf(const Value& v) {
-    return v.kind == Kind::Double ? v.d : v.i;
-}
-
-// Replaces "push x; op" pairs by one fused instruction where the right operand is a
-// variable or a constant.
-void fuse(std::vector<FastInstr>& code) {
-    std::vector<FastInstr> out;
-    out.reserve(code.size());
-    for (const FastInstr& in : code) {
-        if (!out.empty()) {
-            FastInstr& last = out.back();
-            bool var = last.op == FastOp::Var, konst = last.op == FastOp::Const;
-            int shift = in.op == FastOp::Add   ? 0
-                        : in.op == FastOp::Sub ? 1
-                        : in.op == FastOp::Mul ? 2
-                        : in.op == FastOp::Div ? 3
-                                               : -1;
-            if (shift >= 0 && (var || konst)) {
-                last.op = static_cast<FastOp>(
-                    static_cast<int>(var ? FastOp::AddVar : FastOp::AddConst) + shift);
-                continue;
-            }
-            if (in.op == FastOp::Square && var) {
-                last.op = FastOp::VarSquare;
-                continue;
-            }
-        }
-        out.push_back(in);
+FastOp callFastOp(int id) {
+    switch (static_cast<Builtin>(id)) {
+        case Builtin::Abs:
+            return FastOp::Abs;
+        case Builtin::Atn:
+            return FastOp::Atn;
+        case Builtin::Cos:
+            return FastOp::Cos;
+        case Builtin::Exp:
+            return FastOp::Exp;
+        case Builtin::Fix:
+            return FastOp::Fix;
+        case Builtin::Int:
+            return FastOp::Int;
+        case Builtin::Log:
+            return FastOp::Log;
+        case Builtin::Round:
+            return FastOp::Round;
+        case Builtin::Sgn:
+            return FastOp::Sgn;
+        case Builtin::Sin:
+            return FastOp::Sin;
+        case Builtin::Sqr:
+            return FastOp::Sqr;
+        case Builtin::Tan:
+            return FastOp::Tan;
+        default:
+            return FastOp::CBool;
     }
-    code = std::move(out);
 }
 
-inline bool truth(double x) {
-    return x != 0;
-}
+class TreeBuilder {
+  public:
+    // Rebuilds the tree with static kinds; false when some node is not all-numbers.
+    bool build(const Program& program) {
+        std::vector<int> stack;
+        for (const Instr& in : program.code) {
+            Node n{FastOp::Const};
+            if (in.op == Op::PushConst) {
+                const Value& c = program.consts[in.arg];
+                n.kind = c.kind;
+                n.value = c.kind == Kind::Double ? c.d : c.i;
+            } else if (in.op == Op::PushGlobal) {
+                n.op = FastOp::Var;
+                n.slot = in.arg;
+            } else if (isBinary(in.op) && stack.size() >= 2) {
+                n.b = pop(stack);
+                n.a = pop(stack);
+                n.op = binaryFastOp(in.op);
+                n.kind = binaryKind(in.op, nodes[n.a].kind, nodes[n.b].kind);
+            } else if ((in.op == Op::Neg || in.op == Op::Not || in.op == Op::Square) &&
+                       !stack.empty()) {
+                n.a = pop(stack);
+                Kind k = nodes[n.a].kind;
+                n.op = in.op == Op::Neg   ? FastOp::Neg
+                       : in.op == Op::Not ? FastOp::Not
+                                          : FastOp::Square;
+                n.kind = in.op == Op::Neg   ? (k == Kind::Double ? k : Kind::String)
+                         : in.op == Op::Not ? (k == Kind::Boolean ? k : Kind::String)
+                                            : (isNumber(k) ? Kind::Double : Kind::String);
+            } else if (in.op == Op::CallBuiltin && in.argc == 1 && !stack.empty()) {
+                n.a = pop(stack);
+                n.kind = callKind(in.arg, nodes[n.a].kind);
+                if (n.kind == Kind::String) return false;
+                if (in.arg == static_cast<int>(Builtin::CDbl)) {
+                    stack.push_back(n.a);
+                    continue;
+                }
+                n.op = callFastOp(in.arg);
+            } else {
+                return false;
+            }
+            if (n.kind == Kind::String) return false;
+            nodes.push_back(n);
+            stack.push_back(static_cast<int>(nodes.size() - 1));
+        }
+        if (stack.size() != 1) return false;
+        root = stack.back();
+        return true;
+    }
+
+    std::vector<Node> nodes;
+    int root = -1;
+
+  private:
+    static int pop(std::vector<int>& s) {
+        int v = s.back();
+        s.pop_back();
+        return v;
+    }
+};
+
+// Emits the tree as stack code with operand-fused instructions. Operands are evaluated
+// left to right as in the general machine; only error-free operands (variables, constants)
+// are reordered, so the first error raised is the same.
+class Emitter {
+  public:
+    explicit Emitter(const std::vector<Node>& nodes) : nodes_(nodes) {}
+
+    void emit(int k) {
+        const Node& n = nodes_[k];
+        if (n.op == FastOp::Const || n.op == FastOp::Var) return push({n.op, n.slot, n.value});
+        if (n.op == FastOp::Square && nodes_[n.a].op == FastOp::Var) {
+            return push({FastOp::VarSquare, nodes_[n.a].slot});
+        }
+        if (n.b < 0) {
+            emit(n.a);
+            return push({n.op});
+        }
+        binary(n);
+    }
+    std::vector<FastInstr> code;
+    size_t depth = 0, most = 0;
+
+  private:
+    bool isOperand(int k) const {
+        FastOp op = nodes_[k].op;
+        return op == FastOp::Const || op == FastOp::Var ||
+               (op == FastOp::Square && nodes_[nodes_[k].a].op == FastOp::Var);
+    }
+    bool errorFree(int k) const {
+        return nodes_[k].op == FastOp::Const || nodes_[k].op == FastOp::Var;
+    }
+
+    void binary(const Node& n) {
+        int a = n.a, b = n.b;
+        bool commutes = n.op == FastOp::Add || n.op == FastOp::Mul;
+        if (commutes && errorFree(a) && !isOperand(b)) std::swap(a, b);
+        int arith = n.op == FastOp::Add   ? 0
+                    : n.op == FastOp::Sub ? 1
+                    : n.op == FastOp::Mul ? 2
+                    : n.op == FastOp::Div ? 3
+                                          : -1;
+        const Node& right = nodes_[b];
+        if (arith >= 0 && isOperand(b)) {
+            emit(a);
+            FastOp base = right.op == FastOp::Var     ? FastOp::AddVar
+                          : right.op == FastOp::Const ? FastOp::AddConst
+                                                      : FastOp::AddVarSquare;
+            int slot = right.op == FastOp::Square ? nodes_[right.a].slot : right.slot;
+            return replaceTop(
+                {static_cast<FastOp>(static_cast<int>(base) + arith), slot, right.value});
+        }
+        if (n.op == FastOp::Pow && right.op == FastOp::Const) {
+            emit(a);
+            return replaceTop({FastOp::PowConst, 0, right.value});
+        }
+        if ((n.op == FastOp::Sub || n.op == FastOp::Div) && nodes_[a].op == FastOp::Const) {
+            emit(b);
+            FastOp op = n.op == FastOp::Sub ? FastOp::RSubConst : FastOp::RDivConst;
+            return replaceTop({op, 0, nodes_[a].value});
+        }
+        emit(a);
+        emit(b);
+        push({n.op});
+    }
+
+    // Stack effect bookkeeping: loads push, binary ops pop one, fused ops keep the depth.
+    void push(FastInstr in) {
+        bool load = in.op == FastOp::Const || in.op == FastOp::Var || in.op == FastOp::VarSquare;
+        bool binary = in.op >= FastOp::Pow && in.op <= FastOp::Imp;
+        if (load) most = std::max(most, ++depth);
+        if (binary) --depth;
+        code.push_back(in);
+    }
+    void replaceTop(FastInstr in) { code.push_back(in); }
+
+    const std::vector<Node>& nodes_;
+};
+
 inline double boolValue(bool b) {
     return b ? -1.0 : 0.0;
 }
 
-int bitwiseBool(FastOp op, double a, double b, double& out) {
-    bool x = truth(a), y = truth(b);
+double logic(FastOp op, double a, double b) {
+    bool x = a != 0, y = b != 0;
     bool r = op == FastOp::And   ? (x && y)
              : op == FastOp::Or  ? (x || y)
              : op == FastOp::Xor ? (x != y)
              : op == FastOp::Eqv ? (x == y)
                                  : (!x || y);
-    out = boolValue(r);
-    return 0;
-}
-
-inline int finite(double r, double& out) {
-    out = r;
-    return std::isfinite(r) ? 0 : 6;
+    return boolValue(r);
 }
 
 }  // namespace
 
 bool buildFast(const Program& program, FastProgram& out) {
-    std::vector<Kind> kinds;
-    out.code.clear();
+    if (program.code.size() > kMaxFastCode) return false;
+    TreeBuilder tree;
+    if (!tree.build(program)) return false;
+    Emitter emitter(tree.nodes);
+    emitter.emit(tree.root);
+    if (emitter.most > kFastStack) return false;
+    out.code = std::move(emitter.code);
     out.slots.clear();
-    for (const Instr& in : program.code) {
-        FastInstr f{FastOp::Const};
-        Kind k = Kind::String;
-        if (in.op == Op::PushConst) {
-            const Value& c = program.consts[in.arg];
-            k = c.kind;
-            f.value = numberOf(c);
-            kinds.push_back(k);
-        } else if (in.op == Op::PushGlobal) {
-            f.op = FastOp::Var;
-            f.slot = in.arg;
-            out.slots.push_back(in.arg);
-            kinds.push_back(Kind::Double);
-        } else if (isBinary(in.op)) {
-            if (kinds.size() < 2) return false;
-            k = fastBinaryKind(in.op, kinds[kinds.size() - 2], kinds.back());
-            f.op = fastBinaryOp(in.op);
-            kinds.pop_back();
-            kinds.back() = k;
-        } else if (in.op == Op::Neg || in.op == Op::Not || in.op == Op::Square) {
-            if (kinds.empty()) return false;
-            Kind a = kinds.back();
-            k = in.op == Op::Neg   ? (a == Kind::Double ? a : Kind::String)
-                : in.op == Op::Not ? (a == Kind::Boolean ? a : Kind::String)
-                                   : (isNumber(a) ? Kind::Double : Kind::String);
-            f.op = in.op == Op::Neg ? FastOp::Neg : in.op == Op::Not ? FastOp::Not : FastOp::Square;
-            kinds.back() = k;
-        } else if (in.op == Op::CallBuiltin && in.argc == 1) {
-            if (kinds.empty()) return false;
-            k = fastCallKind(in.arg, kinds.back());
-            f.op = in.arg == static_cast<int>(Builtin::Sgn)     ? FastOp::Sgn
-                   : in.arg == static_cast<int>(Builtin::CBool) ? FastOp::CBool
-                                                                : FastOp::Func;
-            f.fn = static_cast<std::uint8_t>(in.arg);
-            kinds.back() = k;
-        } else {
-            return false;
-        }
-        if (k == Kind::String || kinds.size() > kFastStack) return false;
-        out.code.push_back(f);
+    for (const Node& n : tree.nodes) {
+        if (n.op == FastOp::Var) out.slots.push_back(n.slot);
     }
-    if (kinds.size() != 1 || out.slots.empty()) return false;
-    out.result = kinds.back();
+    if (out.slots.empty()) return false;
     std::sort(out.slots.begin(), out.slots.end());
     out.slots.erase(std::unique(out.slots.begin(), out.slots.end()), out.slots.end());
-    fuse(out.code);
+    out.result = tree.nodes[tree.root].kind;
     return true;
 }
 
-int runFast(const FastProgram& program, const Value* globals, Value& out) {
+#define FINITE(expr)                      \
+    do {                                  \
+        double r_ = (expr);               \
+        if (!std::isfinite(r_)) return 6; \
+        top = r_;                         \
+    } while (0)
+// fn(a, b, result) with a result variable of its own, so that `top` stays in a register.
+#define CHECKED(fn, a, b)                         \
+    do {                                          \
+        double r_ = 0;                            \
+        if (int e_ = fn((a), (b), r_)) return e_; \
+        top = r_;                                 \
+    } while (0)
+
+int runFast(const FastProgram& program, const Value* globals, double& out) {
     for (std::int32_t slot : program.slots) {
         if (globals[slot].kind != Kind::Double) return -1;
     }
     double stack[kFastStack + 1];
-    double* sp = stack;
-    int e = 0;
+    double* sp = stack;  // sp[-1] is the top once something is pushed
+    double top = 0;
     for (const FastInstr& in : program.code) {
         switch (in.op) {
             case FastOp::Const:
-                *sp++ = in.value;
+                *sp++ = top;
+                top = in.value;
                 break;
             case FastOp::Var:
-                *sp++ = globals[in.slot].d;
+                *sp++ = top;
+                top = globals[in.slot].d;
                 break;
             case FastOp::VarSquare: {
+                *sp++ = top;
                 double x = globals[in.slot].d;
-                e = finite(x * x, *sp++);
+                FINITE(x * x);
                 break;
             }
             case FastOp::Neg:
-                sp[-1] = -sp[-1];
+                top = -top;
                 break;
             case FastOp::Not:
-                sp[-1] = boolValue(!truth(sp[-1]));
+                top = boolValue(top == 0);
                 break;
             case FastOp::Square:
-                e = finite(sp[-1] * sp[-1], sp[-1]);
+                FINITE(top * top);
                 break;
             case FastOp::Pow:
-                --sp;
-                e = power(sp[-1], sp[0], sp[-1]);
+                CHECKED(power, *--sp, top);
                 break;
             case FastOp::Mul:
-                --sp;
-                e = finite(sp[-1] * sp[0], sp[-1]);
+                FINITE(*--sp * top);
                 break;
             case FastOp::Div:
-                --sp;
-                e = divide(sp[-1], sp[0], sp[-1]);
+                CHECKED(divide, *--sp, top);
                 break;
             case FastOp::Add:
-                --sp;
-                e = finite(sp[-1] + sp[0], sp[-1]);
+                FINITE(*--sp + top);
                 break;
             case FastOp::Sub:
-                --sp;
-                e = finite(sp[-1] - sp[0], sp[-1]);
-                break;
-            case FastOp::AddVar:
-                e = finite(sp[-1] + globals[in.slot].d, sp[-1]);
-                break;
-            case FastOp::SubVar:
-                e = finite(sp[-1] - globals[in.slot].d, sp[-1]);
-                break;
-            case FastOp::MulVar:
-                e = finite(sp[-1] * globals[in.slot].d, sp[-1]);
-                break;
-            case FastOp::DivVar:
-                e = divide(sp[-1], globals[in.slot].d, sp[-1]);
-                break;
-            case FastOp::AddConst:
-                e = finite(sp[-1] + in.value, sp[-1]);
-                break;
-            case FastOp::SubConst:
-                e = finite(sp[-1] - in.value, sp[-1]);
-                break;
-            case FastOp::MulConst:
-                e = finite(sp[-1] * in.value, sp[-1]);
-                break;
-            case FastOp::DivConst:
-                e = divide(sp[-1], in.value, sp[-1]);
+                FINITE(*--sp - top);
                 break;
             case FastOp::Eq:
-                --sp;
-                sp[-1] = boolValue(sp[-1] == sp[0]);
+                top = boolValue(*--sp == top);
                 break;
             case FastOp::Ne:
-                --sp;
-                sp[-1] = boolValue(sp[-1] != sp[0]);
+                top = boolValue(*--sp != top);
                 break;
             case FastOp::Lt:
-                --sp;
-                sp[-1] = boolValue(sp[-1] < sp[0]);
+                top = boolValue(*--sp < top);
                 break;
             case FastOp::Gt:
-                --sp;
-                sp[-1] = boolValue(sp[-1] > sp[0]);
+                top = boolValue(*--sp > top);
                 break;
             case FastOp::Le:
-                --sp;
-                sp[-1] = boolValue(sp[-1] <= sp[0]);
+                top = boolValue(*--sp <= top);
                 break;
             case FastOp::Ge:
-                --sp;
-                sp[-1] = boolValue(sp[-1] >= sp[0]);
+                top = boolValue(*--sp >= top);
                 break;
             case FastOp::And:
             case FastOp::Or:
             case FastOp::Xor:
             case FastOp::Eqv:
             case FastOp::Imp:
-                --sp;
-                e = bitwiseBool(in.op, sp[-1], sp[0], sp[-1]);
+                top = logic(in.op, *--sp, top);
                 break;
-            case FastOp::Func:
-                e = builtinOnDouble(in.fn, sp[-1], sp[-1]);
+            case FastOp::Abs:
+                top = std::fabs(top);
+                break;
+            case FastOp::Atn:
+                top = std::atan(top);
+                break;
+            case FastOp::Cos:
+                top = std::cos(top);
+                break;
+            case FastOp::Sin:
+                top = std::sin(top);
+                break;
+            case FastOp::Tan:
+                FINITE(std::tan(top));
+                break;
+            case FastOp::Exp:
+                FINITE(std::exp(top));
+                break;
+            case FastOp::Fix:
+                top = std::trunc(top);
+                break;
+            case FastOp::Int:
+                top = std::floor(top);
+                break;
+            case FastOp::Round:
+                top = vbrt::RoundHalfEven(top);
+                break;
+            case FastOp::Log:
+                if (top <= 0) return 5;
+                top = std::log(top);
+                break;
+            case FastOp::Sqr:
+                if (top < 0) return 5;
+                top = std::sqrt(top);
                 break;
             case FastOp::Sgn:
-                sp[-1] = sp[-1] > 0 ? 1.0 : sp[-1] < 0 ? -1.0 : 0.0;
+                top = top > 0 ? 1.0 : top < 0 ? -1.0 : 0.0;
                 break;
             case FastOp::CBool:
-                sp[-1] = boolValue(truth(sp[-1]));
+                top = boolValue(top != 0);
+                break;
+            case FastOp::AddVar:
+                FINITE(top + globals[in.slot].d);
+                break;
+            case FastOp::SubVar:
+                FINITE(top - globals[in.slot].d);
+                break;
+            case FastOp::MulVar:
+                FINITE(top * globals[in.slot].d);
+                break;
+            case FastOp::DivVar:
+                CHECKED(divide, top, globals[in.slot].d);
+                break;
+            case FastOp::AddConst:
+                FINITE(top + in.value);
+                break;
+            case FastOp::SubConst:
+                FINITE(top - in.value);
+                break;
+            case FastOp::MulConst:
+                FINITE(top * in.value);
+                break;
+            case FastOp::DivConst:
+                CHECKED(divide, top, in.value);
+                break;
+            case FastOp::AddVarSquare:
+            case FastOp::SubVarSquare:
+            case FastOp::MulVarSquare:
+            case FastOp::DivVarSquare: {
+                double x = globals[in.slot].d;
+                double sq = x * x;
+                if (!std::isfinite(sq)) return 6;
+                if (in.op == FastOp::AddVarSquare)
+                    FINITE(top + sq);
+                else if (in.op == FastOp::SubVarSquare)
+                    FINITE(top - sq);
+                else if (in.op == FastOp::MulVarSquare)
+                    FINITE(top * sq);
+                else
+                    CHECKED(divide, top, sq);
+                break;
+            }
+            case FastOp::PowConst:
+                CHECKED(power, top, in.value);
+                break;
+            case FastOp::RSubConst:
+                FINITE(in.value - top);
+                break;
+            case FastOp::RDivConst:
+                CHECKED(divide, in.value, top);
                 break;
         }
-        if (e) return e;
     }
-    double r = sp[-1];
-    switch (program.result) {
-        case Kind::Boolean:
-            out = Value::boolean(r != 0);
-            break;
-        case Kind::Integer:
-            out = Value::integer(static_cast<std::int32_t>(r));
-            break;
-        case Kind::Long:
-            out = Value::longValue(static_cast<std::int32_t>(r));
-            break;
-        default:
-            out = Value::number(r);
-            break;
-    }
+    out = top;
     return 0;
 }
+
+#undef FINITE
+#undef CHECKED
 
 }  // namespace script

@@ -14,6 +14,7 @@ namespace script {
 enum class FastOp : std::uint8_t {
     Const,
     Var,
+    VarSquare,
     Neg,
     Not,
     Square,
@@ -33,10 +34,21 @@ enum class FastOp : std::uint8_t {
     Xor,
     Eqv,
     Imp,
-    Func,  // one-argument built-in on a double (fn: builtin id)
+    Abs,
+    Atn,
+    Cos,
+    Exp,
+    Fix,
+    Int,
+    Log,
+    Round,
+    Sin,
+    Sqr,
+    Tan,
     Sgn,
     CBool,
-    // Fused forms: the right operand is a variable or a constant instead of the stack top.
+    // The right operand is a variable, a constant or a squared variable instead of the
+    // stack top; R forms take a constant left operand.
     AddVar,
     SubVar,
     MulVar,
@@ -45,12 +57,17 @@ enum class FastOp : std::uint8_t {
     SubConst,
     MulConst,
     DivConst,
-    VarSquare,
+    AddVarSquare,
+    SubVarSquare,
+    MulVarSquare,
+    DivVarSquare,
+    PowConst,
+    RSubConst,
+    RDivConst,
 };
 
 struct FastInstr {
     FastOp op;
-    std::uint8_t fn = 0;
     std::int32_t slot = 0;
     double value = 0;
 };
@@ -63,8 +80,10 @@ struct FastProgram {
 
 // Builds the all-numbers form; false when the expression needs the general machine.
 bool buildFast(const Program& program, FastProgram& out);
+
 // Runs it when every variable it reads is a Double; returns -1 when that does not hold
-// (use the general machine), else 0 or an error number.
-int runFast(const FastProgram& program, const Value* globals, Value& out);
+// (use the general machine), else 0 or an error number. `out` gets the number; the kind is
+// program.result.
+int runFast(const FastProgram& program, const Value* globals, double& out);
 
 }  // namespace script

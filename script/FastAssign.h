@@ -2,19 +2,28 @@
 
 #include <string_view>
 
-#include "script/Value.h"
+#include "script/Decimal.h"
 
 namespace script {
 
+// Longest name the quick path handles; longer ones take the full parse.
+constexpr size_t kQuickNameLength = 16;
+
 struct FastAssignment {
-    std::string_view name;  // lower-case, in the parser's own buffer
-    Value value;
-    char buffer[64];
+    // Lower-case name, zero-padded to the full buffer for word-wise comparison.
+    alignas(8) char name[kQuickNameLength] = {};
+    size_t length = 0;
+    bool negative = false;
+    Decimal number;
+    std::string_view nameView() const { return {name, length}; }
 };
 
 // Recognises the per-sample statement "NAME=NUMBER" (blanks allowed, optional '-') without
-// a full parse. The value is exactly what the full parser would give (same literal rules,
-// same negation). False for anything else, which then takes the full path.
+// a full parse. The caller applies the sign with the ordinary negation, so the value is
+// exactly what the full parser would give. False for anything else (the full path).
 bool parseFastAssignment(std::string_view source, FastAssignment& out);
+
+// Whether a lower-case word is reserved (cannot be a variable).
+bool isReservedWord(std::string_view lower);
 
 }  // namespace script

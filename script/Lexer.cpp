@@ -1,7 +1,6 @@
 #include "script/Lexer.h"
 
-#include <charconv>
-#include <cmath>
+#include "script/Decimal.h"
 
 namespace script {
 
@@ -146,55 +145,12 @@ Tok operatorToken(std::string_view text, size_t& pos) {
 
 }  // namespace
 
-bool isNameStart(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-bool isNameChar(char c) {
-    return isNameStart(c) || isDigit(c) || c == '_';
-}
-
 int readDecimal(std::string_view text, size_t& pos, Value& out) {
-    size_t p = pos;
-    bool real = false;
-    while (p < text.size() && isDigit(text[p]))
-        ++p;
-    if (p < text.size() && text[p] == '.') {
-        real = true;
-        ++p;
-        while (p < text.size() && isDigit(text[p]))
-            ++p;
-    }
-    if (p < text.size() && lower(text[p]) == 'e') {
-        size_t q = p + 1;
-        if (q < text.size() && (text[q] == '+' || text[q] == '-')) ++q;
-        if (q < text.size() && isDigit(text[q])) {
-            real = true;
-            p = q;
-            while (p < text.size() && isDigit(text[p]))
-                ++p;
-        }
-    }
-    double value = 0;
-    auto [end, ec] = std::from_chars(text.data() + pos, text.data() + p, value);
-    if (ec == std::errc::result_out_of_range) {
-        // Underflow reads as zero; only values beyond the double range overflow.
-        bool tiny = false;
-        for (size_t k = pos; k < p; ++k) {
-            if (lower(text[k]) == 'e') tiny = text[k + 1] == '-';
-        }
-        if (!tiny) return 6;
-        value = 0;
-    } else if (ec != std::errc() || end != text.data() + p) {
-        return 1002;
-    }
-    pos = p;
-    if (!real && value <= 32767) {
-        out = Value::integer(static_cast<std::int32_t>(value));
-    } else if (!real && value <= 2147483647.0) {
-        out = Value::longValue(static_cast<std::int32_t>(value));
-    } else {
-        out = Value::number(value);
-    }
+    Decimal d;
+    if (int e = readDecimal(text, pos, d)) return e;
+    out = d.kind == Kind::Double    ? Value::number(d.real)
+          : d.kind == Kind::Integer ? Value::integer(d.whole)
+                                    : Value::longValue(d.whole);
     return 0;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <cstring>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -21,34 +23,48 @@ class NameTable {
   public:
     // Slot of a lower-case name, or -1.
     int find(std::string_view lower) {
-        for (const Recent& r : recent_) {
-            if (r.length == lower.size() && std::memcmp(r.text, lower.data(), r.length) == 0) {
-                return r.slot;
-            }
+        if (lower.size() <= kRecentLength) {
+            alignas(8) char padded[kRecentLength] = {};
+            std::memcpy(padded, lower.data(), lower.size());
+            if (int slot = findRecent(padded); slot >= 0) return slot;
         }
         auto it = slots_.find(std::string(lower));
         if (it == slots_.end()) return -1;
         note(lower, it->second);
         return it->second;
     }
+    // Same for a name already zero-padded to kRecentLength bytes.
+    int findPadded(const char* padded, size_t length) {
+        if (int slot = findRecent(padded); slot >= 0) return slot;
+        return find(std::string_view(padded, length));
+    }
     // Slot of a name, created with the next number when new.
     int intern(std::string_view lower, int next) {
         auto [it, fresh] = slots_.emplace(std::string(lower), next);
         return it->second;
     }
-    size_t size() const { return slots_.size(); }
 
   private:
+    static constexpr size_t kRecentLength = 16;
     struct Recent {
-        char text[16] = {};
-        size_t length = 0;
+        std::uint64_t words[2] = {~0ull, ~0ull};  // never matches a padded name
         int slot = -1;
     };
+    int findRecent(const char* padded) const {
+        std::uint64_t w0, w1;
+        std::memcpy(&w0, padded, 8);
+        std::memcpy(&w1, padded + 8, 8);
+        for (const Recent& r : recent_) {
+            if (r.words[0] == w0 && r.words[1] == w1) return r.slot;
+        }
+        return -1;
+    }
     void note(std::string_view lower, int slot) {
-        if (lower.size() > sizeof(Recent::text)) return;
+        if (lower.size() > kRecentLength) return;
+        char padded[kRecentLength] = {};
+        std::memcpy(padded, lower.data(), lower.size());
         Recent& r = recent_[next_++ % std::size(recent_)];
-        std::memcpy(r.text, lower.data(), lower.size());
-        r.length = lower.size();
+        std::memcpy(r.words, padded, sizeof padded);
         r.slot = slot;
     }
     std::unordered_map<std::string, int> slots_;

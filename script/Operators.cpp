@@ -144,17 +144,17 @@ int add(const Value& a, const Value& b, Value& out) {
 
 }  // namespace
 
-int divide(double a, double b, double& out) {
-    if (b == 0) return a == 0 ? 6 : 11;
-    out = a / b;
-    return std::isfinite(out) ? 0 : 6;
-}
-
-int power(double a, double b, double& out) {
-    if (a < 0 && b != std::trunc(b)) return 5;
-    if (a == 0 && b < 0) return 5;
-    out = std::pow(a, b);
-    return std::isfinite(out) ? 0 : 6;
+// a^n for a small whole n, correctly rounded: the product is carried as a double-double
+// (hi + lo) and rounded once, where the power function may be off by one unit in the last
+// place and repeated multiplication by several.
+double wholePower(double a, int n) {
+    double hi = a, lo = 0;
+    for (int k = 1; k < n; ++k) {
+        double p = hi * a;
+        lo = lo * a + std::fma(hi, a, -p);
+        hi = p;
+    }
+    return hi + lo;
 }
 
 int binaryOp(Op op, const Value& a, const Value& b, Value& out) {
@@ -219,6 +219,7 @@ int logicalNot(const Value& a, Value& out) {
     return 0;
 }
 
+// Same as power(x, 2).
 int square(const Value& a, Value& out) {
     double x = 0;
     if (int e = toDouble(a, x)) return e;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cmath>
+
 #include "script/Program.h"
 #include "script/Value.h"
 
@@ -11,10 +13,29 @@ int binaryOp(Op op, const Value& a, const Value& b, Value& out);
 int negate(const Value& a, Value& out);
 int logicalNot(const Value& a, Value& out);
 int square(const Value& a, Value& out);
+// Largest whole exponent computed exactly rounded rather than by the power function.
+constexpr int kMaxWholePower = 16;
+double wholePower(double a, int n);
+
 // The power rule shared with the fast path: invalid call (5) for a negative base with a
 // fractional exponent or 0 to a negative power, overflow (6) for a non-finite result.
-int power(double a, double b, double& out);
+// Whole exponents 2..16 give the correctly rounded power.
+inline int power(double a, double b, double& out) {
+    if (b >= 2 && b <= kMaxWholePower && b == std::trunc(b)) {
+        out = b == 2 ? a * a : wholePower(a, static_cast<int>(b));
+    } else {
+        if (a < 0 && b != std::trunc(b)) return 5;
+        if (a == 0 && b < 0) return 5;
+        out = std::pow(a, b);
+    }
+    return std::isfinite(out) ? 0 : 6;
+}
+
 // Division with its two errors: 0/0 is overflow (6), x/0 division by zero (11).
-int divide(double a, double b, double& out);
+inline int divide(double a, double b, double& out) {
+    if (b == 0) return a == 0 ? 6 : 11;
+    out = a / b;
+    return std::isfinite(out) ? 0 : 6;
+}
 
 }  // namespace script

@@ -9,6 +9,7 @@
 #include "script/Lexer.h"
 #include "script/Machine.h"
 #include "script/Names.h"
+#include "script/Operators.h"
 #include "script/Statements.h"
 #include "vbrt/RuntimeError.h"
 
@@ -64,12 +65,7 @@ struct ScriptEngine::Impl : Definitions {
     int addCode(std::string_view source) {
         if (source.size() > kMaxTextLength) return kOutOfMemory;
         FastAssignment fast;
-        if (parseFastAssignment(source, fast)) {
-            int slot = globals.find(fast.name);
-            if (slot < 0) slot = global(std::string(fast.name));
-            machine.globals[slot] = fast.value;
-            return 0;
-        }
+        if (parseFastAssignment(source, fast) && assign(fast)) return 0;
         CompiledSource compiled;
         if (int e = compileSource(tokenize(source), *this, compiled)) return e;
         for (auto& [index, f] : compiled.functions) {
@@ -78,6 +74,28 @@ struct ScriptEngine::Impl : Definitions {
         }
         machine.begin();
         return machine.exec(compiled.global, nullptr);
+    }
+
+    // NAME=NUMBER without a parse; false for a reserved word, which takes the full path
+    // (and fails there).
+    bool assign(const FastAssignment& fast) {
+        int slot = globals.findPadded(fast.name, fast.length);
+        if (slot < 0) {
+            if (isReservedWord(fast.nameView())) return false;
+            slot = global(std::string(fast.nameView()));
+        }
+        Value& target = machine.globals[slot];
+        const Decimal& d = fast.number;
+        if (d.kind == Kind::Double) {
+            target.kind = Kind::Double;
+            target.d = fast.negative ? -d.real : d.real;
+            target.s.reset();
+            return true;
+        }
+        Value whole = d.kind == Kind::Integer ? Value::integer(d.whole) : Value::longValue(d.whole);
+        if (fast.negative) negate(Value(whole), whole);
+        target = std::move(whole);
+        return true;
     }
 
     CompiledEval* compiled(std::string_view text) {
@@ -93,16 +111,37 @@ struct ScriptEngine::Impl : Definitions {
         return cache.insert(text, std::move(entry));
     }
 
-    int eval(std::string_view text, Value& out) {
+    int eval(std::string_view text, vbrt::Variant& out) {
         if (text.size() > kMaxTextLength) return kOutOfMemory;
         CompiledEval* c = compiled(text);
         if (c->error) return c->error;
         if (c->hasFast) {
-            int e = runFast(c->fast, machine.globals.data(), out);
+            double r = 0;
+            int e = runFast(c->fast, machine.globals.data(), r);
+            if (e == 0) setNumber(out, c->fast.result, r);
             if (e >= 0) return e;
         }
         machine.begin();
-        return machine.run(c->program, nullptr, out);
+        Value v;
+        int e = machine.run(c->program, nullptr, v);
+        if (e == 0) out = toVariant(v);
+        return e;
+    }
+
+    static void setNumber(vbrt::Variant& out, Kind kind, double r) {
+        switch (kind) {
+            case Kind::Boolean:
+                out.type = vbrt::VarType::Boolean;
+                break;
+            case Kind::Integer:
+                out.type = vbrt::VarType::Integer;
+                break;
+            default:
+                out.type = vbrt::VarType::Double;
+                out.real = r;
+                return;
+        }
+        out.whole = static_cast<std::int32_t>(r);
     }
 
     int run(std::string_view name, std::span<const vbrt::Variant> args, Value& out) {
@@ -130,9 +169,9 @@ void ScriptEngine::AddCode(std::string_view source) {
 }
 
 vbrt::Variant ScriptEngine::Eval(std::string_view expression) {
-    Value v;
+    vbrt::Variant v;
     if (int e = impl_->eval(expression, v)) raise(e);
-    return toVariant(v);
+    return v;
 }
 
 vbrt::Variant ScriptEngine::Run(std::string_view name, std::span<const vbrt::Variant> args) {
@@ -146,10 +185,8 @@ int ScriptEngine::TryAddCode(std::string_view source) noexcept {
 }
 
 EvalResult ScriptEngine::TryEval(std::string_view expression) noexcept {
-    Value v;
     EvalResult result;
-    result.error = impl_->eval(expression, v);
-    if (result.error == 0) result.value = toVariant(v);
+    result.error = impl_->eval(expression, result.value);
     return result;
 }
 
