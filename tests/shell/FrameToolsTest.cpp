@@ -1,0 +1,140 @@
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QTest>
+#include <QTimer>
+#include <algorithm>
+
+#include "ShellTestSupport.h"
+#include "canvas/Frame.h"
+#include "common/TestRegistry.h"
+#include "shell/CanvasView.h"
+
+namespace {
+
+using canvas::CanvasOp;
+
+size_t CountOps(const canvas::Canvas& c, CanvasOp::Kind kind, QRgb colour) {
+    return size_t(std::count_if(c.trace().begin(), c.trace().end(), [&](const CanvasOp& op) {
+        return op.kind == kind && (kind == CanvasOp::Text || op.color == colour);
+    }));
+}
+
+// The canvas holds nothing but the plain frame: a clear, then the two green axes.
+void CheckPlainFrame(const canvas::Canvas& c) {
+    QCOMPARE(c.trace().size(), size_t(3));
+    QCOMPARE(c.trace()[0].kind, CanvasOp::Clear);
+    QCOMPARE(CountOps(c, CanvasOp::Line, canvas::kGreen), size_t(2));
+}
+
+void MovePointer(QWidget* view, QPointF position) {
+    QMouseEvent move(QEvent::MouseMove, position, view->mapToGlobal(position), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(view, &move);
+}
+
+}  // namespace
+
+// The tools around the canvas in the real window: coordinate systems, read-out, copy, clear.
+class FrameToolsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void startsWithThePlainFrame() {
+        shelltest::ProgramFolder folder;
+        shelltest::OpenWindow w(folder.path());
+        canvas::Canvas expected(w->picture1().Image().width() * 15,
+                                w->picture1().Image().height() * 15);
+        canvas::FrameState frame;
+        canvas::ResetPlotFrame(expected, frame);
+        QCOMPARE(w->picture1().Image(), expected.Image());
+    }
+
+    void coordinateSystemButtons() {
+        shelltest::ProgramFolder folder;
+        shelltest::OpenWindow w(folder.path());
+        canvas::Canvas& c = w->picture1();
+        c.setTraceEnabled(true);
+        w.click("qinnchu");
+        w.click("cmd坐标系1");
+        QCOMPARE(CountOps(c, CanvasOp::Line, canvas::kPalette14), size_t(96));
+        QCOMPARE(CountOps(c, CanvasOp::Text, 0), size_t(2 + 19 + 18));
+        QCOMPARE(CountOps(c, CanvasOp::Line, canvas::kBlue), size_t(44));
+
+        w.click("qinnchu");
+        w.click("cmd坐标系2");
+        QCOMPARE(CountOps(c, CanvasOp::Line, canvas::kPalette14), size_t(0));
+        QCOMPARE(CountOps(c, CanvasOp::Text, 0), size_t(2));
+    }
+
+    void readOut() {
+        shelltest::ProgramFolder folder;
+        shelltest::OpenWindow w(folder.path());
+        w->show();
+        auto* label = w.control<QLabel>("lblCoordinates");
+        QCOMPARE(label->text(), QStringLiteral("坐标"));
+        auto* view = w.control<shell::CanvasView>("Picture1");
+        const QRectF inner = view->contentsRect();
+        const QSize image = w->picture1().Image().size();
+        MovePointer(view, inner.topLeft() + QPointF(image.width() - 1, image.height() - 1) / 2);
+        QCOMPARE(label->text(), QStringLiteral("( 0.00, 0.00 )"));
+        MovePointer(view, inner.topLeft());
+        QCOMPARE(label->text(), QStringLiteral("( -12.00, 12.00 )"));
+        w->ShowPointerPosition(3.14159f, -2.5f);
+        QCOMPARE(label->text(), QStringLiteral("( 3.14, -2.50 )"));
+        // Copy and clear leave the read-out alone.
+        w.click("qinnchu");
+        w.click("Command4");
+        QCOMPARE(label->text(), QStringLiteral("( 3.14, -2.50 )"));
+    }
+
+    void copyPutsOneImageOfTheCanvas() {
+        shelltest::ProgramFolder folder;
+        shelltest::OpenWindow w(folder.path());
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        clipboard->setText("earlier text");
+        w.click("cmd坐标系1");
+        w.click("Command4");
+        const QMimeData* data = clipboard->mimeData();
+        QVERIFY(data->hasImage());
+        QVERIFY(!data->hasText());
+        const QImage copied = clipboard->image().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(copied, w->picture1().Image().convertToFormat(QImage::Format_RGB32));
+    }
+
+    void clearErasesAllThreeBoxes() {
+        shelltest::ProgramFolder folder;
+        shelltest::OpenWindow w(folder.path());
+        w->picture1().setTraceEnabled(true);
+        w.click("cmd坐标系1");
+        w.click("line");
+        w->picture4().Print("legend");
+        QVERIFY(!w->picture2().printedLines().empty());
+        w.click("qinnchu");
+        CheckPlainFrame(w->picture1());
+        QVERIFY(w->picture2().printedLines().empty());
+        QVERIFY(w->picture4().printedLines().empty());
+        QCOMPARE(w.control<QLabel>("Label5")->text(), QStringLiteral("◇取消"));
+        QCOMPARE(w->frameState().xZoom, 1.0);
+    }
+
+    // Clear pressed while a plot runs: the plot stops and draws nothing more, no legend.
+    void clearDuringAPlot() {
+        shelltest::ProgramFolder folder;
+        shelltest::OpenWindow w(folder.path());
+        w->picture1().setTraceEnabled(true);
+        w.control<QComboBox>("Combo1")->setEditText("x^2+y^2=9");
+        QTimer::singleShot(0, w.window.get(), [&w] { w.click("qinnchu"); });
+        w.click("cmd绘制图像");
+        CheckPlainFrame(w->picture1());
+        QVERIFY(w->picture4().printedLines().empty());
+        QVERIFY(w.control<QPushButton>("cmd绘制图像")->isEnabled());
+        QVERIFY(!w.control<QTimer>("Timer1")->isActive());
+        QCOMPARE(w.control<QLabel>("Label5")->text(), QStringLiteral("◇取消"));
+    }
+};
+
+FUNCURVE_TEST(FrameToolsTest)
+#include "FrameToolsTest.moc"

@@ -1,0 +1,207 @@
+#include <QComboBox>
+#include <QFontInfo>
+#include <QLabel>
+#include <QStringEncoder>
+#include <QTest>
+#include <QTimer>
+
+#include "ShellTestSupport.h"
+#include "common/TestRegistry.h"
+#include "plotter/Plotter.h"
+
+// The main window as designed, its start-up with the examples file, and quitting.
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+    static QString CaptionOf(QWidget* control) {
+        if (auto* button = qobject_cast<QAbstractButton*>(control)) return button->text();
+        if (auto* box = qobject_cast<QLineEdit*>(control)) return box->text();
+        if (auto* label = qobject_cast<QLabel*>(control)) return label->text();
+        return {};
+    }
+
+  private slots:
+    void controlsAsDesigned_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QRect>("pixels");
+        QTest::addColumn<bool>("visible");
+        QTest::newRow("join") << "cmd连点成线"
+                              << "连点成线" << QRect(501, 632, 65, 25) << true;
+        QTest::newRow("t to") << "Text4_5"
+                              << "2" << QRect(304, 632, 25, 18) << true;
+        QTest::newRow("x from") << "Text4_0"
+                                << "-5" << QRect(192, 608, 25, 18) << true;
+        QTest::newRow("test") << "cmd测试"
+                              << "测试" << QRect(192, 520, 49, 17) << false;
+        QTest::newRow("help") << "cmd帮助"
+                              << "?" << QRect(320, 557, 33, 20) << true;
+        QTest::newRow("quit") << "Command2"
+                              << "退出(关闭)作图器" << QRect(577, 632, 161, 25) << true;
+        QTest::newRow("working") << "txt表达式"
+                                 << "！！" << QRect(368, 552, 137, 17) << false;
+        QTest::newRow("grid") << "cmd网格线"
+                              << "网格线" << QRect(240, 520, 46, 17) << false;
+        QTest::newRow("power 1") << "mihanshu1"
+                                 << "幂函数1：y=x^a    " << QRect(576, 376, 161, 29) << true;
+        QTest::newRow("cot") << "yuqie"
+                             << "余切函数：y=a*cot(b*x)" << QRect(704, 531, 81, 29) << false;
+        QTest::newRow("exp") << "zhishu"
+                             << "指数函数：y=a^x " << QRect(576, 343, 161, 29) << true;
+        QTest::newRow("log") << "duishu"
+                             << "对数函数：y = Log  x                   a"
+                             << QRect(576, 311, 161, 29) << true;
+        QTest::newRow("clear") << "qinnchu"
+                               << "清除" << QRect(367, 525, 65, 25) << true;
+        QTest::newRow("a") << "Text1"
+                           << "2" << QRect(584, 96, 33, 18) << true;
+        QTest::newRow("b") << "Text2"
+                           << "3" << QRect(632, 96, 33, 18) << true;
+        QTest::newRow("canvas") << "Picture1"
+                                << "" << QRect(8, 8, 560, 512) << true;
+        QTest::newRow("unused picture") << "Picture3"
+                                        << "" << QRect(720, 88, 33, 25) << false;
+        QTest::newRow("pi") << "Label9"
+                            << "π≤t≤" << QRect(256, 634, 49, 16) << true;
+        QTest::newRow("y between") << "Label6_1"
+                                   << "≤y≤" << QRect(312, 610, 33, 16) << true;
+        QTest::newRow("status") << "Label5"
+                                << "◇状态" << QRect(384, 608, 113, 19) << true;
+        QTest::newRow("method 2") << "Label11"
+                                  << "方法2" << QRect(672, 104, 41, 17) << true;
+        QTest::newRow("version") << "Label7"
+                                 << "V 2016.02.25c" << QRect(8, 541, 105, 17) << true;
+        QTest::newRow("read-out") << "lblCoordinates"
+                                  << "坐标" << QRect(136, 528, 185, 25) << true;
+        QTest::newRow("two ways") << "Label4"
+                                  << "\n两种画法，方法1通用性强，但慢；方法2的通用性差，但快。"
+                                  << QRect(577, 560, 160, 65) << true;
+        QTest::newRow("decoration") << "Image1"
+                                    << "" << QRect(5, 527, 110, 16) << true;
+    }
+    void controlsAsDesigned() {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QFETCH(QRect, pixels);
+        QFETCH(bool, visible);
+        shelltest::ProgramFolder folder;
+        shelltest::OpenWindow w(folder.path());
+        w->show();
+        QWidget* control = w.control(name);
+        QVERIFY2(control != nullptr, qPrintable(name));
+        QCOMPARE(control->geometry(), pixels);
+        QCOMPARE(control->isVisible(), visible);
+        QCOMPARE(CaptionOf(control), caption);
+    }
+
+    void windowLooksAsDesigned() {
+        shelltest::ProgramFolder folder;
+        shelltest::OpenWindow w(folder.path());
+        QCOMPARE(w->size(), QSize(747, 663));
+        QVERIFY(!w->windowTitle().isEmpty());
+        QCOMPARE(w.control<QTimer>("Timer1")->interval(), 200);
+        const int presets = int(w->findChildren<QPushButton*>().size());
+        QCOMPARE(presets, 14 + 11);  // fourteen presets and eleven commands
+        // Fonts: Song face resolved to an installed CJK face at the designed sizes.
+        auto* combo = w.control<QComboBox>("Combo1");
+        QCOMPARE(combo->font().pointSizeF(), 12.0);
+        QCOMPARE(w.control("Label5")->font().pointSizeF(), 10.5);
+        QVERIFY(QFontInfo(combo->font()).family().contains("UMing") ||
+                QFontInfo(combo->font()).family().contains("WenQuanYi"));
+        // Colours.
+        QCOMPARE(w.box("Text4_3")->palette().color(QPalette::Text), QColor(0, 0, 255));
+        QCOMPARE(w.control("Label10")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        QCOMPARE(combo->palette().color(QPalette::Text), QColor(0, 0, 255));
+    }
+
+    void startUp_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QStringList>("entries");
+        QStringEncoder gbk("GB18030");
+        QTest::newRow("three lines")
+            << QByteArray("y=x^2\r\nr=3\r\nxy=4\r\n") << QStringList{"y=x^2", "r=3", "xy=4"};
+        QTest::newRow("blank and empty lines")
+            << QByteArray("y=x\r\n  \r\n\r\nr=3") << QStringList{"y=x", "  ", "", "r=3"};
+        QTest::newRow("gbk") << QByteArray(
+                                    gbk.encode(QStringLiteral("y=sin(x)\r\n圆：x^2+y^2=4\r\n")))
+                             << QStringList{"y=sin(x)", "圆：x^2+y^2=4"};
+        QTest::newRow("empty file") << QByteArray() << QStringList{};
+    }
+    void startUp() {
+        QFETCH(QByteArray, file);
+        QFETCH(QStringList, entries);
+        shelltest::ProgramFolder folder;
+        folder.write("举例.txt", file);
+        shelltest::OpenWindow w(folder.path());
+        auto* combo = w.control<QComboBox>("Combo1");
+        QStringList listed;
+        for (int i = 0; i < combo->count(); ++i)
+            listed << combo->itemText(i);
+        QCOMPARE(listed, entries);
+        QCOMPARE(combo->currentText(), entries.value(0));
+        QVERIFY(!w.control<QTimer>("Timer1")->isActive());
+        QCOMPARE(w.control<QLabel>("Label5")->text(), QStringLiteral("◇状态"));
+        QCOMPARE(w->picture1().DrawWidth(), 1);
+        QCOMPARE(w->picture1().scaleLeft(), -12.0f);
+        QCOMPARE(w->picture1().scaleTop(), 12.0f);
+    }
+
+    void missingExamplesFileStartsWithEmptyList() {
+        shelltest::ProgramFolder folder;
+        shelltest::OpenWindow w(folder.path());
+        QCOMPARE(w.control<QComboBox>("Combo1")->count(), 0);
+        QCOMPARE(w.control<QComboBox>("Combo1")->currentText(), QString());
+    }
+
+    void quitEndsOnce() {
+        shelltest::ProgramFolder folder;
+        shelltest::OpenWindow w(folder.path());
+        w->show();
+        w.click("Command2");
+        QCOMPARE(w.endings, 1);
+        QVERIFY(w->plotState().blnCancel);
+        QVERIFY(!w->isVisible());
+        w->close();
+        QCOMPARE(w.endings, 1);
+    }
+
+    void closingTheWindowQuits() {
+        shelltest::ProgramFolder folder;
+        shelltest::OpenWindow w(folder.path());
+        w->show();
+        w->close();
+        QCOMPARE(w.endings, 1);
+        QVERIFY(w->plotState().blnCancel);
+    }
+
+    // Quit pressed while a plot runs: the plot stops at its next sample, no legend is added.
+    void quitDuringAPlot() {
+        shelltest::ProgramFolder folder;
+        shelltest::OpenWindow w(folder.path());
+        w->show();
+        w.control<QComboBox>("Combo1")->setEditText("x^2+y^2=9");
+        QTimer::singleShot(0, w.window.get(), [&w] { w.click("Command2"); });
+        w.click("cmd绘制图像");
+        QCOMPARE(w.endings, 1);
+        QVERIFY(w->picture4().printedLines().empty());
+        w->close();
+        QCOMPARE(w.endings, 1);
+    }
+
+    void presetButtonsReachThePresets() {
+        shelltest::ProgramFolder folder;
+        shelltest::OpenWindow w(folder.path());
+        shelltest::MessageRecorder recorder;
+        w.click("line");
+        QCOMPARE(w->picture2().printedLines(), std::vector<std::string>{"y= 2 x+ 3 "});
+        w.box("Text1")->setText("1E39");
+        w.click("line");
+        QCOMPARE(recorder.messages, QStringList{"出错"});
+        recorder.messages.clear();
+        w.click("cmd测试");  // hidden, but wired
+        QCOMPARE(recorder.messages, QStringList{"-3"});
+    }
+};
+
+FUNCURVE_TEST(MainWindowTest)
+#include "MainWindowTest.moc"
