@@ -118,7 +118,6 @@ class TestProtocol : public QObject {
         f.draw("y=x");
         QVERIFY(f.dots().empty());
         QCOMPARE(f.segments(canvas::kGreen).size(), std::size_t(2));
-        QCOMPARE(f.picture1.trace().size(), std::size_t(2));
     }
 
     void statusBlinksFromItsLastPhase() {
