@@ -303,13 +303,13 @@ bool buildFast(const Program& program, FastProgram& out) {
     emitter.emit(tree.root);
     if (emitter.most > kFastStack) return false;
     out.code = std::move(emitter.code);
-    out.slots.clear();
+    out.reads.clear();
     for (const Node& n : tree.nodes) {
-        if (n.op == FastOp::Var) out.slots.push_back(n.slot);
+        if (n.op == FastOp::Var) out.reads.push_back(n.slot);
     }
-    if (out.slots.empty()) return false;
-    std::sort(out.slots.begin(), out.slots.end());
-    out.slots.erase(std::unique(out.slots.begin(), out.slots.end()), out.slots.end());
+    if (out.reads.empty()) return false;
+    std::sort(out.reads.begin(), out.reads.end());
+    out.reads.erase(std::unique(out.reads.begin(), out.reads.end()), out.reads.end());
     out.result = tree.nodes[tree.root].kind;
     return true;
 }
@@ -329,7 +329,7 @@ bool buildFast(const Program& program, FastProgram& out) {
     } while (0)
 
 int runFast(const FastProgram& program, const Value* globals, double& out) {
-    for (std::int32_t slot : program.slots) {
+    for (std::int32_t slot : program.reads) {
         if (globals[slot].kind != Kind::Double) return -1;
     }
     double stack[kFastStack + 1];

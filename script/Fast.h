@@ -74,7 +74,7 @@ struct FastInstr {
 
 struct FastProgram {
     std::vector<FastInstr> code;
-    std::vector<std::int32_t> slots;  // the global slots read (each must hold a Double)
+    std::vector<std::int32_t> reads;  // the global reads read (each must hold a Double)
     Kind result = Kind::Double;
 };
 
