@@ -14,6 +14,7 @@ CanvasView::CanvasView(canvas::Canvas& canvas, QWidget* parent) : QFrame(parent)
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(kBorder);
     setMouseTracking(true);
+    setFocusPolicy(Qt::ClickFocus);  // like a picture box: a click takes the focus
     setAttribute(Qt::WA_OpaquePaintEvent);
     repaintTimer_.setSingleShot(true);
     repaintTimer_.setInterval(kRepaintMilliseconds);

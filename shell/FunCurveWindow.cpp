@@ -52,6 +52,7 @@ void ApplyLook(QWidget* control, const ControlSpec& spec, QPalette::ColorRole te
 
 QLabel* MakeLabel(const ControlSpec& spec, QWidget* parent) {
     auto* label = new QLabel(QString::fromUtf8(spec.text), parent);
+    label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ApplyLook(label, spec, QPalette::WindowText);
