@@ -30,6 +30,7 @@ const QColor kWindowColour(224, 224, 224);
 const QString kExamplesFile = QStringLiteral("举例.txt");
 const QString kHelpFile = QStringLiteral("说明.txt");
 
+// The bitmap of a picture box inside its border, in the window's font and text colour.
 std::unique_ptr<canvas::Canvas> MakePicture(const char* name) {
     const ControlSpec& spec = *FindControlSpec(name);
     auto picture = std::make_unique<canvas::Canvas>(CanvasView::innerTwips(spec.width),
@@ -50,6 +51,7 @@ void ApplyLook(QWidget* control, const ControlSpec& spec, QPalette::ColorRole te
     }
 }
 
+// A label: wrapped plain text, transparent over the background unless designed opaque.
 QLabel* MakeLabel(const ControlSpec& spec, QWidget* parent) {
     auto* label = new QLabel(QString::fromUtf8(spec.text), parent);
     label->setTextFormat(Qt::PlainText);
@@ -66,6 +68,7 @@ QLabel* MakeLabel(const ControlSpec& spec, QWidget* parent) {
     return label;
 }
 
+// A single-line box whose small designed height still shows its text.
 QLineEdit* MakeTextBox(const ControlSpec& spec, QWidget* parent) {
     auto* box = new QLineEdit(QString::fromUtf8(spec.text), parent);
     box->setTextMargins(0, 0, 0, 0);
@@ -74,6 +77,7 @@ QLineEdit* MakeTextBox(const ControlSpec& spec, QWidget* parent) {
     return box;
 }
 
+// The editable equation entry with its examples list.
 QComboBox* MakeCombo(const ControlSpec& spec, QWidget* parent) {
     auto* combo = new QComboBox(parent);
     combo->setEditable(true);

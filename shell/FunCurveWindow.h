@@ -62,13 +62,19 @@ class frmFunCurve : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    // Every control of the design table at its place, with its look and visibility.
     void buildControls();
     QWidget* createControl(const ControlSpec& spec);
+    // The canvas behind a picture box name; nullptr for the unused Picture3.
     canvas::Canvas* canvasFor(const QString& name) const;
+    // What the equation plotter and the presets reach of the window.
     void buildContexts();
+    // Click, tick and pointer-move operations of the commands and the canvas.
     void connectCommands();
     void connectPresets();
+    // The range and parameter checks on focus loss.
     void watchBoxes();
+    // Plain frame, examples list, timer off, status caption, canvas frame again.
     void runStartUp();
     QLineEdit* box(const QString& name) const;
     QPushButton* button(const QString& name) const;

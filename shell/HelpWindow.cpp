@@ -4,17 +4,11 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 
+#include "shell/ControlTable.h"
 #include "shell/Decorations.h"
 #include "shell/Fonts.h"
 
 namespace shell {
-namespace {
-
-int Pixels(int twips) {
-    return twips / 15;
-}
-
-}  // namespace
 
 frmHelp::frmHelp(QWidget* owner) : QWidget(owner, Qt::Window) {
     setObjectName(QStringLiteral("frmHelp"));
@@ -25,12 +19,12 @@ frmHelp::frmHelp(QWidget* owner) : QWidget(owner, Qt::Window) {
     QPalette back = palette();
     back.setColor(QPalette::Window, QColor(192, 192, 255));
     setPalette(back);
-    setFixedSize(Pixels(10950), Pixels(5775));
-    move(Pixels(4290), Pixels(3165));
+    setFixedSize(TwipsToPixels(10950), TwipsToPixels(5775));
+    move(TwipsToPixels(4290), TwipsToPixels(3165));
 
     text1_ = new QPlainTextEdit(QStringLiteral("Text1"), this);
     text1_->setObjectName(QStringLiteral("Text1"));
-    text1_->setGeometry(0, 0, Pixels(10935), Pixels(5380));
+    text1_->setGeometry(0, 0, TwipsToPixels(10935), TwipsToPixels(5380));
     text1_->setFont(SongFont(10.5));
     text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -40,7 +34,8 @@ frmHelp::frmHelp(QWidget* owner) : QWidget(owner, Qt::Window) {
 
     auto* image1 = new QLabel(this);
     image1->setObjectName(QStringLiteral("Image1"));
-    image1->setGeometry(Pixels(120), Pixels(5420), Pixels(9735), Pixels(300));
+    image1->setGeometry(TwipsToPixels(120), TwipsToPixels(5420), TwipsToPixels(9735),
+                        TwipsToPixels(300));
     image1->setPixmap(QPixmap::fromImage(HelpStripImage()));
 }
 
