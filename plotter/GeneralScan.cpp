@@ -1,4 +1,6 @@
 #include <cmath>
+#include <string>
+#include <vector>
 
 #include "plotter/BluePoint.h"
 #include "plotter/Normalize.h"
@@ -26,6 +28,25 @@ bool IsHit(const script::EvalResult& result) {
     return value && *value <= kHitLimit;
 }
 
+// Number texts of the y values of a column. Every column repeats the same additions from
+// the same start, so the texts of the first column serve all later ones.
+class ColumnTexts {
+  public:
+    const std::string& text(std::size_t row, double y) {
+        if (row == texts_.size()) texts_.push_back({y, vbrt::NumberToText(y)});
+        Entry& entry = texts_[row];
+        if (entry.y != y) entry = {y, vbrt::NumberToText(y)};
+        return entry.text;
+    }
+
+  private:
+    struct Entry {
+        double y;
+        std::string text;
+    };
+    std::vector<Entry> texts_;
+};
+
 }  // namespace
 
 // Column by column with growing x, within a column growing y. The working box is read
@@ -38,13 +59,15 @@ void PlotGeneralEquation(PlotContext& ctx) {
     script.addPowerFunction();
     const std::string expression = ctx.workingText();
     PointFileWriter points(PointFilePath(ctx));
+    ColumnTexts yTexts;
 
     const double xEnd = RangeValue(ctx, kXTo);
     const bool completed = SweepRange(RangeValue(ctx, kXFrom), xEnd, kXStep, [&](double x) {
         const std::string xText = vbrt::NumberToText(x);
         const double yEnd = RangeValue(ctx, kYTo);
+        std::size_t row = 0;
         return session.sweep(RangeValue(ctx, kYFrom), yEnd, kYStep, [&](double y) {
-            const std::string yText = vbrt::NumberToText(y);
+            const std::string& yText = yTexts.text(row++, y);
             script.assignText("X=", xText);
             script.assignText("Y=", yText);
             script.assignConstants();

@@ -7,6 +7,7 @@
 #include "plotter/Normalize.h"
 #include "plotter/Plotter.h"
 #include "plotter/RangeBoxes.h"
+#include "vbrt/NumberText.h"
 
 namespace plotter {
 namespace {
@@ -24,7 +25,8 @@ XSweep::XSweep(PlotContext& context)
 }
 
 void XSweep::assignX(double x) {
-    script.assign("x=", x);
+    xText = vbrt::NumberToText(x);
+    script.assignText("x=", xText);
     script.assignConstants();
     ctx.picture1.setDrawWidth(2);
 }
@@ -36,7 +38,7 @@ void XSweep::plotAndRecord(double x, double y) {
     }
     if (std::fabs(x) < kAxisBand) return;
     const auto again = script.evalNumber(expression);
-    if (again && std::fabs(*again) >= kAxisBand) points.append(x, y);
+    if (again && std::fabs(*again) >= kAxisBand) points.appendTexts(xText, vbrt::NumberToText(y));
 }
 
 }  // namespace plotter

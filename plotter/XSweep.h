@@ -27,6 +27,7 @@ struct XSweep {
     SampleScript script;
     std::string expression;
     PointFileWriter points;
+    std::string xText;  // number text of the current x, as assigned
     double end;
     double start;
 };
