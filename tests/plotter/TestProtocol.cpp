@@ -120,6 +120,18 @@ class TestProtocol : public QObject {
         QCOMPARE(f.segments(canvas::kGreen).size(), std::size_t(2));
     }
 
+    // A step too small to move the loop variable would never reach the end: one sample, then
+    // the normal end. (The dot itself lies beyond the single range and is skipped.)
+    void stepTooSmallToMoveEndsTheLoop() {
+        PlotFixture f;
+        f.ranges[0] = "-1e300";
+        f.ranges[1] = "1e300";
+        f.draw("y=x");
+        QCOMPARE(f.samples, 1);
+        QVERIFY(f.dots().empty());
+        QCOMPARE(f.status(), kDone);
+    }
+
     void statusBlinksFromItsLastPhase() {
         PlotFixture f;
         std::vector<std::string> expected;
