@@ -77,7 +77,8 @@ bool BoxCheckFilter::eventFilter(QObject* watched, QEvent* event) {
 
 void BoxCheckFilter::check(QLineEdit* box) {
     const Watched* entry = find(box);
-    if (entry == nullptr || checking_) return;
+    // A window that has gone (quit while the check waited) shows no more messages.
+    if (entry == nullptr || checking_ || !box->isVisible()) return;
     checking_ = true;
     const QStringList messages = BoxCheckMessages(box->text(), entry->rule);
     for (const QString& message : messages) {

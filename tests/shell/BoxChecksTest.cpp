@@ -136,6 +136,22 @@ class BoxChecksTest : public QObject {
         QCOMPARE(QApplication::focusWidget(), b);
     }
 
+    // Leaving a bad box by pressing quit ends the program without a message.
+    void quitFromABadBoxShowsNothing() {
+        shelltest::ProgramFolder folder;
+        shelltest::OpenWindow w(folder.path());
+        QVERIFY(w.showActive());
+        shelltest::MessageRecorder recorder;
+        QLineEdit* a = w.box("Text1");
+        a->setFocus(Qt::MouseFocusReason);
+        a->setText("abc");
+        w.control("Command2")->setFocus(Qt::MouseFocusReason);
+        w.click("Command2");
+        shelltest::settle();
+        QCOMPARE(w.endings, 1);
+        QVERIFY(recorder.messages.isEmpty());
+    }
+
     // A message box taking the focus away is not a move to another control.
     void windowDeactivationIsNotChecked() {
         shelltest::ProgramFolder folder;
