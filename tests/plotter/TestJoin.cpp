@@ -67,17 +67,6 @@ class TestJoin : public QObject {
         QVERIFY(f.statuses.empty());
     }
 
-    void joiningTwiceDrawsTheSameAgain() {
-        PlotFixture f;
-        f.writePointFile("1,1\r\n1.5,1\r\n2,1\r\n");
-        plotter::JoinPlottedPoints(f.ctx);
-        plotter::JoinPlottedPoints(f.ctx);
-        const auto segments = f.segments(canvas::kGreen);
-        QCOMPARE(segments.size(), std::size_t(4));
-        QCOMPARE(segments[0].x1, segments[2].x1);
-        QCOMPARE(segments[1].x2, segments[3].x2);
-    }
-
     void noFileNothingToJoin() {
         PlotFixture f;
         plotter::JoinPlottedPoints(f.ctx);
