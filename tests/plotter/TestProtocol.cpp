@@ -120,6 +120,18 @@ class TestProtocol : public QObject {
         QCOMPARE(f.segments(canvas::kGreen).size(), std::size_t(2));
     }
 
+    // Joining between two samples joins the records written so far, in the plot's pen.
+    void joinDuringAPlotUsesTheRecordsSoFar() {
+        PlotFixture f;
+        f.actionAtSample = 100;
+        f.action = [&] { plotter::JoinPlottedPoints(f.ctx); };
+        f.draw("y=x");
+        const auto segments = f.segments(canvas::kGreen);
+        QCOMPARE(segments.size(), std::size_t(98));
+        QCOMPARE(segments.front().width, 2);
+        QCOMPARE(f.status(), kDone);
+    }
+
     // A step too small to move the loop variable would never reach the end: one sample, then
     // the normal end. (The dot itself lies beyond the single range and is skipped.)
     void stepTooSmallToMoveEndsTheLoop() {
