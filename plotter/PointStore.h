@@ -18,8 +18,8 @@ inline constexpr std::size_t kQuadrantSlots = 50001;
 
 // Reads the records "x,y" of the point file in file order, each number by its leading
 // value. Lines without a comma (or with a number beyond the double range) are not records
-// and are skipped; reading stops when the store is full. nullopt-like: false when the file
-// cannot be opened.
+// and are skipped; reading stops when the store is full. False when the file cannot be
+// opened.
 bool ReadPointStore(const std::string& path, std::vector<StoredPoint>& store);
 
 // The record of one line, if it is one.
