@@ -91,7 +91,7 @@ QComboBox* MakeCombo(const ControlSpec& spec, QWidget* parent) {
 
 }  // namespace
 
-frmFunCurve::frmFunCurve(QString programFolder, QWidget* parent)
+frmFunCurve::frmFunCurve(QString programFolder, QWidget* parent, PlotTrace trace)
     : QWidget(parent),
       programFolder_(std::move(programFolder)),
       picture1_(MakePicture("Picture1")),
@@ -99,6 +99,7 @@ frmFunCurve::frmFunCurve(QString programFolder, QWidget* parent)
       picture4_(MakePicture("Picture4")),
       engine_(std::make_unique<script::ScriptEngine>()),
       endProgram_([] { QCoreApplication::exit(0); }) {
+    picture1_->setTraceEnabled(trace == PlotTrace::On);
     RegisterFontSubstitutions();
     setObjectName(QStringLiteral("frmFunCurve"));
     setWindowTitle(ApplicationTitle());
@@ -117,6 +118,10 @@ frmFunCurve::frmFunCurve(QString programFolder, QWidget* parent)
 }
 
 frmFunCurve::~frmFunCurve() = default;
+
+QString frmFunCurve::pointFilePath() const {
+    return QString::fromStdString(plotter::PointFilePath(*plotContext_));
+}
 
 canvas::Canvas* frmFunCurve::canvasFor(const QString& name) const {
     if (name == u"Picture1") return picture1_.get();

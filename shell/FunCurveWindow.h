@@ -31,10 +31,14 @@ class BoxCheckFilter;
 class frmFunCurve : public QWidget {
     Q_OBJECT
   public:
+    // Whether Picture1 records its drawing operations (for the SVG export) from the very
+    // first frame on. Off in the window: the trace grows with every point plotted.
+    enum class PlotTrace { Off, On };
+
     // programFolder holds "举例.txt", "说明.txt" and "CoordinateData.txt"; by default the
     // folder of the running program. Start-up runs here, before the window is shown.
     explicit frmFunCurve(QString programFolder = QCoreApplication::applicationDirPath(),
-                         QWidget* parent = nullptr);
+                         QWidget* parent = nullptr, PlotTrace trace = PlotTrace::Off);
     ~frmFunCurve() override;
 
     canvas::Canvas& picture1() { return *picture1_; }
@@ -44,6 +48,8 @@ class frmFunCurve : public QWidget {
     plotter::PlotState& plotState() { return plotState_; }
     script::ScriptEngine& engine() { return *engine_; }
     const QString& programFolder() const { return programFolder_; }
+    // Where the plots of this window write their points ("CoordinateData.txt").
+    QString pointFilePath() const;
     frmHelp* helpWindow() const { return help_; }
 
     // How quitting ends the program (default: leave the event loop). Tests replace it.

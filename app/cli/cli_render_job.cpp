@@ -1,0 +1,178 @@
+#include "cli/cli_render_job.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+#include <string_view>
+
+#include "presets/Presets.h"
+
+namespace cli::render {
+
+const char* const kSynopsis =
+    "[--a TEXT] [--b TEXT] [--x|--y|--t FROM,TO] [--draw EQUATION] [--preset NAME] "
+    "[--join|--coord1|--coord2|--grid|--clear|--test]... "
+    "[--png|--svg|--points|--formula|--legend FILE]... [--status]";
+
+namespace {
+
+struct BoxOption {
+    std::string_view option;
+    const char* box;
+};
+constexpr std::array kBoxOptions{BoxOption{"--a", "Text1"}, BoxOption{"--b", "Text2"}};
+
+// A range option sets the pair of range boxes that starts at this index.
+struct RangeOption {
+    std::string_view option;
+    int firstBox;
+};
+constexpr std::array kRangeOptions{RangeOption{"--x", 0}, RangeOption{"--y", 2},
+                                   RangeOption{"--t", 4}};
+
+struct PressOption {
+    std::string_view option;
+    const char* button;
+};
+constexpr std::array kPressOptions{
+    PressOption{"--join", "cmd连点成线"},  PressOption{"--coord1", "cmd坐标系1"},
+    PressOption{"--coord2", "cmd坐标系2"}, PressOption{"--grid", "cmd网格线"},
+    PressOption{"--clear", "qinnchu"},     PressOption{"--test", "cmd测试"}};
+
+struct FileOption {
+    std::string_view option;
+    Output::Kind kind;
+};
+constexpr std::array kFileOptions{
+    FileOption{"--png", Output::Png}, FileOption{"--svg", Output::Svg},
+    FileOption{"--points", Output::Points}, FileOption{"--formula", Output::Formula},
+    FileOption{"--legend", Output::Legend}};
+
+template <typename Table>
+auto Find(const Table& table, std::string_view option) -> const typename Table::value_type* {
+    const auto it = std::find_if(table.begin(), table.end(),
+                                 [option](const auto& entry) { return entry.option == option; });
+    return it == table.end() ? nullptr : &*it;
+}
+
+bool TakesValue(std::string_view option) {
+    return Find(kBoxOptions, option) || Find(kRangeOptions, option) || Find(kFileOptions, option) ||
+           option == "--draw" || option == "--preset";
+}
+
+bool IsKnownPreset(std::string_view name) {
+    const auto& names = presets::PresetNames();
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+// Reads the arguments one option at a time; the first fault ends the parse.
+class Parser {
+  public:
+    explicit Parser(const std::vector<std::string>& args) : args_(args) {}
+
+    Parsed run() {
+        for (next_ = 0; next_ < args_.size() && parsed_.error.empty() && !parsed_.help;)
+            takeOption(args_[next_++]);
+        if (parsed_.error.empty() && !parsed_.help) requireStepsAndOutputs();
+        return std::move(parsed_);
+    }
+
+  private:
+    void fail(const std::string& zh, const std::string& en) {
+        if (parsed_.error.empty()) parsed_.error = zh + " / " + en;
+    }
+
+    // The option's value: after '=' in the same argument, or the next argument.
+    std::optional<std::string> value(std::string_view option, std::optional<std::string> inline_) {
+        if (inline_) return inline_;
+        if (next_ < args_.size()) return args_[next_++];
+        fail("缺少 " + std::string(option) + " 的值", "missing value for " + std::string(option));
+        return std::nullopt;
+    }
+
+    void takeOption(const std::string& argument) {
+        if (argument == "--help" || argument == "-h") {
+            parsed_.help = true;
+            return;
+        }
+        std::string_view option = argument;
+        std::optional<std::string> inlineValue;
+        if (const auto eq = argument.find('=');
+            argument.rfind("--", 0) == 0 && eq != argument.npos) {
+            option = std::string_view(argument).substr(0, eq);
+            inlineValue = argument.substr(eq + 1);
+            if (!TakesValue(option)) {
+                const std::string name(option);
+                if (Find(kPressOptions, option) || option == "--status")
+                    return fail("选项不带值：" + name, "option takes no value: " + name);
+                return fail("未知选项：" + name, "unknown option: " + name);
+            }
+        }
+        if (!TakesValue(option)) return takeFlag(argument);
+        if (const auto text = value(option, inlineValue)) takeValued(option, *text);
+    }
+
+    void takeFlag(const std::string& option) {
+        if (const auto* press = Find(kPressOptions, option)) {
+            parsed_.job.steps.push_back({Step::Press, press->button, {}});
+        } else if (option == "--status") {
+            parsed_.job.outputs.push_back({Output::Status, {}});
+        } else if (option.rfind("-", 0) == 0) {
+            fail("未知选项：" + option, "unknown option: " + option);
+        } else {
+            fail("多余的参数：" + option, "unexpected argument: " + option);
+        }
+    }
+
+    void takeValued(std::string_view option, const std::string& text) {
+        auto& steps = parsed_.job.steps;
+        if (const auto* box = Find(kBoxOptions, option)) {
+            steps.push_back({Step::SetBoxText, box->box, text});
+        } else if (const auto* range = Find(kRangeOptions, option)) {
+            takeRange(*range, text);
+        } else if (const auto* file = Find(kFileOptions, option)) {
+            if (text.empty())
+                return fail(std::string(option) + " 需要文件名",
+                            std::string(option) + " needs a file name");
+            parsed_.job.outputs.push_back({file->kind, text});
+        } else if (option == "--draw") {
+            steps.push_back({Step::SetEquation, "Combo1", text});
+            steps.push_back({Step::Press, "cmd绘制图像", {}});
+        } else if (IsKnownPreset(text)) {
+            steps.push_back({Step::Press, text, {}});
+        } else {
+            fail("未知的预设：" + text, "unknown preset: " + text);
+        }
+    }
+
+    // FROM,TO: exactly one comma; either side may be empty, as a cleared box is.
+    void takeRange(const RangeOption& range, const std::string& text) {
+        const auto comma = text.find(',');
+        if (comma == text.npos || text.find(',', comma + 1) != text.npos) {
+            return fail(std::string(range.option) + " 需要 FROM,TO",
+                        std::string(range.option) + " needs FROM,TO");
+        }
+        for (int k = 0; k < 2; ++k) {
+            parsed_.job.steps.push_back({Step::SetBoxText,
+                                         "Text4_" + std::to_string(range.firstBox + k),
+                                         k == 0 ? text.substr(0, comma) : text.substr(comma + 1)});
+        }
+    }
+
+    void requireStepsAndOutputs() {
+        if (parsed_.job.steps.empty()) fail("没有步骤", "no step given");
+        if (parsed_.job.outputs.empty()) fail("没有输出", "no output given");
+    }
+
+    const std::vector<std::string>& args_;
+    size_t next_ = 0;
+    Parsed parsed_;
+};
+
+}  // namespace
+
+Parsed ParseArguments(const std::vector<std::string>& args) {
+    return Parser(args).run();
+}
+
+}  // namespace cli::render
