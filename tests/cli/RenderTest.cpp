@@ -1,0 +1,132 @@
+#include <QImage>
+#include <QLabel>
+#include <QTest>
+
+#include "RenderRig.h"
+#include "canvas/SvgExport.h"
+#include "common/TestRegistry.h"
+
+using clitest::CliFolder;
+using clitest::ReadFile;
+using clitest::ReferenceWindow;
+
+// funcurve-cli render against the window: the same clicks must leave the same pictures,
+// point file, printed lines, status caption and messages.
+class RenderTest : public QObject {
+    Q_OBJECT
+
+    CliFolder cli_;
+    QStringList outputs_{"--png",     "out.png", "--svg",    "out.svg", "--points", "out.txt",
+                         "--formula", "f.txt",   "--legend", "l.txt",   "--status"};
+
+    void removeOutputs() const {
+        for (const char* name : {"out.png", "out.svg", "out.txt", "f.txt", "l.txt"})
+            QFile::remove(cli_.file(name));
+    }
+
+    static QByteArray Lines(const std::vector<std::string>& lines) {
+        QByteArray bytes;
+        for (const std::string& line : lines)
+            bytes += QByteArray::fromStdString(line) + '\n';
+        return bytes;
+    }
+
+    static QByteArray MessagesAsPrinted(const QStringList& messages) {
+        QByteArray bytes;
+        for (const QString& text : messages)
+            bytes += "message: " + text.toUtf8() + '\n';
+        return bytes;
+    }
+
+    void compareOutputs(const clitest::CliResult& result, const ReferenceWindow& reference) {
+        shell::frmFunCurve& window = *reference.window;
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(result.out, window.findChild<QLabel*>("Label5")->text().toUtf8() + '\n');
+        QVERIFY2(result.err.contains(MessagesAsPrinted(reference.messages)), result.err);
+        QCOMPARE(result.err.count("message: "), reference.messages.size());
+        const QImage png(cli_.file("out.png"));
+        QCOMPARE(png.size(), window.picture1().Image().size());
+        QVERIFY(png.convertToFormat(QImage::Format_RGB32) ==
+                window.picture1().Image().convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(ReadFile(cli_.file("out.svg")),
+                 QByteArray::fromStdString(canvas::ToSvg(window.picture1())));
+        QCOMPARE(ReadFile(cli_.file("f.txt")), Lines(window.picture2().printedLines()));
+        QCOMPARE(ReadFile(cli_.file("l.txt")), Lines(window.picture4().printedLines()));
+        const bool hasPoints = QFile::exists(window.pointFilePath());
+        QCOMPARE(QFile::exists(cli_.file("out.txt")), hasPoints);
+        if (hasPoints) QCOMPARE(ReadFile(cli_.file("out.txt")), ReadFile(window.pointFilePath()));
+    }
+
+  private slots:
+    void initTestCase() { QVERIFY2(cli_.prepare(), "funcurve-cli and its data files"); }
+    void init() { removeOutputs(); }
+
+    // Steps of the command and the clicks of the window that they stand for.
+    void sameAsWindow_data() {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QStringList>("clicks");
+        QTest::newRow("circle") << QStringList{"--draw", "x^2+y^2=4"}
+                                << QStringList{"Combo1=x^2+y^2=4", "cmd绘制图像"};
+        QTest::newRow("line preset") << QStringList{"--preset", "line"} << QStringList{"line"};
+        QTest::newRow("sine with parameters")
+            << QStringList{"--a", "1.5", "--b=2", "--preset", "zhengxian"}
+            << QStringList{"Text1=1.5", "Text2=2", "zhengxian"};
+        QTest::newRow("cubic in a range, joined on system 1")
+            << QStringList{"--coord1", "--x", "-3,3", "--y=-8,8", "--draw", "y=x^3-3x", "--join"}
+            << QStringList{"cmd坐标系1", "Text4_0=-3",      "Text4_1=3",   "Text4_2=-8",
+                           "Text4_3=8",  "Combo1=y=x^3-3x", "cmd绘制图像", "cmd连点成线"};
+        QTest::newRow("parametric over t")
+            << QStringList{"--t", "0,1", "--draw", "x=3cos(t);y=2sin(t)"}
+            << QStringList{"Text4_4=0", "Text4_5=1", "Combo1=x=3cos(t);y=2sin(t)", "cmd绘制图像"};
+        QTest::newRow("hidden buttons")
+            << QStringList{"--coord2", "--grid", "--test", "--preset", "yuqie"}
+            << QStringList{"cmd坐标系2", "cmd网格线", "cmd测试", "yuqie"};
+        QTest::newRow("cleared after a plot")
+            << QStringList{"--draw", "y=2x+1", "--preset", "paowu", "--clear"}
+            << QStringList{"Combo1=y=2x+1", "cmd绘制图像", "paowu", "qinnchu"};
+        QTest::newRow("parameter out of range")
+            << QStringList{"--a", "0", "--preset", "duishu"} << QStringList{"Text1=0", "duishu"};
+        QTest::newRow("equation that cannot be plotted")
+            << QStringList{"--draw", "y=(x"} << QStringList{"Combo1=y=(x", "cmd绘制图像"};
+    }
+    void sameAsWindow() {
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, clicks);
+        const clitest::CliResult result = cli_.run(QStringList{"render"} + steps + outputs_);
+        ReferenceWindow reference;
+        for (const QString& click : clicks)
+            reference.act(click);
+        compareOutputs(result, reference);
+    }
+
+    // The figures the window is known to give for two first steps.
+    void knownResults() {
+        auto result = cli_.run({"render", "--draw", "x^2+y^2=4", "--points", "out.txt", "--legend",
+                                "l.txt", "--status"});
+        QCOMPARE(result.exitCode, 0);
+        QVERIFY(ReadFile(cli_.file("out.txt")).startsWith("-2,-0.170000000000003\r\n"));
+        QCOMPARE(QString::fromUtf8(ReadFile(cli_.file("l.txt"))),
+                 QStringLiteral("x^2+y^2=4\n(-5≤x≤5，-5≤y≤5)\n"));
+        QCOMPARE(QString::fromUtf8(result.out), QStringLiteral("◇处理完毕！\n"));
+
+        removeOutputs();
+        result =
+            cli_.run({"render", "--preset", "line", "--formula", "f.txt", "--points", "out.txt"});
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(ReadFile(cli_.file("f.txt")), QByteArray("y= 2 x+ 3 \n"));
+        QVERIFY(!QFile::exists(cli_.file("out.txt")));  // a preset writes no point file
+    }
+
+    // Outputs that cannot be written fail the run; the others are still written.
+    void unwritableOutput() {
+        const auto result =
+            cli_.run({"render", "--clear", "--png", "missing/out.png", "--legend", "l.txt"});
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY2(result.err.contains("missing/out.png"), result.err);
+        QVERIFY(QFile::exists(cli_.file("l.txt")));
+    }
+};
+
+FUNCURVE_TEST(RenderTest)
+
+#include "RenderTest.moc"
