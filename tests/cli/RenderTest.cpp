@@ -117,6 +117,14 @@ class RenderTest : public QObject {
         QVERIFY(!QFile::exists(cli_.file("out.txt")));  // a preset writes no point file
     }
 
+    // The start-up frame is part of the vector drawing even when no step draws.
+    void startUpFrameInSvg() {
+        const auto result = cli_.run({"render", "--a", "1", "--svg", "out.svg"});
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(ReadFile(cli_.file("out.svg")).count("<line "), 2);
+        QVERIFY(ReadFile(cli_.file("out.svg")).contains("stroke=\"#00ff00\""));
+    }
+
     // Outputs that cannot be written fail the run; the others are still written.
     void unwritableOutput() {
         const auto result =
