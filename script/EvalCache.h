@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -22,8 +24,12 @@ struct CompiledEval {
 // Compiled Eval texts by their exact text, bounded in count and bytes.
 class EvalCache {
   public:
+    // The entry of the text asked for last time, if this is that text.
+    CompiledEval* lastHit(std::string_view text) const {
+        return last_ && sameText(text, lastText_) ? last_ : nullptr;
+    }
     CompiledEval* find(std::string_view text) {
-        if (last_ && text == lastText_) return last_;
+        if (CompiledEval* hit = lastHit(text)) return hit;
         auto it = entries_.find(std::string(text));
         if (it == entries_.end()) return nullptr;
         remember(it->first, it->second.get());
@@ -45,6 +51,33 @@ class EvalCache {
     }
 
   private:
+    // Equality by machine words (the last word may overlap the one before it): the
+    // per-sample check that the text is unchanged.
+    static bool sameText(std::string_view a, std::string_view b) {
+        const size_t n = a.size();
+        if (n != b.size()) return false;
+        const char *p = a.data(), *q = b.data();
+        if (n >= 8) {
+            for (size_t k = 0; k + 8 < n; k += 8) {
+                if (word<std::uint64_t>(p + k) != word<std::uint64_t>(q + k)) return false;
+            }
+            return word<std::uint64_t>(p + n - 8) == word<std::uint64_t>(q + n - 8);
+        }
+        if (n >= 4) {
+            return word<std::uint32_t>(p) == word<std::uint32_t>(q) &&
+                   word<std::uint32_t>(p + n - 4) == word<std::uint32_t>(q + n - 4);
+        }
+        for (size_t k = 0; k < n; ++k) {
+            if (p[k] != q[k]) return false;
+        }
+        return true;
+    }
+    template <typename Word>
+    static Word word(const char* p) {
+        Word w;
+        std::memcpy(&w, p, sizeof w);
+        return w;
+    }
     static constexpr size_t kMaxEntries = 256;
     static constexpr size_t kMaxBytes = 8u << 20;
     void remember(const std::string& key, CompiledEval* entry) {

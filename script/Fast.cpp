@@ -5,13 +5,11 @@
 
 #include "script/Builtins.h"
 #include "script/Operators.h"
-#include "vbrt/Rounding.h"
 
 namespace script {
 
 namespace {
 
-constexpr size_t kFastStack = 32;
 constexpr size_t kMaxFastCode = 256;
 
 bool isNumber(Kind k) {
@@ -25,6 +23,7 @@ struct Node {
     int slot = 0;
     int a = -1, b = -1;
     Kind kind = Kind::Double;
+    double (*fn)(double) = nullptr;
 };
 
 // Result kind of a binary operation on the given static kinds; String means "not
@@ -111,32 +110,43 @@ Kind callKind(int id, Kind arg) {
 
 FastOp callFastOp(int id) {
     switch (static_cast<Builtin>(id)) {
-        case Builtin::Abs:
-            return FastOp::Abs;
-        case Builtin::Atn:
-            return FastOp::Atn;
-        case Builtin::Cos:
-            return FastOp::Cos;
         case Builtin::Exp:
             return FastOp::Exp;
-        case Builtin::Fix:
-            return FastOp::Fix;
-        case Builtin::Int:
-            return FastOp::Int;
         case Builtin::Log:
             return FastOp::Log;
         case Builtin::Round:
             return FastOp::Round;
         case Builtin::Sgn:
             return FastOp::Sgn;
-        case Builtin::Sin:
-            return FastOp::Sin;
         case Builtin::Sqr:
             return FastOp::Sqr;
         case Builtin::Tan:
             return FastOp::Tan;
-        default:
+        case Builtin::CBool:
             return FastOp::CBool;
+        default:
+            return FastOp::Fn;
+    }
+}
+
+// The built-ins that cannot fail on a finite double, as plain functions.
+using DoubleFunction = double (*)(double);
+DoubleFunction pureFunction(int id) {
+    switch (static_cast<Builtin>(id)) {
+        case Builtin::Abs:
+            return [](double v) { return std::fabs(v); };
+        case Builtin::Atn:
+            return [](double v) { return std::atan(v); };
+        case Builtin::Cos:
+            return [](double v) { return std::cos(v); };
+        case Builtin::Sin:
+            return [](double v) { return std::sin(v); };
+        case Builtin::Fix:
+            return [](double v) { return std::trunc(v); };
+        case Builtin::Int:
+            return [](double v) { return std::floor(v); };
+        default:
+            return nullptr;
     }
 }
 
@@ -178,6 +188,7 @@ class TreeBuilder {
                     continue;
                 }
                 n.op = callFastOp(in.arg);
+                n.fn = pureFunction(in.arg);
             } else {
                 return false;
             }
@@ -214,9 +225,12 @@ class Emitter {
         if (n.op == FastOp::Square && nodes_[n.a].op == FastOp::Var) {
             return push({FastOp::VarSquare, nodes_[n.a].slot});
         }
+        if (n.op == FastOp::Fn && nodes_[n.a].op == FastOp::Var) {
+            return push({FastOp::VarFn, nodes_[n.a].slot, 0, n.fn});
+        }
         if (n.b < 0) {
             emit(n.a);
-            return push({n.op});
+            return push({n.op, 0, 0, n.fn});
         }
         binary(n);
     }
@@ -268,7 +282,8 @@ class Emitter {
 
     // Stack effect bookkeeping: loads push, binary ops pop one, fused ops keep the depth.
     void push(FastInstr in) {
-        bool load = in.op == FastOp::Const || in.op == FastOp::Var || in.op == FastOp::VarSquare;
+        bool load = in.op == FastOp::Const || in.op == FastOp::Var || in.op == FastOp::VarSquare ||
+                    in.op == FastOp::VarFn;
         bool binary = in.op >= FastOp::Pow && in.op <= FastOp::Imp;
         if (load) most = std::max(most, ++depth);
         if (binary) --depth;
@@ -278,20 +293,6 @@ class Emitter {
 
     const std::vector<Node>& nodes_;
 };
-
-inline double boolValue(bool b) {
-    return b ? -1.0 : 0.0;
-}
-
-double logic(FastOp op, double a, double b) {
-    bool x = a != 0, y = b != 0;
-    bool r = op == FastOp::And   ? (x && y)
-             : op == FastOp::Or  ? (x || y)
-             : op == FastOp::Xor ? (x != y)
-             : op == FastOp::Eqv ? (x == y)
-                                 : (!x || y);
-    return boolValue(r);
-}
 
 }  // namespace
 
@@ -303,201 +304,13 @@ bool buildFast(const Program& program, FastProgram& out) {
     emitter.emit(tree.root);
     if (emitter.most > kFastStack) return false;
     out.code = std::move(emitter.code);
-    out.reads.clear();
-    for (const Node& n : tree.nodes) {
-        if (n.op == FastOp::Var) out.reads.push_back(n.slot);
-    }
-    if (out.reads.empty()) return false;
-    std::sort(out.reads.begin(), out.reads.end());
-    out.reads.erase(std::unique(out.reads.begin(), out.reads.end()), out.reads.end());
+    out.code.push_back({FastOp::End});
+    // A text without variables is folded to a constant or fails: the general path serves.
+    bool reads = std::any_of(tree.nodes.begin(), tree.nodes.end(),
+                             [](const Node& n) { return n.op == FastOp::Var; });
+    if (!reads) return false;
     out.result = tree.nodes[tree.root].kind;
     return true;
 }
-
-#define FINITE(expr)                      \
-    do {                                  \
-        double r_ = (expr);               \
-        if (!std::isfinite(r_)) return 6; \
-        top = r_;                         \
-    } while (0)
-// fn(a, b, result) with a result variable of its own, so that `top` stays in a register.
-#define CHECKED(fn, a, b)                         \
-    do {                                          \
-        double r_ = 0;                            \
-        if (int e_ = fn((a), (b), r_)) return e_; \
-        top = r_;                                 \
-    } while (0)
-
-int runFast(const FastProgram& program, const Value* globals, double& out) {
-    for (std::int32_t slot : program.reads) {
-        if (globals[slot].kind != Kind::Double) return -1;
-    }
-    double stack[kFastStack + 1];
-    double* sp = stack;  // sp[-1] is the top once something is pushed
-    double top = 0;
-    for (const FastInstr& in : program.code) {
-        switch (in.op) {
-            case FastOp::Const:
-                *sp++ = top;
-                top = in.value;
-                break;
-            case FastOp::Var:
-                *sp++ = top;
-                top = globals[in.slot].d;
-                break;
-            case FastOp::VarSquare: {
-                *sp++ = top;
-                double x = globals[in.slot].d;
-                FINITE(x * x);
-                break;
-            }
-            case FastOp::Neg:
-                top = -top;
-                break;
-            case FastOp::Not:
-                top = boolValue(top == 0);
-                break;
-            case FastOp::Square:
-                FINITE(top * top);
-                break;
-            case FastOp::Pow:
-                CHECKED(power, *--sp, top);
-                break;
-            case FastOp::Mul:
-                FINITE(*--sp * top);
-                break;
-            case FastOp::Div:
-                CHECKED(divide, *--sp, top);
-                break;
-            case FastOp::Add:
-                FINITE(*--sp + top);
-                break;
-            case FastOp::Sub:
-                FINITE(*--sp - top);
-                break;
-            case FastOp::Eq:
-                top = boolValue(*--sp == top);
-                break;
-            case FastOp::Ne:
-                top = boolValue(*--sp != top);
-                break;
-            case FastOp::Lt:
-                top = boolValue(*--sp < top);
-                break;
-            case FastOp::Gt:
-                top = boolValue(*--sp > top);
-                break;
-            case FastOp::Le:
-                top = boolValue(*--sp <= top);
-                break;
-            case FastOp::Ge:
-                top = boolValue(*--sp >= top);
-                break;
-            case FastOp::And:
-            case FastOp::Or:
-            case FastOp::Xor:
-            case FastOp::Eqv:
-            case FastOp::Imp:
-                top = logic(in.op, *--sp, top);
-                break;
-            case FastOp::Abs:
-                top = std::fabs(top);
-                break;
-            case FastOp::Atn:
-                top = std::atan(top);
-                break;
-            case FastOp::Cos:
-                top = std::cos(top);
-                break;
-            case FastOp::Sin:
-                top = std::sin(top);
-                break;
-            case FastOp::Tan:
-                FINITE(std::tan(top));
-                break;
-            case FastOp::Exp:
-                FINITE(std::exp(top));
-                break;
-            case FastOp::Fix:
-                top = std::trunc(top);
-                break;
-            case FastOp::Int:
-                top = std::floor(top);
-                break;
-            case FastOp::Round:
-                top = vbrt::RoundHalfEven(top);
-                break;
-            case FastOp::Log:
-                if (top <= 0) return 5;
-                top = std::log(top);
-                break;
-            case FastOp::Sqr:
-                if (top < 0) return 5;
-                top = std::sqrt(top);
-                break;
-            case FastOp::Sgn:
-                top = top > 0 ? 1.0 : top < 0 ? -1.0 : 0.0;
-                break;
-            case FastOp::CBool:
-                top = boolValue(top != 0);
-                break;
-            case FastOp::AddVar:
-                FINITE(top + globals[in.slot].d);
-                break;
-            case FastOp::SubVar:
-                FINITE(top - globals[in.slot].d);
-                break;
-            case FastOp::MulVar:
-                FINITE(top * globals[in.slot].d);
-                break;
-            case FastOp::DivVar:
-                CHECKED(divide, top, globals[in.slot].d);
-                break;
-            case FastOp::AddConst:
-                FINITE(top + in.value);
-                break;
-            case FastOp::SubConst:
-                FINITE(top - in.value);
-                break;
-            case FastOp::MulConst:
-                FINITE(top * in.value);
-                break;
-            case FastOp::DivConst:
-                CHECKED(divide, top, in.value);
-                break;
-            case FastOp::AddVarSquare:
-            case FastOp::SubVarSquare:
-            case FastOp::MulVarSquare:
-            case FastOp::DivVarSquare: {
-                double x = globals[in.slot].d;
-                double sq = x * x;
-                if (!std::isfinite(sq)) return 6;
-                if (in.op == FastOp::AddVarSquare)
-                    FINITE(top + sq);
-                else if (in.op == FastOp::SubVarSquare)
-                    FINITE(top - sq);
-                else if (in.op == FastOp::MulVarSquare)
-                    FINITE(top * sq);
-                else
-                    CHECKED(divide, top, sq);
-                break;
-            }
-            case FastOp::PowConst:
-                CHECKED(power, top, in.value);
-                break;
-            case FastOp::RSubConst:
-                FINITE(in.value - top);
-                break;
-            case FastOp::RDivConst:
-                CHECKED(divide, in.value, top);
-                break;
-        }
-    }
-    out = top;
-    return 0;
-}
-
-#undef FINITE
-#undef CHECKED
 
 }  // namespace script

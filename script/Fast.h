@@ -11,79 +11,51 @@ namespace script {
 // The all-numbers form of an expression: valid while every variable it reads holds a
 // Double. Then every intermediate value is a Double, a Boolean (-1/0) or a Sgn result, the
 // result kind is known in advance and the code runs on plain doubles.
+//
+// Every instruction of the all-numbers form, in one list so that the enum and the
+// evaluation loop's jump table cannot drift apart. The ...Var, ...Const and ...VarSquare
+// forms take their right operand from a variable, a constant or a squared variable instead
+// of the stack; the R forms take a constant left operand. Fn applies a built-in that cannot
+// fail (Abs, Atn, Cos, Sin, Fix, Int) through its pointer; VarFn applies it to a variable.
+// End closes every program.
+// clang-format off
+#define SCRIPT_FAST_OPS(X)                                                                  \
+    X(Const) X(Var) X(VarSquare) X(Neg) X(Not) X(Square)                                    \
+    X(Pow) X(Mul) X(Div) X(Add) X(Sub) X(Eq) X(Ne) X(Lt) X(Gt) X(Le) X(Ge)                  \
+    X(And) X(Or) X(Xor) X(Eqv) X(Imp)                                                       \
+    X(Fn) X(VarFn) X(Exp) X(Log) X(Round) X(Sqr) X(Tan) X(Sgn) X(CBool)                     \
+    X(AddVar) X(SubVar) X(MulVar) X(DivVar) X(AddConst) X(SubConst) X(MulConst) X(DivConst) \
+    X(AddVarSquare) X(SubVarSquare) X(MulVarSquare) X(DivVarSquare)                         \
+    X(PowConst) X(RSubConst) X(RDivConst) X(End)
+// clang-format on
+
 enum class FastOp : std::uint8_t {
-    Const,
-    Var,
-    VarSquare,
-    Neg,
-    Not,
-    Square,
-    Pow,
-    Mul,
-    Div,
-    Add,
-    Sub,
-    Eq,
-    Ne,
-    Lt,
-    Gt,
-    Le,
-    Ge,
-    And,
-    Or,
-    Xor,
-    Eqv,
-    Imp,
-    Abs,
-    Atn,
-    Cos,
-    Exp,
-    Fix,
-    Int,
-    Log,
-    Round,
-    Sin,
-    Sqr,
-    Tan,
-    Sgn,
-    CBool,
-    // The right operand is a variable, a constant or a squared variable instead of the
-    // stack top; R forms take a constant left operand.
-    AddVar,
-    SubVar,
-    MulVar,
-    DivVar,
-    AddConst,
-    SubConst,
-    MulConst,
-    DivConst,
-    AddVarSquare,
-    SubVarSquare,
-    MulVarSquare,
-    DivVarSquare,
-    PowConst,
-    RSubConst,
-    RDivConst,
+#define SCRIPT_FAST_ENUM(name) name,
+    SCRIPT_FAST_OPS(SCRIPT_FAST_ENUM)
+#undef SCRIPT_FAST_ENUM
 };
+
+// Deepest operand stack an all-numbers program may use.
+constexpr size_t kFastStack = 32;
 
 struct FastInstr {
     FastOp op;
     std::int32_t slot = 0;
     double value = 0;
+    double (*fn)(double) = nullptr;
 };
 
 struct FastProgram {
     std::vector<FastInstr> code;
-    std::vector<std::int32_t> reads;  // the global reads read (each must hold a Double)
     Kind result = Kind::Double;
 };
 
 // Builds the all-numbers form; false when the expression needs the general machine.
 bool buildFast(const Program& program, FastProgram& out);
 
-// Runs it when every variable it reads is a Double; returns -1 when that does not hold
-// (use the general machine), else 0 or an error number. `out` gets the number; the kind is
-// program.result.
+// Runs the all-numbers form when every variable it reads is a Double; returns -1 when that
+// does not hold (use the general machine), else 0 or an error number. `out` gets the
+// number; its kind is program.result.
 int runFast(const FastProgram& program, const Value* globals, double& out);
 
 }  // namespace script

@@ -82,7 +82,11 @@ std::vector<Token> tokenize(std::string_view text);
 // numbers become Integer, Long or Double by size. Returns 0 or an error number.
 int readDecimal(std::string_view text, size_t& pos, Value& out);
 
-inline bool isNameStart(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-inline bool isNameChar(char c) { return isNameStart(c) || (c >= '0' && c <= '9') || c == '_'; }
+inline bool isNameStart(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+inline bool isNameChar(char c) {
+    return isNameStart(c) || (c >= '0' && c <= '9') || c == '_';
+}
 
 }  // namespace script

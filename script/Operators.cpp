@@ -145,16 +145,50 @@ int add(const Value& a, const Value& b, Value& out) {
 }  // namespace
 
 // a^n for a small whole n, correctly rounded: the product is carried as a double-double
-// (hi + lo) and rounded once, where the power function may be off by one unit in the last
-// place and repeated multiplication by several.
-double wholePower(double a, int n) {
+// (hi + lo, the low part from the exact error of each product) and rounded once, where the
+// power function may be off by one unit in the last place and repeated multiplication by
+// several. The product's error comes from a fused multiply-add where the processor has
+// one, else from Dekker's exact product.
+namespace {
+
+[[gnu::target("fma")]] double wholePowerFused(double a, int n) {
     double hi = a, lo = 0;
     for (int k = 1; k < n; ++k) {
         double p = hi * a;
-        lo = lo * a + std::fma(hi, a, -p);
+        lo = lo * a + __builtin_fma(hi, a, -p);
         hi = p;
     }
     return hi + lo;
+}
+
+// Splits x into two halves whose products are exact (Veltkamp).
+void split(double x, double& high, double& low) {
+    const double c = 134217729.0 * x;  // 2^27 + 1
+    high = c - (c - x);
+    low = x - high;
+}
+
+double wholePowerDekker(double a, int n) {
+    double ah, al;
+    split(a, ah, al);
+    double hi = a, lo = 0;
+    for (int k = 1; k < n; ++k) {
+        double p = hi * a;
+        double hh, hl;
+        split(hi, hh, hl);
+        double error = ((hh * ah - p) + hh * al + hl * ah) + hl * al;
+        lo = lo * a + error;
+        hi = p;
+    }
+    return hi + lo;
+}
+
+const bool kHasFma = __builtin_cpu_supports("fma");
+
+}  // namespace
+
+double wholePower(double a, int n) {
+    return kHasFma ? wholePowerFused(a, n) : wholePowerDekker(a, n);
 }
 
 int binaryOp(Op op, const Value& a, const Value& b, Value& out) {

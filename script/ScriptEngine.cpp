@@ -5,6 +5,7 @@
 #include "script/Convert.h"
 #include "script/ErrorText.h"
 #include "script/EvalCache.h"
+#include "script/Fast.h"
 #include "script/FastAssign.h"
 #include "script/Lexer.h"
 #include "script/Machine.h"
@@ -111,7 +112,18 @@ struct ScriptEngine::Impl : Definitions {
         return cache.insert(text, std::move(entry));
     }
 
-    int eval(std::string_view text, vbrt::Variant& out) {
+    // The per-sample case: the same text as last time, all its variables Doubles. Returns
+    // -1 when the general route must answer.
+    int evalQuick(std::string_view text, vbrt::Variant& out) {
+        CompiledEval* c = cache.lastHit(text);
+        if (!c || !c->hasFast) return -1;
+        double r = 0;
+        int e = runFast(c->fast, machine.globals.data(), r);
+        if (e == 0) setNumber(out, c->fast.result, r);
+        return e;
+    }
+
+    [[gnu::noinline]] int eval(std::string_view text, vbrt::Variant& out) {
         if (text.size() > kMaxTextLength) return kOutOfMemory;
         CompiledEval* c = compiled(text);
         if (c->error) return c->error;
@@ -170,7 +182,9 @@ void ScriptEngine::AddCode(std::string_view source) {
 
 vbrt::Variant ScriptEngine::Eval(std::string_view expression) {
     vbrt::Variant v;
-    if (int e = impl_->eval(expression, v)) raise(e);
+    int e = impl_->evalQuick(expression, v);
+    if (e < 0) e = impl_->eval(expression, v);
+    if (e) raise(e);
     return v;
 }
 
@@ -186,7 +200,8 @@ int ScriptEngine::TryAddCode(std::string_view source) noexcept {
 
 EvalResult ScriptEngine::TryEval(std::string_view expression) noexcept {
     EvalResult result;
-    result.error = impl_->eval(expression, result.value);
+    result.error = impl_->evalQuick(expression, result.value);
+    if (result.error < 0) result.error = impl_->eval(expression, result.value);
     return result;
 }
 
