@@ -2,6 +2,7 @@
 // writes what they produced (pictures, point file, printed lines, status caption).
 #include <QApplication>
 #include <cstdio>
+#include <exception>
 #include <string>
 #include <vector>
 
@@ -57,8 +58,13 @@ int RunJob(const cli::render::Job& job) {
         shell::frmFunCurve window(QCoreApplication::applicationDirPath(), nullptr,
                                   shell::frmFunCurve::PlotTrace::On);
         window.setEndProgram([] {});
-        cli::render::RunSteps(window, job.steps);
-        status = cli::render::WriteOutputs(window, job.outputs) ? 0 : 1;
+        try {
+            cli::render::RunSteps(window, job.steps);
+            status = cli::render::WriteOutputs(window, job.outputs) ? 0 : 1;
+        } catch (const std::exception& fault) {
+            std::fprintf(stderr, "funcurve-cli render: %s\n", fault.what());
+            status = 1;
+        }
     }
     shell::SetMessageHandler({});
     return status;

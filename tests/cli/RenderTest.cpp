@@ -71,10 +71,15 @@ class RenderTest : public QObject {
         QTest::newRow("sine with parameters")
             << QStringList{"--a", "1.5", "--b=2", "--preset", "zhengxian"}
             << QStringList{"Text1=1.5", "Text2=2", "zhengxian"};
-        QTest::newRow("cubic in a range, joined on system 1")
-            << QStringList{"--coord1", "--x", "-3,3", "--y=-8,8", "--draw", "y=x^3-3x", "--join"}
-            << QStringList{"cmd坐标系1", "Text4_0=-3",      "Text4_1=3",   "Text4_2=-8",
-                           "Text4_3=8",  "Combo1=y=x^3-3x", "cmd绘制图像", "cmd连点成线"};
+        QTest::newRow("cubic in an x range, joined on system 1")
+            << QStringList{"--coord1", "--x", "-3,3", "--draw", "y=x^3-3x", "--join"}
+            << QStringList{"cmd坐标系1",      "Text4_0=-3",  "Text4_1=3",
+                           "Combo1=y=x^3-3x", "cmd绘制图像", "cmd连点成线"};
+        QTest::newRow("ellipse in both ranges")
+            << QStringList{"--x=-4,4", "--y", "-2,3", "--draw", "x^2/16+y^2/9=1"}
+            << QStringList{
+                   "Text4_0=-4", "Text4_1=4", "Text4_2=-2", "Text4_3=3", "Combo1=x^2/16+y^2/9=1",
+                   "cmd绘制图像"};
         QTest::newRow("parametric over t")
             << QStringList{"--t", "0,1", "--draw", "x=3cos(t);y=2sin(t)"}
             << QStringList{"Text4_4=0", "Text4_5=1", "Combo1=x=3cos(t);y=2sin(t)", "cmd绘制图像"};
