@@ -1,7 +1,8 @@
 // libFuzzer target for the script engine: random text through Eval and AddCode.
 //
 // The first byte picks the route; the rest is the text (for the mixed route, the part before
-// the first line feed is AddCode'd and the rest evaluated). Besides the sanitizers it checks
+// the first line feed is AddCode'd and the rest evaluated; a fourth route compares the
+// all-numbers path with the general machine). Besides the sanitizers it checks
 // that no infinity or NaN escapes, that a cached Eval repeats its answer, and that the
 // throwing and the non-throwing forms agree.
 #include <cmath>
@@ -9,8 +10,13 @@
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "plotter/ExactPower.h"
+#include "script/Compiler.h"
+#include "script/Fast.h"
+#include "script/Lexer.h"
+#include "script/Machine.h"
 #include "script/ScriptEngine.h"
 #include "vbrt/RuntimeError.h"
 
@@ -42,6 +48,44 @@ void checkEval(script::ScriptEngine& engine, std::string_view text) {
     }
 }
 
+// Globals x and y; calls to script functions are not available here.
+class TwoVariables : public script::Scope {
+  public:
+    std::optional<int> local(const std::string&) override { return std::nullopt; }
+    int global(const std::string& name) override { return name == "x" ? 0 : name == "y" ? 1 : 2; }
+    int function(const std::string&) override { return -1; }
+    int placeholder(const std::string&) override { return -1; }
+};
+
+// The all-numbers path must agree with the general machine wherever it applies.
+void checkFastPath(std::string_view text) {
+    const std::vector<script::Token> tokens = script::tokenize(text);
+    size_t pos = 0;
+    TwoVariables scope;
+    script::Program program;
+    if (script::compileExpression(tokens, pos, scope, program) != 0) return;
+    script::FastProgram fast;
+    if (!script::buildFast(program, fast)) return;
+    script::Machine machine;
+    machine.globals.resize(3);
+    const double samples[] = {-2.5, 0, 0.75, 3, 1e300};
+    for (double x : samples) {
+        machine.globals[0] = script::Value::number(x);
+        machine.globals[1] = script::Value::number(0.5 - x);
+        script::Value general;
+        machine.begin();
+        const int generalError = machine.run(program, nullptr, general);
+        double r = 0;
+        const int fastError = script::runFast(fast, machine.globals.data(), r);
+        if (fastError < 0) continue;  // a variable that is not a Double: not its case
+        require(fastError == generalError);
+        if (fastError) continue;
+        require(general.kind == fast.result);
+        require(fast.result == script::Kind::Double ? general.d == r && std::isfinite(r)
+                                                    : general.i == static_cast<int>(r));
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -53,13 +97,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     engine.TryAddCode("Y=0.25");
     engine.TryAddCode("e= 2.71828");
     engine.TryAddCode("p= 3.1415926");
-    switch (data[0] % 3) {
+    switch (data[0] % 4) {
         case 0:
             checkEval(engine, text);
             break;
         case 1:
             engine.TryAddCode(text);
             checkEval(engine, "x+y");
+            break;
+        case 3:
+            checkFastPath(text);
             break;
         default: {
             const size_t cut = text.find('\n');
