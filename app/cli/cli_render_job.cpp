@@ -83,13 +83,14 @@ class Parser {
     }
 
     // The option's value: after '=' in the same argument, or the next argument.
-    std::optional<std::string> value(std::string_view option, std::optional<std::string> inline_) {
-        if (inline_) return inline_;
+    std::optional<std::string> value(std::string_view option, std::optional<std::string> given) {
+        if (given) return given;
         if (next_ < args_.size()) return args_[next_++];
         fail("缺少 " + std::string(option) + " 的值", "missing value for " + std::string(option));
         return std::nullopt;
     }
 
+    // One option with its value, if it takes one; "--help" ends the parse.
     void takeOption(const std::string& argument) {
         if (argument == "--help" || argument == "-h") {
             parsed_.help = true;
@@ -112,6 +113,7 @@ class Parser {
         if (const auto text = value(option, inlineValue)) takeValued(option, *text);
     }
 
+    // An option without a value: a button press or the status output.
     void takeFlag(const std::string& option) {
         if (const auto* press = Find(kPressOptions, option)) {
             parsed_.job.steps.push_back({Step::Press, press->button, {}});
@@ -124,6 +126,7 @@ class Parser {
         }
     }
 
+    // An option with its value: box texts, ranges, equation, preset, output files.
     void takeValued(std::string_view option, const std::string& text) {
         auto& steps = parsed_.job.steps;
         if (const auto* box = Find(kBoxOptions, option)) {
