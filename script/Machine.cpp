@@ -117,8 +117,20 @@ int Machine::call(int index, size_t argsAt, int argc, Value& out) {
     if (!f.defined) return 13;
     if (argc != static_cast<int>(f.byRef.size())) return kWrongArgumentCount;
     if (depth_ >= kMaxCallDepth || ++calls_ > kMaxCallsPerRun) return kOutOfStackSpace;
-    std::vector<Value> storage(f.localCount);
-    std::vector<Value*> slots(f.localCount);
+    // Locals live on the C++ stack for the usual small function, on the heap otherwise.
+    constexpr int kInlineLocals = 8;
+    Value inlineStorage[kInlineLocals];
+    Value* inlineSlots[kInlineLocals];
+    std::vector<Value> heapStorage;
+    std::vector<Value*> heapSlots;
+    Value* storage = inlineStorage;
+    Value** slots = inlineSlots;
+    if (f.localCount > kInlineLocals) {
+        heapStorage.resize(f.localCount);
+        heapSlots.resize(f.localCount);
+        storage = heapStorage.data();
+        slots = heapSlots.data();
+    }
     for (int k = 0; k < f.localCount; ++k)
         slots[k] = &storage[k];
     for (int k = 0; k < argc; ++k) {
@@ -132,7 +144,7 @@ int Machine::call(int index, size_t argsAt, int argc, Value& out) {
         }
     }
     ++depth_;
-    int e = exec(f.body, slots.data());
+    int e = exec(f.body, slots);
     --depth_;
     if (e == 0) out = std::move(storage[0]);
     return e;
