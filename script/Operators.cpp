@@ -168,7 +168,9 @@ void split(double x, double& high, double& low) {
     low = x - high;
 }
 
-double wholePowerDekker(double a, int n) {
+}  // namespace
+
+double wholePowerPortable(double a, int n) {
     double ah, al;
     split(a, ah, al);
     double hi = a, lo = 0;
@@ -183,12 +185,12 @@ double wholePowerDekker(double a, int n) {
     return hi + lo;
 }
 
+namespace {
 const bool kHasFma = __builtin_cpu_supports("fma");
-
 }  // namespace
 
 double wholePower(double a, int n) {
-    return kHasFma ? wholePowerFused(a, n) : wholePowerDekker(a, n);
+    return kHasFma ? wholePowerFused(a, n) : wholePowerPortable(a, n);
 }
 
 int binaryOp(Op op, const Value& a, const Value& b, Value& out) {

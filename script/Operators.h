@@ -16,6 +16,8 @@ int square(const Value& a, Value& out);
 // Largest whole exponent computed exactly rounded rather than by the power function.
 constexpr int kMaxWholePower = 16;
 double wholePower(double a, int n);
+// The same without a fused multiply-add (used where the processor has none).
+double wholePowerPortable(double a, int n);
 
 // The power rule shared with the fast path: invalid call (5) for a negative base with a
 // fractional exponent or 0 to a negative power, overflow (6) for a non-finite result.
