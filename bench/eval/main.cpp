@@ -1,7 +1,7 @@
 // bench-eval: our script engine beside muparser on the same expressions and points.
 //
 // Prints one line per expression: EXPR<TAB>OURS_NS<TAB>MUPARSER_NS, nanoseconds per
-// evaluation, best of several runs. Variables change every 64 evaluations (through AddCode for
+// evaluation, best of several runs. Variables change every 256 evaluations (through AddCode for
 // us, by assignment for muparser), so the figures are the evaluation alone. Then one line
 // `protocol<TAB>NS<TAB>NS_WITH_TEXT`: the plotters' whole per-sample protocol for the first
 // expression (AddCode of "X=...", "Y=...", "e= 2.71828", "p= 3.1415926", then TryEval), with
@@ -34,8 +34,8 @@ constexpr Case kCases[] = {
     {"sqr(abs(x))*exp(-x^2/4)", "sqrt(abs(x))*exp(-x^2/4)"},
 };
 
-constexpr int kPoints = 2000;
-constexpr int kRepeats = 64;
+constexpr int kPoints = 1000;
+constexpr int kRepeats = 256;
 constexpr int kRuns = 7;
 
 volatile double sink;
