@@ -1,5 +1,8 @@
 // funcurve-cli render: runs the window's own operations offscreen, in the order given, and
 // writes what they produced (pictures, point file, printed lines, status caption).
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <cstdio>
 #include <exception>
@@ -41,10 +44,24 @@ void PrintRenderHelp() {
                 kSummaryZh, kSummaryEn);
 }
 
+// Qt warns on stderr when no runtime folder is set (usual in batch jobs and CI); give it the
+// private folder it would pick anyway, so that stderr carries only our messages.
+void UsePrivateRuntimeFolder() {
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) return;
+    const std::string folder = "/tmp/runtime-" + std::to_string(::getuid());
+    ::mkdir(folder.c_str(), 0700);
+    struct stat info {};
+    if (::stat(folder.c_str(), &info) == 0 && info.st_uid == ::getuid()) {
+        ::chmod(folder.c_str(), 0700);
+        qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(folder));
+    }
+}
+
 // The window needs an application; without a display of the caller's choice it runs
 // offscreen, so batches work on machines without a desktop.
 int RunJob(const cli::render::Job& job) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    UsePrivateRuntimeFolder();
     static int argc = 1;
     static char name[] = "funcurve-cli";
     static char* argv[] = {name, nullptr};
