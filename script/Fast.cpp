@@ -1,5 +1,7 @@
 #include "script/Fast.h"
 
+#include <math.h>
+
 #include <algorithm>
 #include <cmath>
 
@@ -110,6 +112,8 @@ Kind callKind(int id, Kind arg) {
 
 FastOp callFastOp(int id) {
     switch (static_cast<Builtin>(id)) {
+        case Builtin::Abs:
+            return FastOp::Abs;
         case Builtin::Exp:
             return FastOp::Exp;
         case Builtin::Log:
@@ -129,24 +133,41 @@ FastOp callFastOp(int id) {
     }
 }
 
-// The built-ins that cannot fail on a finite double, as plain functions.
+// The built-ins that cannot fail on a finite double: the C library's own functions, called
+// through their addresses without a wrapper in between.
 using DoubleFunction = double (*)(double);
 DoubleFunction pureFunction(int id) {
     switch (static_cast<Builtin>(id)) {
-        case Builtin::Abs:
-            return [](double v) { return std::fabs(v); };
         case Builtin::Atn:
-            return [](double v) { return std::atan(v); };
+            return &::atan;
         case Builtin::Cos:
-            return [](double v) { return std::cos(v); };
+            return &::cos;
         case Builtin::Sin:
-            return [](double v) { return std::sin(v); };
+            return &::sin;
         case Builtin::Fix:
-            return [](double v) { return std::trunc(v); };
+            return &::trunc;
         case Builtin::Int:
-            return [](double v) { return std::floor(v); };
+            return &::floor;
         default:
             return nullptr;
+    }
+}
+
+// Instructions whose work is inline arithmetic (no library or helper call).
+bool callsNothing(FastOp op) {
+    switch (op) {
+        case FastOp::Pow:
+        case FastOp::PowConst:
+        case FastOp::Fn:
+        case FastOp::VarFn:
+        case FastOp::Exp:
+        case FastOp::Log:
+        case FastOp::Round:
+        case FastOp::Sqr:
+        case FastOp::Tan:
+            return false;
+        default:
+            return true;
     }
 }
 
@@ -305,6 +326,8 @@ bool buildFast(const Program& program, FastProgram& out) {
     if (emitter.most > kFastStack) return false;
     out.code = std::move(emitter.code);
     out.code.push_back({FastOp::End});
+    out.leaf = std::all_of(out.code.begin(), out.code.end(),
+                           [](const FastInstr& in) { return callsNothing(in.op); });
     // A text without variables is folded to a constant or fails: the general path serves.
     bool reads = std::any_of(tree.nodes.begin(), tree.nodes.end(),
                              [](const Node& n) { return n.op == FastOp::Var; });

@@ -16,14 +16,14 @@ namespace script {
 // evaluation loop's jump table cannot drift apart. The ...Var, ...Const and ...VarSquare
 // forms take their right operand from a variable, a constant or a squared variable instead
 // of the stack; the R forms take a constant left operand. Fn applies a built-in that cannot
-// fail (Abs, Atn, Cos, Sin, Fix, Int) through its pointer; VarFn applies it to a variable.
+// fail (Atn, Cos, Sin, Fix, Int) through its pointer; VarFn applies it to a variable.
 // End closes every program.
 // clang-format off
 #define SCRIPT_FAST_OPS(X)                                                                  \
     X(Const) X(Var) X(VarSquare) X(Neg) X(Not) X(Square)                                    \
     X(Pow) X(Mul) X(Div) X(Add) X(Sub) X(Eq) X(Ne) X(Lt) X(Gt) X(Le) X(Ge)                  \
     X(And) X(Or) X(Xor) X(Eqv) X(Imp)                                                       \
-    X(Fn) X(VarFn) X(Exp) X(Log) X(Round) X(Sqr) X(Tan) X(Sgn) X(CBool)                     \
+    X(Abs) X(Fn) X(VarFn) X(Exp) X(Log) X(Round) X(Sqr) X(Tan) X(Sgn) X(CBool)                     \
     X(AddVar) X(SubVar) X(MulVar) X(DivVar) X(AddConst) X(SubConst) X(MulConst) X(DivConst) \
     X(AddVarSquare) X(SubVarSquare) X(MulVarSquare) X(DivVarSquare)                         \
     X(PowConst) X(RSubConst) X(RDivConst) X(End)
@@ -48,6 +48,7 @@ struct FastInstr {
 struct FastProgram {
     std::vector<FastInstr> code;
     Kind result = Kind::Double;
+    bool leaf = false;  // no instruction calls a function (see runFast)
 };
 
 // Builds the all-numbers form; false when the expression needs the general machine.

@@ -53,7 +53,10 @@ double boolValue(bool b) {
         top = boolValue(expr);                     \
     } while (0)
 
-int runFast(const FastProgram& program, const Value* globals, double& out) {
+// The loop, in two builds: kLeaf leaves out every instruction that calls a function, so
+// that the common short programs run without saving and restoring registers.
+template <bool kLeaf>
+int runLoop(const FastProgram& program, const Value* globals, double& out) {
     static const void* const kLabels[] = {
 #define SCRIPT_FAST_LABEL(name) &&op_##name,
         SCRIPT_FAST_OPS(SCRIPT_FAST_LABEL)
@@ -88,9 +91,13 @@ op_Square:
     FAST_FINITE(top * top);
     FAST_NEXT;
 op_Pow:
-    x = *--sp;
-    FAST_CHECKED(power, x, top);
-    FAST_NEXT;
+    if constexpr (kLeaf) {
+        __builtin_unreachable();
+    } else {
+        x = *--sp;
+        FAST_CHECKED(power, x, top);
+        FAST_NEXT;
+    }
 op_Mul:
     FAST_FINITE(*--sp * top);
     FAST_NEXT;
@@ -137,30 +144,61 @@ op_Eqv:
 op_Imp:
     FAST_LOGIC(!x_ || y_);
     FAST_NEXT;
+op_Abs:
+    top = std::fabs(top);
+    FAST_NEXT;
 op_Fn:
-    top = ip->fn(top);
-    FAST_NEXT;
+    if constexpr (kLeaf) {
+        __builtin_unreachable();
+    } else {
+        top = ip->fn(top);
+        FAST_NEXT;
+    }
 op_VarFn:
-    FAST_LOAD(x);
-    FAST_PUSH(ip->fn(x));
-    FAST_NEXT;
+    if constexpr (kLeaf) {
+        __builtin_unreachable();
+    } else {
+        FAST_LOAD(x);
+        FAST_PUSH(ip->fn(x));
+        FAST_NEXT;
+    }
 op_Tan:
-    FAST_FINITE(std::tan(top));
-    FAST_NEXT;
+    if constexpr (kLeaf) {
+        __builtin_unreachable();
+    } else {
+        FAST_FINITE(std::tan(top));
+        FAST_NEXT;
+    }
 op_Exp:
-    FAST_FINITE(std::exp(top));
-    FAST_NEXT;
+    if constexpr (kLeaf) {
+        __builtin_unreachable();
+    } else {
+        FAST_FINITE(std::exp(top));
+        FAST_NEXT;
+    }
 op_Round:
-    top = vbrt::RoundHalfEven(top);
-    FAST_NEXT;
+    if constexpr (kLeaf) {
+        __builtin_unreachable();
+    } else {
+        top = vbrt::RoundHalfEven(top);
+        FAST_NEXT;
+    }
 op_Log:
-    if (top <= 0) return 5;
-    top = std::log(top);
-    FAST_NEXT;
+    if constexpr (kLeaf) {
+        __builtin_unreachable();
+    } else {
+        if (top <= 0) return 5;
+        top = std::log(top);
+        FAST_NEXT;
+    }
 op_Sqr:
-    if (top < 0) return 5;
-    top = std::sqrt(top);
-    FAST_NEXT;
+    if constexpr (kLeaf) {
+        __builtin_unreachable();
+    } else {
+        if (top < 0) return 5;
+        top = std::sqrt(top);
+        FAST_NEXT;
+    }
 op_Sgn:
     top = top > 0 ? 1.0 : top < 0 ? -1.0 : 0.0;
     FAST_NEXT;
@@ -216,8 +254,12 @@ op_DivVarSquare:
     FAST_CHECKED(divide, top, x * x);
     FAST_NEXT;
 op_PowConst:
-    FAST_CHECKED(power, top, ip->value);
-    FAST_NEXT;
+    if constexpr (kLeaf) {
+        __builtin_unreachable();
+    } else {
+        FAST_CHECKED(power, top, ip->value);
+        FAST_NEXT;
+    }
 op_RSubConst:
     FAST_FINITE(ip->value - top);
     FAST_NEXT;
@@ -227,6 +269,11 @@ op_RDivConst:
 op_End:
     out = top;
     return 0;
+}
+
+int runFast(const FastProgram& program, const Value* globals, double& out) {
+    return program.leaf ? runLoop<true>(program, globals, out)
+                        : runLoop<false>(program, globals, out);
 }
 
 #undef FAST_FINITE
