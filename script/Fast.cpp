@@ -160,6 +160,10 @@ bool callsNothing(FastOp op) {
         case FastOp::PowConst:
         case FastOp::Fn:
         case FastOp::VarFn:
+        case FastOp::AddVarFn:
+        case FastOp::SubVarFn:
+        case FastOp::MulVarFn:
+        case FastOp::DivVarFn:
         case FastOp::Exp:
         case FastOp::Log:
         case FastOp::Round:
@@ -259,10 +263,13 @@ class Emitter {
     size_t depth = 0, most = 0;
 
   private:
+    // Operands that a fused instruction can fetch itself: a variable, a constant, a squared
+    // variable or a pure function of a variable.
     bool isOperand(int k) const {
         FastOp op = nodes_[k].op;
+        bool ofVariable = nodes_[k].a >= 0 && nodes_[nodes_[k].a].op == FastOp::Var;
         return op == FastOp::Const || op == FastOp::Var ||
-               (op == FastOp::Square && nodes_[nodes_[k].a].op == FastOp::Var);
+               ((op == FastOp::Square || op == FastOp::Fn) && ofVariable);
     }
     bool errorFree(int k) const {
         return nodes_[k].op == FastOp::Const || nodes_[k].op == FastOp::Var;
@@ -280,12 +287,13 @@ class Emitter {
         const Node& right = nodes_[b];
         if (arith >= 0 && isOperand(b)) {
             emit(a);
-            FastOp base = right.op == FastOp::Var     ? FastOp::AddVar
-                          : right.op == FastOp::Const ? FastOp::AddConst
-                                                      : FastOp::AddVarSquare;
-            int slot = right.op == FastOp::Square ? nodes_[right.a].slot : right.slot;
+            FastOp base = right.op == FastOp::Var      ? FastOp::AddVar
+                          : right.op == FastOp::Const  ? FastOp::AddConst
+                          : right.op == FastOp::Square ? FastOp::AddVarSquare
+                                                       : FastOp::AddVarFn;
+            int slot = right.a >= 0 ? nodes_[right.a].slot : right.slot;
             return replaceTop(
-                {static_cast<FastOp>(static_cast<int>(base) + arith), slot, right.value});
+                {static_cast<FastOp>(static_cast<int>(base) + arith), slot, right.value, right.fn});
         }
         if (n.op == FastOp::Pow && right.op == FastOp::Const) {
             emit(a);

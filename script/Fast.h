@@ -13,11 +13,11 @@ namespace script {
 // result kind is known in advance and the code runs on plain doubles.
 //
 // Every instruction of the all-numbers form, in one list so that the enum and the
-// evaluation loop's jump table cannot drift apart. The ...Var, ...Const and ...VarSquare
-// forms take their right operand from a variable, a constant or a squared variable instead
-// of the stack; the R forms take a constant left operand. Fn applies a built-in that cannot
-// fail (Atn, Cos, Sin, Fix, Int) through its pointer; VarFn applies it to a variable.
-// End closes every program.
+// evaluation loop's jump table cannot drift apart. The ...Var, ...Const, ...VarSquare and
+// ...VarFn forms take their right operand from a variable, a constant, a squared variable or
+// a pure function of a variable instead of the stack; the R forms take a constant left operand. Fn
+// applies a built-in that cannot fail (Atn, Cos, Sin, Fix, Int) through its pointer; VarFn applies
+// it to a variable. End closes every program.
 // clang-format off
 #define SCRIPT_FAST_OPS(X)                                                                  \
     X(Const) X(Var) X(VarSquare) X(Neg) X(Not) X(Square)                                    \
@@ -26,6 +26,7 @@ namespace script {
     X(Abs) X(Fn) X(VarFn) X(Exp) X(Log) X(Round) X(Sqr) X(Tan) X(Sgn) X(CBool)                     \
     X(AddVar) X(SubVar) X(MulVar) X(DivVar) X(AddConst) X(SubConst) X(MulConst) X(DivConst) \
     X(AddVarSquare) X(SubVarSquare) X(MulVarSquare) X(DivVarSquare)                         \
+    X(AddVarFn) X(SubVarFn) X(MulVarFn) X(DivVarFn)                                         \
     X(PowConst) X(RSubConst) X(RDivConst) X(End)
 // clang-format on
 

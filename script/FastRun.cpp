@@ -253,6 +253,38 @@ op_DivVarSquare:
     if (!std::isfinite(x * x)) return 6;
     FAST_CHECKED(divide, top, x * x);
     FAST_NEXT;
+op_AddVarFn:
+    if constexpr (kLeaf) {
+        __builtin_unreachable();
+    } else {
+        FAST_LOAD(x);
+        FAST_FINITE(top + ip->fn(x));
+        FAST_NEXT;
+    }
+op_SubVarFn:
+    if constexpr (kLeaf) {
+        __builtin_unreachable();
+    } else {
+        FAST_LOAD(x);
+        FAST_FINITE(top - ip->fn(x));
+        FAST_NEXT;
+    }
+op_MulVarFn:
+    if constexpr (kLeaf) {
+        __builtin_unreachable();
+    } else {
+        FAST_LOAD(x);
+        FAST_FINITE(top * ip->fn(x));
+        FAST_NEXT;
+    }
+op_DivVarFn:
+    if constexpr (kLeaf) {
+        __builtin_unreachable();
+    } else {
+        FAST_LOAD(x);
+        FAST_CHECKED(divide, top, ip->fn(x));
+        FAST_NEXT;
+    }
 op_PowConst:
     if constexpr (kLeaf) {
         __builtin_unreachable();

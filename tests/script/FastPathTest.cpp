@@ -90,6 +90,13 @@ class FastPathTest : public QObject {
                               "True+x",
                               "Empty-x",
                               "x*2+y*3-x/4",
+                              "x*sin(y)",
+                              "x-cos(x)",
+                              "x/atn(y)",
+                              "y+int(x)",
+                              "x/fix(y)",
+                              "sin(x)*1E308*cos(y)*1E10",
+                              "abs(x)/abs(y)",
                               "((x))",
                               "-(-x)",
                               "y^2/x^2"}) {
