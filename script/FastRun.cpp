@@ -54,7 +54,8 @@ double boolValue(bool b) {
     } while (0)
 
 // The loop, in two builds: kLeaf leaves out every instruction that calls a function, so
-// that the common short programs run without saving and restoring registers.
+// that the common short programs run without saving and restoring registers. Should such an
+// instruction reach the leaf build anyway, it hands the request to the general machine.
 template <bool kLeaf>
 int runLoop(const FastProgram& program, const Value* globals, double& out) {
     static const void* const kLabels[] = {
@@ -92,7 +93,7 @@ op_Square:
     FAST_NEXT;
 op_Pow:
     if constexpr (kLeaf) {
-        __builtin_unreachable();
+        return -1;  // never reached: such programs are not leaves
     } else {
         x = *--sp;
         FAST_CHECKED(power, x, top);
@@ -149,14 +150,14 @@ op_Abs:
     FAST_NEXT;
 op_Fn:
     if constexpr (kLeaf) {
-        __builtin_unreachable();
+        return -1;  // never reached: such programs are not leaves
     } else {
         top = ip->fn(top);
         FAST_NEXT;
     }
 op_VarFn:
     if constexpr (kLeaf) {
-        __builtin_unreachable();
+        return -1;  // never reached: such programs are not leaves
     } else {
         FAST_LOAD(x);
         FAST_PUSH(ip->fn(x));
@@ -164,28 +165,28 @@ op_VarFn:
     }
 op_Tan:
     if constexpr (kLeaf) {
-        __builtin_unreachable();
+        return -1;  // never reached: such programs are not leaves
     } else {
         FAST_FINITE(std::tan(top));
         FAST_NEXT;
     }
 op_Exp:
     if constexpr (kLeaf) {
-        __builtin_unreachable();
+        return -1;  // never reached: such programs are not leaves
     } else {
         FAST_FINITE(std::exp(top));
         FAST_NEXT;
     }
 op_Round:
     if constexpr (kLeaf) {
-        __builtin_unreachable();
+        return -1;  // never reached: such programs are not leaves
     } else {
         top = vbrt::RoundHalfEven(top);
         FAST_NEXT;
     }
 op_Log:
     if constexpr (kLeaf) {
-        __builtin_unreachable();
+        return -1;  // never reached: such programs are not leaves
     } else {
         if (top <= 0) return 5;
         top = std::log(top);
@@ -193,7 +194,7 @@ op_Log:
     }
 op_Sqr:
     if constexpr (kLeaf) {
-        __builtin_unreachable();
+        return -1;  // never reached: such programs are not leaves
     } else {
         if (top < 0) return 5;
         top = std::sqrt(top);
@@ -255,7 +256,7 @@ op_DivVarSquare:
     FAST_NEXT;
 op_AddVarFn:
     if constexpr (kLeaf) {
-        __builtin_unreachable();
+        return -1;  // never reached: such programs are not leaves
     } else {
         FAST_LOAD(x);
         FAST_FINITE(top + ip->fn(x));
@@ -263,7 +264,7 @@ op_AddVarFn:
     }
 op_SubVarFn:
     if constexpr (kLeaf) {
-        __builtin_unreachable();
+        return -1;  // never reached: such programs are not leaves
     } else {
         FAST_LOAD(x);
         FAST_FINITE(top - ip->fn(x));
@@ -271,7 +272,7 @@ op_SubVarFn:
     }
 op_MulVarFn:
     if constexpr (kLeaf) {
-        __builtin_unreachable();
+        return -1;  // never reached: such programs are not leaves
     } else {
         FAST_LOAD(x);
         FAST_FINITE(top * ip->fn(x));
@@ -279,7 +280,7 @@ op_MulVarFn:
     }
 op_DivVarFn:
     if constexpr (kLeaf) {
-        __builtin_unreachable();
+        return -1;  // never reached: such programs are not leaves
     } else {
         FAST_LOAD(x);
         FAST_CHECKED(divide, top, ip->fn(x));
@@ -287,7 +288,7 @@ op_DivVarFn:
     }
 op_PowConst:
     if constexpr (kLeaf) {
-        __builtin_unreachable();
+        return -1;  // never reached: such programs are not leaves
     } else {
         FAST_CHECKED(power, top, ip->value);
         FAST_NEXT;
