@@ -19,16 +19,21 @@ bool ParsePointRecord(const std::string& line, StoredPoint& point) {
     return true;
 }
 
+void ReadPointRecords(std::istream& in, std::vector<StoredPoint>& store) {
+    store.clear();
+    std::string line;
+    StoredPoint point{};
+    while (store.size() < kPointStoreSlots && std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (ParsePointRecord(line, point)) store.push_back(point);
+    }
+}
+
 bool ReadPointStore(const std::string& path, std::vector<StoredPoint>& store) {
     store.clear();
     std::ifstream file(path, std::ios::binary);
     if (!file) return false;
-    std::string line;
-    StoredPoint point{};
-    while (store.size() < kPointStoreSlots && std::getline(file, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (ParsePointRecord(line, point)) store.push_back(point);
-    }
+    ReadPointRecords(file, store);
     return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <istream>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,9 @@ inline constexpr std::size_t kQuadrantSlots = 50001;
 // and are skipped; reading stops when the store is full. False when the file cannot be
 // opened.
 bool ReadPointStore(const std::string& path, std::vector<StoredPoint>& store);
+
+// The same reading from any stream (the file reader above, the fuzzer, tests).
+void ReadPointRecords(std::istream& in, std::vector<StoredPoint>& store);
 
 // The record of one line, if it is one.
 bool ParsePointRecord(const std::string& line, StoredPoint& point);

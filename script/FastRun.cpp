@@ -46,6 +46,17 @@ double boolValue(bool b) {
         *sp++ = top;     \
         top = (value);   \
     } while (0)
+// An instruction that calls a function: absent from the leaf build (see runLoop), where
+// reaching it anyway hands the request to the general machine.
+#define FAST_CALLING(...)      \
+    do {                       \
+        if constexpr (kLeaf) { \
+            return -1;         \
+        } else {               \
+            __VA_ARGS__;       \
+            FAST_NEXT;         \
+        }                      \
+    } while (0)
 #define FAST_COMPARE(op) top = boolValue(*--sp op top)
 #define FAST_LOGIC(expr)                           \
     do {                                           \
@@ -92,13 +103,7 @@ op_Square:
     FAST_FINITE(top * top);
     FAST_NEXT;
 op_Pow:
-    if constexpr (kLeaf) {
-        return -1;  // never reached: such programs are not leaves
-    } else {
-        x = *--sp;
-        FAST_CHECKED(power, x, top);
-        FAST_NEXT;
-    }
+    FAST_CALLING(x = *--sp; FAST_CHECKED(power, x, top));
 op_Mul:
     FAST_FINITE(*--sp * top);
     FAST_NEXT;
@@ -149,57 +154,19 @@ op_Abs:
     top = std::fabs(top);
     FAST_NEXT;
 op_Fn:
-    if constexpr (kLeaf) {
-        return -1;  // never reached: such programs are not leaves
-    } else {
-        top = ip->fn(top);
-        FAST_NEXT;
-    }
+    FAST_CALLING(top = ip->fn(top));
 op_VarFn:
-    if constexpr (kLeaf) {
-        return -1;  // never reached: such programs are not leaves
-    } else {
-        FAST_LOAD(x);
-        FAST_PUSH(ip->fn(x));
-        FAST_NEXT;
-    }
+    FAST_CALLING(FAST_LOAD(x); FAST_PUSH(ip->fn(x)));
 op_Tan:
-    if constexpr (kLeaf) {
-        return -1;  // never reached: such programs are not leaves
-    } else {
-        FAST_FINITE(std::tan(top));
-        FAST_NEXT;
-    }
+    FAST_CALLING(FAST_FINITE(std::tan(top)));
 op_Exp:
-    if constexpr (kLeaf) {
-        return -1;  // never reached: such programs are not leaves
-    } else {
-        FAST_FINITE(std::exp(top));
-        FAST_NEXT;
-    }
+    FAST_CALLING(FAST_FINITE(std::exp(top)));
 op_Round:
-    if constexpr (kLeaf) {
-        return -1;  // never reached: such programs are not leaves
-    } else {
-        top = vbrt::RoundHalfEven(top);
-        FAST_NEXT;
-    }
+    FAST_CALLING(top = vbrt::RoundHalfEven(top));
 op_Log:
-    if constexpr (kLeaf) {
-        return -1;  // never reached: such programs are not leaves
-    } else {
-        if (top <= 0) return 5;
-        top = std::log(top);
-        FAST_NEXT;
-    }
+    FAST_CALLING(if (top <= 0) return 5; top = std::log(top));
 op_Sqr:
-    if constexpr (kLeaf) {
-        return -1;  // never reached: such programs are not leaves
-    } else {
-        if (top < 0) return 5;
-        top = std::sqrt(top);
-        FAST_NEXT;
-    }
+    FAST_CALLING(if (top < 0) return 5; top = std::sqrt(top));
 op_Sgn:
     top = top > 0 ? 1.0 : top < 0 ? -1.0 : 0.0;
     FAST_NEXT;
@@ -255,44 +222,15 @@ op_DivVarSquare:
     FAST_CHECKED(divide, top, x * x);
     FAST_NEXT;
 op_AddVarFn:
-    if constexpr (kLeaf) {
-        return -1;  // never reached: such programs are not leaves
-    } else {
-        FAST_LOAD(x);
-        FAST_FINITE(top + ip->fn(x));
-        FAST_NEXT;
-    }
+    FAST_CALLING(FAST_LOAD(x); FAST_FINITE(top + ip->fn(x)));
 op_SubVarFn:
-    if constexpr (kLeaf) {
-        return -1;  // never reached: such programs are not leaves
-    } else {
-        FAST_LOAD(x);
-        FAST_FINITE(top - ip->fn(x));
-        FAST_NEXT;
-    }
+    FAST_CALLING(FAST_LOAD(x); FAST_FINITE(top - ip->fn(x)));
 op_MulVarFn:
-    if constexpr (kLeaf) {
-        return -1;  // never reached: such programs are not leaves
-    } else {
-        FAST_LOAD(x);
-        FAST_FINITE(top * ip->fn(x));
-        FAST_NEXT;
-    }
+    FAST_CALLING(FAST_LOAD(x); FAST_FINITE(top * ip->fn(x)));
 op_DivVarFn:
-    if constexpr (kLeaf) {
-        return -1;  // never reached: such programs are not leaves
-    } else {
-        FAST_LOAD(x);
-        FAST_CHECKED(divide, top, ip->fn(x));
-        FAST_NEXT;
-    }
+    FAST_CALLING(FAST_LOAD(x); FAST_CHECKED(divide, top, ip->fn(x)));
 op_PowConst:
-    if constexpr (kLeaf) {
-        return -1;  // never reached: such programs are not leaves
-    } else {
-        FAST_CHECKED(power, top, ip->value);
-        FAST_NEXT;
-    }
+    FAST_CALLING(FAST_CHECKED(power, top, ip->value));
 op_RSubConst:
     FAST_FINITE(ip->value - top);
     FAST_NEXT;
@@ -314,6 +252,7 @@ int runFast(const FastProgram& program, const Value* globals, double& out) {
 #undef FAST_LOAD
 #undef FAST_NEXT
 #undef FAST_PUSH
+#undef FAST_CALLING
 #undef FAST_COMPARE
 #undef FAST_LOGIC
 
