@@ -11,8 +11,8 @@ namespace plotter {
 
 // Form-level state the equation plotter keeps for the life of the window.
 struct PlotState {
-    bool blnCancel = false;    // the cancel request (also set by quitting)
-    std::int16_t intBlink = 0; // tick counter of the status animation, never reset
+    bool blnCancel = false;            // the cancel request (also set by quitting)
+    std::int16_t intBlink = 0;         // tick counter of the status animation, never reset
     std::uint64_t plotGeneration = 0;  // bumped by every cancel: a cancelled plot never resumes
 };
 
@@ -23,9 +23,9 @@ struct PlotContext {
     canvas::Canvas& picture4;      // the legend box
     script::ScriptEngine& engine;  // ScriptControl1
     PlotState& state;
-    std::function<std::string()> comboText;             // Combo1.Text
-    std::function<std::string(int)> rangeText;          // Text4(index).Text
-    std::function<std::string()> workingText;           // txt表达式.Text
+    std::function<std::string()> comboText;     // Combo1.Text
+    std::function<std::string(int)> rangeText;  // Text4(index).Text
+    std::function<std::string()> workingText;   // txt表达式.Text
     std::function<void(const std::string&)> setWorkingText;
     std::function<void(const std::string&)> setStatus;  // Label5.Caption
     std::function<void(bool)> setTimerEnabled;          // Timer1.Enabled
