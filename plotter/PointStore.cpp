@@ -30,9 +30,11 @@ void ReadPointRecords(std::istream& in, std::vector<StoredPoint>& store) {
 }
 
 bool ReadPointStore(const std::string& path, std::vector<StoredPoint>& store) {
-    store.clear();
     std::ifstream file(path, std::ios::binary);
-    if (!file) return false;
+    if (!file) {
+        store.clear();
+        return false;
+    }
     ReadPointRecords(file, store);
     return true;
 }

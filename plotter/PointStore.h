@@ -1,7 +1,7 @@
 #pragma once
 
 #include <cstddef>
-#include <istream>
+#include <iosfwd>
 #include <string>
 #include <vector>
 
@@ -23,7 +23,7 @@ inline constexpr std::size_t kQuadrantSlots = 50001;
 // opened.
 bool ReadPointStore(const std::string& path, std::vector<StoredPoint>& store);
 
-// The same reading from any stream (the file reader above, the fuzzer, tests).
+// The same reading from any stream: the file reader above, and the fuzzer.
 void ReadPointRecords(std::istream& in, std::vector<StoredPoint>& store);
 
 // The record of one line, if it is one.

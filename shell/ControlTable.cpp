@@ -15,8 +15,8 @@ const char* const kLogCaption = "对数函数：y = Log  x                   a";
 
 }  // namespace
 
-const std::vector<ControlSpec>& MainWindowControls() {
-    static const std::vector<ControlSpec> controls = {
+const std::vector<ControlLayout>& MainWindowControls() {
+    static const std::vector<ControlLayout> controls = {
         {"cmd连点成线", K::Button, "连点成线", 7515, 9480, 980, 375},
         {"Text4_5", K::TextBox, "2", 4560, 9480, 375, 270, 0, kBlueText},
         {"cmd坐标系2", K::Button, "坐标系2", 7540, 7880, 980, 375},
@@ -85,9 +85,9 @@ const std::vector<ControlSpec>& MainWindowControls() {
     return controls;
 }
 
-const ControlSpec* FindControlSpec(const char* name) {
-    for (const auto& spec : MainWindowControls()) {
-        if (std::strcmp(spec.name, name) == 0) return &spec;
+const ControlLayout* FindControlLayout(const char* name) {
+    for (const auto& layout : MainWindowControls()) {
+        if (std::strcmp(layout.name, name) == 0) return &layout;
     }
     return nullptr;
 }
@@ -96,9 +96,9 @@ int TwipsToPixels(int twips) {
     return static_cast<int>(std::lround(twips / 15.0));
 }
 
-QRect TwipsRect(const ControlSpec& spec) {
-    return {TwipsToPixels(spec.left), TwipsToPixels(spec.top), TwipsToPixels(spec.width),
-            TwipsToPixels(spec.height)};
+QRect TwipsRect(const ControlLayout& layout) {
+    return {TwipsToPixels(layout.left), TwipsToPixels(layout.top), TwipsToPixels(layout.width),
+            TwipsToPixels(layout.height)};
 }
 
 }  // namespace shell

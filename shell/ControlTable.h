@@ -12,7 +12,7 @@ enum class ControlKind { Button, TextBox, Label, Combo, Picture, Image };
 // One control of the main window as designed: name (also its objectName), kind, caption or
 // initial text, place and size in twips, font size (0: the window's default font), text
 // colour and visibility. Control arrays are named "Name_index", e.g. "Text4_5".
-struct ControlSpec {
+struct ControlLayout {
     const char* name;
     ControlKind kind;
     const char* text;
@@ -24,14 +24,14 @@ struct ControlSpec {
 };
 
 // The main window's controls in the order of its design (later ones lie on top).
-const std::vector<ControlSpec>& MainWindowControls();
+const std::vector<ControlLayout>& MainWindowControls();
 
-// The spec of one control by name; nullptr when there is none.
-const ControlSpec* FindControlSpec(const char* name);
+// The layout of one control by name; nullptr when there is none.
+const ControlLayout* FindControlLayout(const char* name);
 
 // Twips to pixels: 15 twips are one pixel.
 int TwipsToPixels(int twips);
-QRect TwipsRect(const ControlSpec& spec);
+QRect TwipsRect(const ControlLayout& layout);
 
 // Client area of the main window in twips.
 inline constexpr int kMainWidthTwips = 11205;

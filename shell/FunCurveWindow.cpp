@@ -32,33 +32,33 @@ const QString kHelpFile = QStringLiteral("说明.txt");
 
 // The bitmap of a picture box inside its border, in the window's font and text colour.
 std::unique_ptr<canvas::Canvas> MakePicture(const char* name) {
-    const ControlSpec& spec = *FindControlSpec(name);
-    auto picture = std::make_unique<canvas::Canvas>(CanvasView::innerTwips(spec.width),
-                                                    CanvasView::innerTwips(spec.height),
+    const ControlLayout& layout = *FindControlLayout(name);
+    auto picture = std::make_unique<canvas::Canvas>(CanvasView::innerTwips(layout.width),
+                                                    CanvasView::innerTwips(layout.height),
                                                     QColor(255, 255, 255));
     picture->setFont(DefaultWindowFont());
-    if (spec.textColour) picture->setForeColor(*spec.textColour);
+    if (layout.textColour) picture->setForeColor(*layout.textColour);
     return picture;
 }
 
 // Font and text colour of a control as designed.
-void ApplyLook(QWidget* control, const ControlSpec& spec, QPalette::ColorRole textRole) {
-    if (spec.fontPoints > 0) control->setFont(SongFont(spec.fontPoints));
-    if (spec.textColour) {
+void ApplyLook(QWidget* control, const ControlLayout& layout, QPalette::ColorRole textRole) {
+    if (layout.fontPoints > 0) control->setFont(SongFont(layout.fontPoints));
+    if (layout.textColour) {
         QPalette palette = control->palette();
-        palette.setColor(textRole, QColor(*spec.textColour));
+        palette.setColor(textRole, QColor(*layout.textColour));
         control->setPalette(palette);
     }
 }
 
 // A label: wrapped plain text, transparent over the background unless designed opaque.
-QLabel* MakeLabel(const ControlSpec& spec, QWidget* parent) {
-    auto* label = new QLabel(QString::fromUtf8(spec.text), parent);
+QLabel* MakeLabel(const ControlLayout& layout, QWidget* parent) {
+    auto* label = new QLabel(QString::fromUtf8(layout.text), parent);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    ApplyLook(label, spec, QPalette::WindowText);
-    if (spec.opaque) {
+    ApplyLook(label, layout, QPalette::WindowText);
+    if (layout.opaque) {
         QPalette palette = label->palette();
         palette.setColor(QPalette::Window, palette.color(QPalette::Base));
         palette.setColor(QPalette::WindowText, palette.color(QPalette::Text));
@@ -69,23 +69,23 @@ QLabel* MakeLabel(const ControlSpec& spec, QWidget* parent) {
 }
 
 // A single-line box whose small designed height still shows its text.
-QLineEdit* MakeTextBox(const ControlSpec& spec, QWidget* parent) {
-    auto* box = new QLineEdit(QString::fromUtf8(spec.text), parent);
+QLineEdit* MakeTextBox(const ControlLayout& layout, QWidget* parent) {
+    auto* box = new QLineEdit(QString::fromUtf8(layout.text), parent);
     box->setTextMargins(0, 0, 0, 0);
     box->setStyleSheet(QStringLiteral("QLineEdit { padding: 0px; }"));
-    ApplyLook(box, spec, QPalette::Text);
+    ApplyLook(box, layout, QPalette::Text);
     return box;
 }
 
 // The editable equation entry with its examples list.
-QComboBox* MakeCombo(const ControlSpec& spec, QWidget* parent) {
+QComboBox* MakeCombo(const ControlLayout& layout, QWidget* parent) {
     auto* combo = new QComboBox(parent);
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);  // the list holds the examples only
     combo->setCompleter(nullptr);                 // typing must not complete to an example
     combo->setMaxVisibleItems(20);
-    combo->setEditText(QString::fromUtf8(spec.text));
-    ApplyLook(combo, spec, QPalette::Text);
+    combo->setEditText(QString::fromUtf8(layout.text));
+    ApplyLook(combo, layout, QPalette::Text);
     return combo;
 }
 
@@ -130,20 +130,20 @@ canvas::Canvas* frmFunCurve::canvasFor(const QString& name) const {
     return nullptr;
 }
 
-QWidget* frmFunCurve::createControl(const ControlSpec& spec) {
-    const QString name = QString::fromUtf8(spec.name);
-    switch (spec.kind) {
+QWidget* frmFunCurve::createControl(const ControlLayout& layout) {
+    const QString name = QString::fromUtf8(layout.name);
+    switch (layout.kind) {
         case ControlKind::Button: {
-            auto* button = new CaptionButton(QString::fromUtf8(spec.text), this);
-            ApplyLook(button, spec, QPalette::ButtonText);
+            auto* button = new CaptionButton(QString::fromUtf8(layout.text), this);
+            ApplyLook(button, layout, QPalette::ButtonText);
             return button;
         }
         case ControlKind::TextBox:
-            return MakeTextBox(spec, this);
+            return MakeTextBox(layout, this);
         case ControlKind::Label:
-            return MakeLabel(spec, this);
+            return MakeLabel(layout, this);
         case ControlKind::Combo:
-            return MakeCombo(spec, this);
+            return MakeCombo(layout, this);
         case ControlKind::Image: {
             auto* image = new QLabel(this);
             image->setPixmap(QPixmap::fromImage(DecorationImage()));
@@ -158,12 +158,12 @@ QWidget* frmFunCurve::createControl(const ControlSpec& spec) {
 
 void frmFunCurve::buildControls() {
     std::vector<QWidget*> labels;
-    for (const ControlSpec& spec : MainWindowControls()) {
-        QWidget* control = createControl(spec);
-        control->setObjectName(QString::fromUtf8(spec.name));
-        control->setGeometry(TwipsRect(spec));
-        control->setVisible(!spec.hidden);
-        if (spec.kind == ControlKind::Label) labels.push_back(control);
+    for (const ControlLayout& layout : MainWindowControls()) {
+        QWidget* control = createControl(layout);
+        control->setObjectName(QString::fromUtf8(layout.name));
+        control->setGeometry(TwipsRect(layout));
+        control->setVisible(!layout.hidden);
+        if (layout.kind == ControlKind::Label) labels.push_back(control);
     }
     // Labels lie under the buttons and boxes they overlap.
     for (QWidget* label : labels)

@@ -70,7 +70,7 @@ class frmFunCurve : public QWidget {
   private:
     // Every control of the design table at its place, with its look and visibility.
     void buildControls();
-    QWidget* createControl(const ControlSpec& spec);
+    QWidget* createControl(const ControlLayout& layout);
     // The canvas behind a picture box name; nullptr for the unused Picture3.
     canvas::Canvas* canvasFor(const QString& name) const;
     // What the equation plotter and the presets reach of the window.
