@@ -7,9 +7,9 @@
 namespace plotter {
 
 std::string PointFilePath(const PlotContext& ctx) {
-    if (ctx.programFolder.empty()) return "CoordinateData.txt";
-    if (ctx.programFolder.back() == '/') return ctx.programFolder + "CoordinateData.txt";
-    return ctx.programFolder + "/CoordinateData.txt";
+    if (ctx.pointFolder.empty()) return "CoordinateData.txt";
+    if (ctx.pointFolder.back() == '/') return ctx.pointFolder + "CoordinateData.txt";
+    return ctx.pointFolder + "/CoordinateData.txt";
 }
 
 // The old point file goes first, so every plot starts a new one. A file that cannot be

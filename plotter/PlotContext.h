@@ -31,7 +31,7 @@ struct PlotContext {
     std::function<void(bool)> setTimerEnabled;          // Timer1.Enabled
     std::function<void(bool)> setDrawEnabled;           // cmd绘制图像.Enabled
     std::function<void()> yield;                        // one pass of the event loop
-    std::string programFolder;                          // folder of CoordinateData.txt
+    std::string pointFolder;                            // folder of CoordinateData.txt
 };
 
 }  // namespace plotter

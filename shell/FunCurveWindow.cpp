@@ -123,6 +123,10 @@ QString frmFunCurve::pointFilePath() const {
     return QString::fromStdString(plotter::PointFilePath(*plotContext_));
 }
 
+void frmFunCurve::setPointFolder(const QString& folder) {
+    plotContext_->pointFolder = folder.toStdString();
+}
+
 canvas::Canvas* frmFunCurve::canvasFor(const QString& name) const {
     if (name == u"Picture1") return picture1_.get();
     if (name == u"Picture2") return picture2_.get();

@@ -50,6 +50,9 @@ class frmFunCurve : public QWidget {
     const QString& programFolder() const { return programFolder_; }
     // Where the plots of this window write their points ("CoordinateData.txt").
     QString pointFilePath() const;
+    // Moves the point file to another folder (by default the program folder); joining reads
+    // it back from there too.
+    void setPointFolder(const QString& folder);
     frmHelp* helpWindow() const { return help_; }
 
     // How quitting ends the program (default: leave the event loop). Tests replace it.
