@@ -143,6 +143,7 @@ class ExpressionTest : public QObject {
             {"Round(-2.5)", "Double\t-2"},
             {"Round(3.14159, 2)", "Double\t3.14"},
             {"Round(0.125, 2)", "Double\t0.12"},
+            {"Round(True)", "Boolean\tTrue"},
             {"CInt(2.5)", "Integer\t2"},
             {"CInt(3.5)", "Integer\t4"},
             {"CLng(2.5)", "Long\t2"},
