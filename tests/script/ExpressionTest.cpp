@@ -122,6 +122,11 @@ class ExpressionTest : public QObject {
             {"1 < 2 And 3 < 4", "Boolean\tTrue"},
             {"(3 > 2) * 5", "Integer\t-5"},
             {"70000 And 1", "Long\t0"},
+            {"-1 And \"True\"", "Integer\t-1"},
+            {"Not \"True\"", "Boolean\tFalse"},
+            {"\"True\" Or False", "Boolean\tTrue"},
+            {"\" false \" Xor 3", "Integer\t3"},
+            {"Not \"5\"", "Long\t-6"},
         });
     }
     void logic() { check(); }
@@ -189,6 +194,7 @@ class ExpressionTest : public QObject {
             {"5 \\ 0.4", "Error\t11"},
             {"\"abc\" + 1", "Error\t13"},
             {"\"\" + 1", "Error\t13"},
+            {"\"abc\" And 1", "Error\t13"},
             {"CreateObject(\"WScript.Shell\")", "Error\t13"},
             {"Execute(\"x=1\")", "Error\t13"},
             {"Eval(\"1\")", "Error\t13"},
