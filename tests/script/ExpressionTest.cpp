@@ -202,6 +202,8 @@ class ExpressionTest : public QObject {
             {"x(1)", "Error\t13"},
             {"Sin(1, 2)", "Error\t450"},
             {"Round()", "Error\t450"},
+            {"sin", "Error\t450"},
+            {"Sin + 1", "Error\t450"},
             {"1+", "Error\t1002"},
             {"(1", "Error\t1002"},
             {"1)", "Error\t1002"},
