@@ -32,7 +32,8 @@ double roundTo(double x, int n) {
     return vbrt::RoundHalfEven(scaled) / scale;
 }
 
-// Int, Fix and Round keep whole kinds as they are (Boolean and Empty become Integer).
+// Int, Fix and Round keep whole kinds as they are (Boolean and Empty become Integer, but
+// Round keeps a Boolean).
 bool keepsWhole(const Value& v, Value& out) {
     if (!isWhole(v.kind)) return false;
     out = v.kind == Kind::Long ? Value::longValue(v.i) : Value::integer(v.i);
@@ -57,6 +58,7 @@ int roundCall(const Value* args, int argc, Value& out) {
         if (int e = toLong(args[1], digits)) return e;
         if (digits < 0) return 5;
     }
+    if (args[0].kind == Kind::Boolean) return out = args[0], 0;  // Round(True) is True
     if (keepsWhole(args[0], out)) return 0;
     double x = 0;
     if (int e = toDouble(args[0], x)) return e;

@@ -221,6 +221,8 @@ class Parser {
             out_.emit(Op::PushLocal, *slot);
         } else if (int f = scope_.function(name); f >= 0) {
             out_.emit(Op::CallUser, f, 0);
+        } else if (findBuiltin(name) >= 0) {
+            out_.emit(Op::Fail, kWrongArgumentCount);  // `sin` without its argument list
         } else {
             out_.emit(Op::PushGlobal, scope_.global(name));
         }

@@ -13,12 +13,8 @@ int toDouble(const Value& v, double& out) {
         case Kind::Double:
             out = v.d;
             return 0;
-        case Kind::String: {
-            auto parsed = vbrt::ParseNumber(v.str());
-            if (!parsed) return 13;
-            out = *parsed;
-            return 0;
-        }
+        case Kind::String:
+            return vbrt::ReadNumber(v.str(), out);
         case Kind::Ref:
             return toDouble(*v.ref, out);
         default:

@@ -17,7 +17,8 @@ inline bool isWhole(Kind k) {
     return isSmallWhole(k) || k == Kind::Long;
 }
 
-// Number of a value: Empty 0, True -1, numeric text its value; other text is error 13.
+// Number of a value: Empty 0, True -1, numeric text its value; other text is error 13, a
+// numeric text beyond the double range error 6.
 // Returns 0 or the error number.
 int toDouble(const Value& v, double& out);
 // Rounded (ties to even) into the Long range; 6 beyond it, 13 for non-numeric text.

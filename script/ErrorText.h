@@ -19,6 +19,8 @@ inline const char* errorText(int number) {
             return "Out of stack space";
         case 450:
             return "Wrong number of arguments or invalid property assignment";
+        case 501:
+            return "Illegal assignment";
         case 1002:
             return "Syntax error";
         case 1032:

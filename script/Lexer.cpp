@@ -42,8 +42,8 @@ int hexDigit(char c, int base) {
     return v < base ? v : -1;
 }
 
-// &H / &O literal at text[pos] == '&'; value up to 16 bits is Integer (wrapping), up to
-// 32 bits Long (wrapping); a trailing '&' asks for Long.
+// &H / &O literal at text[pos] == '&'; up to 16 bits wraps as 16-bit, more (or a trailing
+// '&') as 32-bit; then, as for any literal, Integer when the value fits 16 bits, else Long.
 int readRadix(std::string_view text, size_t& pos, Value& out) {
     int base = lower(text[pos + 1]) == 'h' ? 16 : 8;
     size_t p = pos + 2;
@@ -57,11 +57,11 @@ int readRadix(std::string_view text, size_t& pos, Value& out) {
     bool longSuffix = p < text.size() && text[p] == '&';
     if (longSuffix) ++p;
     pos = p;
-    if (!longSuffix && value <= 0xFFFF) {
-        out = Value::integer(static_cast<std::int16_t>(value));
-    } else {
-        out = Value::longValue(static_cast<std::int32_t>(static_cast<std::uint32_t>(value)));
-    }
+    std::int32_t whole = !longSuffix && value <= 0xFFFF
+                             ? static_cast<std::int16_t>(value)
+                             : static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
+    out =
+        whole == static_cast<std::int16_t>(whole) ? Value::integer(whole) : Value::longValue(whole);
     return 0;
 }
 

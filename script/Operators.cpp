@@ -4,6 +4,7 @@
 #include <string>
 
 #include "script/Convert.h"
+#include "vbrt/NumberReading.h"
 
 namespace script {
 
@@ -82,7 +83,16 @@ std::int32_t bitwise(Op op, std::int32_t x, std::int32_t y) {
     }
 }
 
-int logical(Op op, const Value& a, const Value& b, Value& out) {
+// An operand of Not/And/Or/Xor/Eqv/Imp: a text that is no number but "True"/"False" (any
+// case) stands for that Boolean, as the platform reads it; anything else is left as it is.
+Value logicalOperand(const Value& v) {
+    bool b = false;
+    if (isText(v) && !vbrt::IsNumeric(v.str()) && toBoolean(v, b) == 0) return Value::boolean(b);
+    return v;
+}
+
+int logical(Op op, const Value& left, const Value& right, Value& out) {
+    const Value a = logicalOperand(left), b = logicalOperand(right);
     if (a.kind == Kind::Boolean && b.kind == Kind::Boolean) {
         out = Value::boolean(bitwise(op, a.i, b.i) != 0);
         return 0;
@@ -244,7 +254,8 @@ int negate(const Value& a, Value& out) {
     return 0;
 }
 
-int logicalNot(const Value& a, Value& out) {
+int logicalNot(const Value& operand, Value& out) {
+    const Value a = logicalOperand(operand);
     if (a.kind == Kind::Boolean) {
         out = Value::boolean(a.i == 0);
         return 0;

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "script/Builtins.h"
 #include "script/Convert.h"
 #include "script/ErrorText.h"
 #include "script/EvalCache.h"
@@ -77,13 +78,14 @@ struct ScriptEngine::Impl : Definitions {
         return machine.exec(compiled.global, nullptr);
     }
 
-    // NAME=NUMBER without a parse; false for a reserved word, which takes the full path
-    // (and fails there).
+    // NAME=NUMBER without a parse; false for a reserved word or the name of a built-in or
+    // script function, which take the full path (and fail there).
     bool assign(const FastAssignment& fast) {
         int slot = globals.findPadded(fast.name, fast.length);
         if (slot < 0) {
-            if (isReservedWord(fast.nameView())) return false;
-            slot = global(std::string(fast.nameView()));
+            std::string name(fast.nameView());
+            if (isReservedWord(name) || findBuiltin(name) >= 0 || function(name) >= 0) return false;
+            slot = global(name);
         }
         Value& target = machine.globals[slot];
         const Decimal& d = fast.number;

@@ -1,6 +1,9 @@
 #include "script/Statements.h"
 
+#include <algorithm>
 #include <map>
+
+#include "script/Builtins.h"
 
 namespace script {
 
@@ -135,8 +138,24 @@ class SourceCompiler {
         StatementOp op{StatementOp::Kind::Assign};
         if (int e = expression(op.expr)) return e;
         auto slot = scope().local(name);
+        if (!slot && namesProcedure(name)) return refuseAssignment(op);
         op.local = slot.has_value();
         op.slot = slot ? *slot : defs_.global(name);
+        emit(op);
+        return 0;
+    }
+
+    // Whether a name is a built-in or a script function (this source's ones included).
+    bool namesProcedure(const std::string& name) {
+        if (findBuiltin(name) >= 0 || scope().function(name) >= 0) return true;
+        return std::any_of(out_.functions.begin(), out_.functions.end(),
+                           [&](const auto& f) { return f.second.name == name; });
+    }
+
+    // The value is computed, then the assignment fails at run time, as on the platform.
+    int refuseAssignment(StatementOp op) {
+        body_->exprs[op.expr].code.push_back(Instr{Op::Fail, 0, kIllegalAssignment});
+        op.kind = StatementOp::Kind::Discard;
         emit(op);
         return 0;
     }
@@ -147,8 +166,8 @@ class SourceCompiler {
             if (cur().type != Tok::Name) return unexpected();
             if (function_) {
                 functionScope_->add(cur().name);
-            } else {
-                defs_.global(cur().name);
+            } else if (!namesProcedure(cur().name)) {
+                defs_.global(cur().name);  // a procedure's name never becomes a variable
             }
             ++pos_;
             if (cur().type != Tok::Comma) return 0;

@@ -10,6 +10,7 @@ namespace script {
 constexpr int kOutOfMemory = 7;       // a text longer than the engine accepts
 constexpr int kOutOfStackSpace = 28;  // nesting or recursion too deep, or too much work
 constexpr int kWrongArgumentCount = 450;
+constexpr int kIllegalAssignment = 501;  // a built-in or script function assigned to
 
 enum class Kind : std::uint8_t { Empty, Boolean, Integer, Long, Double, String, Ref };
 

@@ -113,22 +113,30 @@ double Val(std::string_view text) {
 }
 
 std::optional<double> ParseNumber(std::string_view text) {
+    double value = 0;
+    if (ReadNumber(text, value) != 0) return std::nullopt;
+    return value;
+}
+
+int ReadNumber(std::string_view text, double& out) {
     const size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return std::nullopt;
+    if (first == std::string_view::npos) return kTypeMismatch;
     const size_t last = text.find_last_not_of(" \t");
     const std::string_view s = text.substr(first, last - first + 1);
     if (const int base = RadixBase(s)) {
         std::string_view rest = s.substr(2);
         const bool forceLong = !rest.empty() && rest.back() == '&';
         if (forceLong) rest.remove_suffix(1);
-        if (RadixDigits(rest, base) != rest.size()) return std::nullopt;
-        return RadixValue(rest, base, forceLong);
+        if (rest.empty() || RadixDigits(rest, base) != rest.size()) return kTypeMismatch;
+        const auto value = RadixValue(rest, base, forceLong);
+        if (!value) return kOverflow;
+        out = *value;
+        return 0;
     }
     std::string number;
-    if (ScanDecimal(s, number) != s.size()) return std::nullopt;
-    const double value = std::strtod(number.c_str(), nullptr);
-    if (!std::isfinite(value)) return std::nullopt;
-    return value;
+    if (ScanDecimal(s, number) != s.size()) return kTypeMismatch;
+    out = std::strtod(number.c_str(), nullptr);
+    return std::isfinite(out) ? 0 : kOverflow;
 }
 
 bool IsNumeric(std::string_view text) {

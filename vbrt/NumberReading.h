@@ -19,5 +19,8 @@ bool IsNumeric(std::string_view text);
 // The number a whole text stands for, under the rules of IsNumeric; nullopt when it is not
 // a number or beyond the double range. Used for strings in arithmetic.
 std::optional<double> ParseNumber(std::string_view text);
+// The same, telling the two failures apart: 0 with the number in `out`, kOverflow for a
+// number beyond the double range ("1e400"), kTypeMismatch for a text that is no number.
+int ReadNumber(std::string_view text, double& out);
 
 }  // namespace vbrt

@@ -1,6 +1,7 @@
 #include <QTest>
 
 #include "common/TestRegistry.h"
+#include "plotter/ExactPower.h"
 #include "script/ScriptTestSupport.h"
 #include "vbrt/RuntimeError.h"
 
@@ -95,6 +96,10 @@ class StatementTest : public QObject {
         QTest::newRow("execute statement") << "Execute \"x=1\"" << 1002;
         QTest::newRow("object creation") << "Set o = CreateObject(\"x\")" << 1002;
         QTest::newRow("runtime error") << "x = 1/0" << 11;
+        QTest::newRow("built-in assigned") << "Sin = 1" << 501;
+        QTest::newRow("built-in assigned after a value") << "x = 1 : abs = x" << 501;
+        QTest::newRow("function assigned")
+            << "Function sp(X)\r\nsp = X\r\nEnd Function\r\nsp = 2" << 501;
         QTest::newRow("too long") << QString(1100000, 'x') << 7;
     }
     void badStatementsFail() {
@@ -103,6 +108,16 @@ class StatementTest : public QObject {
         script::ScriptEngine engine;
         QCOMPARE(engine.TryAddCode(source.toStdString()), error);
         QVERIFY_THROWS_EXCEPTION(vbrt::RuntimeError, engine.AddCode(source.toStdString()));
+    }
+
+    // The quick path for NAME=NUMBER refuses what the full parser refuses.
+    void quickAssignmentRefusesFunctionNames() {
+        script::ScriptEngine engine;
+        QCOMPARE(engine.TryAddCode(plotter::kSpSource), 0);
+        QCOMPARE(engine.TryAddCode("SP=1"), 501);
+        QCOMPARE(evalText(engine, "sp(8, 1, 3)"), QStringLiteral("Double\t2"));
+        QCOMPARE(engine.TryAddCode("Dim sin"), 0);
+        QCOMPARE(engine.TryAddCode("sin=1"), 501);
     }
 
     void aFailingSourceRunsNothing() {
