@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "cli/Subcommand.h"
+#include "cli/cli_interrupt_cleanup.h"
 #include "cli/cli_render_job.h"
 #include "cli/cli_render_run.h"
 #include "shell/FunCurveWindow.h"
@@ -96,6 +97,7 @@ int RunWindow(const cli::render::Job& job, const QString& pointFolder, const int
                               wantsSvg ? Trace::On : Trace::Off);
     window.setEndProgram([] {});
     window.setPointFolder(pointFolder);
+    cli::render::SetInterruptCleanupFile(window.pointFilePath());
     try {
         const cli::render::RunOutcome outcome = cli::render::RunJob(window, job);
         return ExitStatus(outcome, messagesShown);
@@ -129,7 +131,9 @@ int RunJob(const cli::render::Job& job) {
         std::fprintf(stderr, "message: %s\n", text.toUtf8().constData());
         std::fflush(stderr);
     });
+    cli::render::ArmInterruptCleanup(pointFolder.path());
     const int status = RunWindow(job, pointFolder.path(), messagesShown);
+    cli::render::DisarmInterruptCleanup();
     shell::SetMessageHandler({});
     return status;
 }

@@ -1,5 +1,6 @@
 #include <sys/stat.h>
 
+#include <QDirIterator>
 #include <QTest>
 
 #include "RenderRig.h"
@@ -100,6 +101,21 @@ class RenderScriptingTest : public QObject {
         QVERIFY(downs.startsWith("-5,5\r\n") && !downs.contains("-5,-5\r\n"));
         QVERIFY(QDir(temporary.path()).isEmpty());
         QVERIFY(!QFile::exists(cli_.file("CoordinateData.txt")));
+    }
+
+    // Killed in the middle of a plot, a run still removes its point folder.
+    void interruptedRun() {
+        QTemporaryDir temporary;
+        const auto run =
+            cli_.start({"render", "--draw", "x^2+y^2=16", "--status"}, temporary.path());
+        const auto pointFileMade = [&] {
+            return QDirIterator(temporary.path(), QDir::Files, QDirIterator::Subdirectories)
+                .hasNext();
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(pointFileMade(), 60000);
+        run->terminate();
+        QVERIFY(run->waitForFinished(60000) && run->exitStatus() == QProcess::CrashExit);
+        QVERIFY(QDir(temporary.path()).isEmpty());
     }
 };
 
