@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
 namespace cli::render {
 namespace {
@@ -65,17 +66,20 @@ QString WriteInPlace(const std::string& path, const QByteArray& bytes) {
 }
 
 // The file a chain of symbolic links ends at (the path itself when it is no link), so that
-// the link stays and its target receives the new contents.
-QString FinalTarget(const std::string& path) {
+// the link stays and its target receives the new contents; none for a loop of links.
+std::optional<QString> FinalTarget(const std::string& path) {
     QFileInfo file(QString::fromStdString(path));
     for (int depth = 0; depth < 40 && file.isSymLink(); ++depth)
         file.setFile(file.symLinkTarget());
+    if (file.isSymLink()) return std::nullopt;
     return file.filePath();
 }
 
 // A new file beside the target that takes its place only once it is complete.
 QString Replace(const std::string& path, const QByteArray& bytes) {
-    QSaveFile file(FinalTarget(path));
+    const auto target = FinalTarget(path);
+    if (!target) return QString::fromLocal8Bit(std::strerror(ELOOP));
+    QSaveFile file(*target);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
         return file.errorString();
     return {};
