@@ -57,7 +57,7 @@ QString WriteInPlace(const std::string& path, const QByteArray& bytes) {
             ::write(descriptor, bytes.constData() + done, size_t(bytes.size() - done));
         if (written > 0) {
             done += written;
-        } else if (written < 0 && errno != EINTR) {
+        } else if (written == 0 || errno != EINTR) {  // never spin on a stuck device
             failure = LastSystemError();
         }
     }
