@@ -43,7 +43,7 @@ const char* const kDetailsZh =
     "--a/--b/--x/--y/--t 的值与窗口离开该框时一样检查，不通过则显示消息并结束运行。"
     "以 -- 开头的值须写成 --a=值。\n"
     "退出状态：0 全部完成且没有消息框；3 出现了消息框（文字写到标准错误）；"
-    "1 有输出无法写入；2 用法错误（未执行任何步骤）。";
+    "1 有输出无法写入（优先于 3）；2 用法错误（未执行任何步骤）。";
 const char* const kDetailsEn =
     "Each output is a snapshot of the state after the steps given before it, so one command can "
     "write several stages. The file name - is standard output (at most one); devices and named "
