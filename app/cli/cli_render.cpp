@@ -4,12 +4,15 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <exception>
 #include <string>
 #include <vector>
 
 #include "cli/Subcommand.h"
+#include "cli/cli_interrupt_cleanup.h"
 #include "cli/cli_render_job.h"
 #include "cli/cli_render_run.h"
 #include "shell/FunCurveWindow.h"
@@ -32,16 +35,37 @@ const char* const kSummaryEn =
     "--points copy of CoordinateData.txt, --formula/--legend printed text lines, --status "
     "prints the status caption. Message boxes go to stderr as message: TEXT.";
 
+// What only the command's own help adds: the order of outputs, the files and the status.
+const char* const kDetailsZh =
+    "每个输出都是它前面的步骤执行完后的快照，所以一条命令可以输出多个阶段。文件名 - "
+    "表示标准输出（最多一个）；设备和命名管道直接写入；普通文件（符号链接则为其目标）"
+    "在新内容完整写好后才替换。每次运行的点文件放在自己的临时文件夹里，运行结束即删除。"
+    "--a/--b/--x/--y/--t 的值与窗口离开该框时一样检查，不通过则显示消息并结束运行。"
+    "以 -- 开头的值须写成 --a=值。\n"
+    "退出状态：0 全部完成且没有消息框；3 出现了消息框（文字写到标准错误）；"
+    "1 有输出无法写入（优先于 3）；2 用法错误（未执行任何步骤）。";
+const char* const kDetailsEn =
+    "Each output is a snapshot of the state after the steps given before it, so one command can "
+    "write several stages. The file name - is standard output (at most one); devices and named "
+    "pipes are written into; a regular file (or a symbolic link's target) is replaced only once "
+    "its new contents are complete. Each run keeps its point file in a temporary folder of its "
+    "own, removed at exit. --a/--b/--x/--y/--t values are checked as when the window's box is "
+    "left; a failed check shows its messages and ends the run. A value that starts with -- must "
+    "be written --a=VALUE.\n"
+    "Exit status: 0 every step ran and no message box was shown; 3 a message box was shown (its "
+    "text on stderr); 1 an output could not be written (this wins over 3); 2 usage error, before "
+    "any step runs.";
+
 void PrintUsageError(const std::string& error) {
     std::fprintf(stderr,
-                 "funcurve-cli render: %s（用法 / usage: funcurve-cli render STEP... OUTPUT...，"
+                 "funcurve-cli render: %s（用法 / usage: funcurve-cli render [STEP|OUTPUT]...，"
                  "详见 / see: funcurve-cli render --help）\n",
                  error.c_str());
 }
 
 void PrintRenderHelp() {
-    std::printf("用法 / Usage: funcurve-cli render %s\n\n%s\n\n%s\n", cli::render::kSynopsis,
-                kSummaryZh, kSummaryEn);
+    std::printf("用法 / Usage: funcurve-cli render %s\n\n%s\n%s\n\n%s\n%s\n",
+                cli::render::kSynopsis, kSummaryZh, kDetailsZh, kSummaryEn, kDetailsEn);
 }
 
 // Qt warns on stderr when no runtime folder is set (usual in batch jobs and CI); give it the
@@ -57,6 +81,32 @@ void UsePrivateRuntimeFolder() {
     }
 }
 
+// The exit status of a job that ran: a missing output matters more to a script than a
+// message box.
+int ExitStatus(const cli::render::RunOutcome& outcome, int messagesShown) {
+    if (!outcome.allWritten) return 1;
+    return messagesShown > 0 ? 3 : 0;
+}
+
+// The window on this run's own point folder, tracing Picture1 only when a vector drawing is
+// asked for (the trace grows with every point).
+int RunWindow(const cli::render::Job& job, const QString& pointFolder, const int& messagesShown) {
+    using Trace = shell::frmFunCurve::PlotTrace;
+    const bool wantsSvg = cli::render::Requests(job, cli::render::Output::Svg);
+    shell::frmFunCurve window(QCoreApplication::applicationDirPath(), nullptr,
+                              wantsSvg ? Trace::On : Trace::Off);
+    window.setEndProgram([] {});
+    window.setPointFolder(pointFolder);
+    cli::render::SetInterruptCleanupFile(window.pointFilePath());
+    try {
+        const cli::render::RunOutcome outcome = cli::render::RunJob(window, job);
+        return ExitStatus(outcome, messagesShown);
+    } catch (const std::exception& fault) {
+        std::fprintf(stderr, "funcurve-cli render: %s\n", fault.what());
+        return 1;
+    }
+}
+
 // The window needs an application; without a display of the caller's choice it runs
 // offscreen, so batches work on machines without a desktop.
 int RunJob(const cli::render::Job& job) {
@@ -66,23 +116,24 @@ int RunJob(const cli::render::Job& job) {
     static char name[] = "funcurve-cli";
     static char* argv[] = {name, nullptr};
     QApplication app(argc, argv);
-    shell::SetMessageHandler([](const QString& text) {
+    // Parallel runs must never share a point file, nor see one an earlier run left.
+    const QTemporaryDir pointFolder(QDir::tempPath() + QStringLiteral("/funcurve-render-XXXXXX"));
+    if (!pointFolder.isValid()) {
+        std::fprintf(
+            stderr,
+            "funcurve-cli render: 无法建立临时文件夹 / cannot make a temporary folder: %s\n",
+            pointFolder.errorString().toLocal8Bit().constData());
+        return 1;
+    }
+    int messagesShown = 0;
+    shell::SetMessageHandler([&messagesShown](const QString& text) {
+        ++messagesShown;
         std::fprintf(stderr, "message: %s\n", text.toUtf8().constData());
         std::fflush(stderr);
     });
-    int status = 0;
-    {
-        shell::frmFunCurve window(QCoreApplication::applicationDirPath(), nullptr,
-                                  shell::frmFunCurve::PlotTrace::On);
-        window.setEndProgram([] {});
-        try {
-            cli::render::RunSteps(window, job.steps);
-            status = cli::render::WriteOutputs(window, job.outputs) ? 0 : 1;
-        } catch (const std::exception& fault) {
-            std::fprintf(stderr, "funcurve-cli render: %s\n", fault.what());
-            status = 1;
-        }
-    }
+    cli::render::ArmInterruptCleanup(pointFolder.path());
+    const int status = RunWindow(job, pointFolder.path(), messagesShown);
+    cli::render::DisarmInterruptCleanup();
     shell::SetMessageHandler({});
     return status;
 }

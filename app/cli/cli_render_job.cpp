@@ -12,7 +12,7 @@ namespace cli::render {
 const char* const kSynopsis =
     "[--a TEXT] [--b TEXT] [--x|--y|--t FROM,TO] [--draw EQUATION] [--preset NAME] "
     "[--join|--coord1|--coord2|--grid|--clear|--test]... "
-    "[--png|--svg|--points|--formula|--legend FILE]... [--status]";
+    "[--png|--svg|--points|--formula|--legend FILE|-]... [--status]";
 
 namespace {
 
@@ -60,6 +60,11 @@ bool TakesValue(std::string_view option) {
            option == "--draw" || option == "--preset";
 }
 
+// A separate argument that cannot be the value of the option before it.
+bool LooksLikeOption(std::string_view argument) {
+    return argument.rfind("--", 0) == 0 || argument == "-h";
+}
+
 bool IsKnownPreset(std::string_view name) {
     const auto& names = presets::PresetNames();
     return std::find(names.begin(), names.end(), name) != names.end();
@@ -82,11 +87,20 @@ class Parser {
         if (parsed_.error.empty()) parsed_.error = zh + " / " + en;
     }
 
-    // The option's value: after '=' in the same argument, or the next argument.
+    // The option's value: after '=' in the same argument, or the next argument unless that
+    // looks like an option itself.
     std::optional<std::string> value(std::string_view option, std::optional<std::string> given) {
         if (given) return given;
-        if (next_ < args_.size()) return args_[next_++];
-        fail("缺少 " + std::string(option) + " 的值", "missing value for " + std::string(option));
+        const std::string name(option);
+        if (next_ < args_.size() && !LooksLikeOption(args_[next_])) return args_[next_++];
+        if (next_ < args_.size()) {
+            fail("缺少 " + name + " 的值（" + args_[next_] + " 是选项；以 -- 开头的值请写成 " +
+                     name + "=值）",
+                 "missing value for " + name + " (" + args_[next_] +
+                     " is an option; write a value that starts with -- as " + name + "=VALUE)");
+        } else {
+            fail("缺少 " + name + " 的值", "missing value for " + name);
+        }
         return std::nullopt;
     }
 
@@ -118,7 +132,7 @@ class Parser {
         if (const auto* press = Find(kPressOptions, option)) {
             parsed_.job.steps.push_back({Step::Press, press->button, {}});
         } else if (option == "--status") {
-            parsed_.job.outputs.push_back({Output::Status, {}});
+            addOutput(Output::Status, {});
         } else if (option.rfind("-", 0) == 0) {
             fail("未知选项：" + option, "unknown option: " + option);
         } else {
@@ -137,7 +151,7 @@ class Parser {
             if (text.empty())
                 return fail(std::string(option) + " 需要文件名",
                             std::string(option) + " needs a file name");
-            parsed_.job.outputs.push_back({file->kind, text});
+            addOutput(file->kind, text);
         } else if (option == "--draw") {
             steps.push_back({Step::SetEquation, "Combo1", text});
             steps.push_back({Step::Press, "cmd绘制图像", {}});
@@ -162,9 +176,21 @@ class Parser {
         }
     }
 
+    // An output comes after every step given so far.
+    void addOutput(Output::Kind kind, const std::string& path) {
+        parsed_.job.outputs.push_back({kind, path, parsed_.job.steps.size()});
+    }
+
     void requireStepsAndOutputs() {
+        const auto& outputs = parsed_.job.outputs;
         if (parsed_.job.steps.empty()) fail("没有步骤", "no step given");
-        if (parsed_.job.outputs.empty()) fail("没有输出", "no output given");
+        if (outputs.empty()) fail("没有输出", "no output given");
+        const auto toStdout = std::count_if(outputs.begin(), outputs.end(), [](const Output& o) {
+            return o.kind != Output::Status && o.path == "-";
+        });
+        if (toStdout > 1)
+            fail("只能有一个输出写到标准输出（-）",
+                 "only one output may go to standard output (-)");
     }
 
     const std::vector<std::string>& args_;
@@ -173,6 +199,11 @@ class Parser {
 };
 
 }  // namespace
+
+bool Requests(const Job& job, Output::Kind kind) {
+    return std::any_of(job.outputs.begin(), job.outputs.end(),
+                       [kind](const Output& output) { return output.kind == kind; });
+}
 
 Parsed ParseArguments(const std::vector<std::string>& args) {
     return Parser(args).run();

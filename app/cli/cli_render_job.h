@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-// What `funcurve-cli render` was asked to do: the steps in the order given, then the outputs.
+// What `funcurve-cli render` was asked to do: the steps and the outputs in the order given.
 namespace cli::render {
 
 // One operation on a control of the window, found by its design name.
@@ -18,17 +18,21 @@ struct Step {
     std::string text;  // unused by Press
 };
 
-// One product of the steps, written once all steps have run.
+// One product of the steps: a snapshot of the window after the steps given before it.
 struct Output {
     enum Kind { Png, Svg, Points, Formula, Legend, Status };
     Kind kind;
-    std::string path;  // unused by Status (standard output)
+    std::string path;       // "-" is standard output; unused by Status (standard output)
+    size_t afterSteps = 0;  // how many of the job's steps run before it is written
 };
 
 struct Job {
     std::vector<Step> steps;
-    std::vector<Output> outputs;
+    std::vector<Output> outputs;  // in the order given; afterSteps never decreases
 };
+
+// True when the job asks for an output of this kind (the run keeps only what they need).
+bool Requests(const Job& job, Output::Kind kind);
 
 // The parse of the argument list: a job, a request for help, or a one-line usage error.
 struct Parsed {
@@ -38,7 +42,9 @@ struct Parsed {
 };
 
 // Reads every argument before anything runs. Values follow their option as the next
-// argument or after '=' ("--png c.png" or "--png=c.png").
+// argument or after '=' ("--png c.png" or "--png=c.png"); a next argument that looks like an
+// option ("--preset", "-h") is not taken as a value, so "--a --preset line" is an error and
+// such a value must be written "--a=--5". At most one output may be "-".
 Parsed ParseArguments(const std::vector<std::string>& args);
 
 // The synopsis shown with usage errors and in the help.

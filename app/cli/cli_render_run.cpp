@@ -3,17 +3,19 @@
 #include <QBuffer>
 #include <QComboBox>
 #include <QFile>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSaveFile>
 #include <cstdio>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
 #include "canvas/SvgExport.h"
+#include "cli/cli_output_target.h"
+#include "shell/BoxChecks.h"
 #include "shell/FunCurveWindow.h"
+#include "shell/MessageBox.h"
 
 namespace cli::render {
 namespace {
@@ -26,12 +28,32 @@ Control& Find(shell::frmFunCurve& window, const std::string& name) {
     return *control;
 }
 
-void RunStep(shell::frmFunCurve& window, const Step& step) {
+// The rule the window checks a box with when it is left; none for other controls.
+std::optional<shell::BoxRule> RuleOfBox(const std::string& control) {
+    if (control == "Text1") return shell::ParameterARule();
+    if (control == "Text2") return shell::ParameterBRule();
+    if (control.rfind("Text4_", 0) == 0) return shell::RangeBoxRule();
+    return std::nullopt;
+}
+
+// Shows the messages the box's text earns, as the window does when the box is left. True
+// when there were none.
+bool PassesBoxCheck(const std::string& control, const QString& text) {
+    const auto rule = RuleOfBox(control);
+    if (!rule) return true;
+    const QStringList messages = shell::BoxCheckMessages(text, *rule);
+    for (const QString& message : messages)
+        shell::ShowMessage(message);
+    return messages.isEmpty();
+}
+
+// One step; false when it was a box text that failed its check.
+bool RunStep(shell::frmFunCurve& window, const Step& step) {
     const QString text = QString::fromStdString(step.text);
     switch (step.kind) {
         case Step::SetBoxText:
             Find<QLineEdit>(window, step.control).setText(text);
-            break;
+            return PassesBoxCheck(step.control, text);
         case Step::SetEquation:
             Find<QComboBox>(window, step.control).setEditText(text);
             break;
@@ -39,6 +61,7 @@ void RunStep(shell::frmFunCurve& window, const Step& step) {
             Find<QPushButton>(window, step.control).click();
             break;
     }
+    return true;
 }
 
 void ReportWriteFailure(const std::string& path, const QString& reason) {
@@ -46,14 +69,10 @@ void ReportWriteFailure(const std::string& path, const QString& reason) {
                  reason.toLocal8Bit().constData());
 }
 
-// Replaces the file as a whole: a failed write leaves no half-written file behind.
 bool WriteFile(const std::string& path, const QByteArray& bytes) {
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        ReportWriteFailure(path, file.errorString());
-        return false;
-    }
-    return true;
+    const QString failure = WriteTarget(path, bytes);
+    if (!failure.isEmpty()) ReportWriteFailure(path, failure);
+    return failure.isEmpty();
 }
 
 QByteArray PngBytes(const QImage& image) {
@@ -72,19 +91,14 @@ QByteArray Lines(const std::vector<std::string>& lines) {
     return bytes;
 }
 
-// A copy of the point file as the steps left it; no output when the steps left none.
+// A copy of the point file as the steps so far left it: empty when they wrote none, so that a
+// file left by an earlier run never passes for this run's records.
 bool CopyPointFile(const shell::frmFunCurve& window, const std::string& path) {
-    const QString source = window.pointFilePath();
-    if (!QFileInfo(source).isFile()) {
-        std::fprintf(stderr,
-                     "funcurve-cli render: 没有点文件，未写 %s / no point file, %s not written\n",
-                     path.c_str(), path.c_str());
-        return true;
-    }
-    QFile file(source);
+    QFile file(window.pointFilePath());
+    if (!file.exists()) return WriteFile(path, {});
     if (!file.open(QIODevice::ReadOnly)) {
         std::fprintf(stderr, "funcurve-cli render: 无法读取 / cannot read %s: %s\n",
-                     source.toLocal8Bit().constData(),
+                     file.fileName().toLocal8Bit().constData(),
                      file.errorString().toLocal8Bit().constData());
         return false;
     }
@@ -92,10 +106,7 @@ bool CopyPointFile(const shell::frmFunCurve& window, const std::string& path) {
 }
 
 bool PrintStatus(shell::frmFunCurve& window) {
-    const QByteArray caption = Find<QLabel>(window, "Label5").text().toUtf8();
-    std::fwrite(caption.constData(), 1, size_t(caption.size()), stdout);
-    std::fputc('\n', stdout);
-    return std::fflush(stdout) == 0;
+    return WriteFile("-", Find<QLabel>(window, "Label5").text().toUtf8() + '\n');
 }
 
 bool WriteOutput(shell::frmFunCurve& window, const Output& output) {
@@ -119,16 +130,21 @@ bool WriteOutput(shell::frmFunCurve& window, const Output& output) {
 
 }  // namespace
 
-void RunSteps(shell::frmFunCurve& window, const std::vector<Step>& steps) {
-    for (const Step& step : steps)
-        RunStep(window, step);
-}
-
-bool WriteOutputs(shell::frmFunCurve& window, const std::vector<Output>& outputs) {
-    bool allWritten = true;
-    for (const Output& output : outputs)
-        allWritten = WriteOutput(window, output) && allWritten;
-    return allWritten;
+RunOutcome RunJob(shell::frmFunCurve& window, const Job& job) {
+    RunOutcome outcome;
+    size_t stepsRun = 0;
+    // Runs the steps up to the given count; false once a box check has failed.
+    const auto runUpTo = [&](size_t count) {
+        for (; stepsRun < count && !outcome.stoppedByCheck; ++stepsRun)
+            outcome.stoppedByCheck = !RunStep(window, job.steps[stepsRun]);
+        return !outcome.stoppedByCheck;
+    };
+    for (const Output& output : job.outputs) {
+        if (!runUpTo(output.afterSteps)) return outcome;
+        outcome.allWritten = WriteOutput(window, output) && outcome.allWritten;
+    }
+    runUpTo(job.steps.size());
+    return outcome;
 }
 
 }  // namespace cli::render

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <vector>
-
 #include "cli/cli_render_job.h"
 
 namespace shell {
@@ -10,12 +8,16 @@ class frmFunCurve;
 
 namespace cli::render {
 
-// Runs the steps on the window in order, through its own controls, so that the window's own
-// click handlers do the work; a draw step returns once its plot has ended.
-void RunSteps(shell::frmFunCurve& window, const std::vector<Step>& steps);
+// How far a job got.
+struct RunOutcome {
+    bool stoppedByCheck = false;  // a box failed its check; later steps and outputs did not run
+    bool allWritten = true;       // every output reached was written (failures on stderr)
+};
 
-// Writes the outputs in order; each failure is reported on standard error. False when any
-// output could not be written.
-bool WriteOutputs(shell::frmFunCurve& window, const std::vector<Output>& outputs);
+// Runs the steps on the window in order, through its own controls, so that the window's own
+// click handlers do the work (a draw step returns once its plot has ended), and writes each
+// output as soon as the steps before it have run. A box text goes through the window's check
+// of that box as it is left; a failed check shows its messages and ends the job.
+RunOutcome RunJob(shell::frmFunCurve& window, const Job& job);
 
 }  // namespace cli::render

@@ -52,12 +52,22 @@ class CliFolder {
     // Every run starts without the point file of the run before.
     CliResult run(const QStringList& args) const {
         QFile::remove(file(QStringLiteral("CoordinateData.txt")));
-        QProcess process;
+        const auto process = start(args);
+        return finish(*process);
+    }
+    // A run that goes on while the caller does something else; temporaryFolder is its TMPDIR.
+    std::unique_ptr<QProcess> start(const QStringList& args,
+                                    const QString& temporaryFolder = {}) const {
+        auto process = std::make_unique<QProcess>();
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        process.setProcessEnvironment(env);
-        process.setWorkingDirectory(dir_.path());
-        process.start(file(QStringLiteral("funcurve-cli")), args);
+        if (!temporaryFolder.isEmpty()) env.insert(QStringLiteral("TMPDIR"), temporaryFolder);
+        process->setProcessEnvironment(env);
+        process->setWorkingDirectory(dir_.path());
+        process->start(file(QStringLiteral("funcurve-cli")), args);
+        return process;
+    }
+    static CliResult finish(QProcess& process) {
         CliResult result;
         if (!process.waitForFinished(120000)) return result;
         result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;

@@ -36,6 +36,12 @@ class RenderUsageTest : public QObject {
             << QStringList{"--grid=1", "--status"} << QByteArray("option takes no value: --grid");
         QTest::newRow("stray argument")
             << QStringList{"--clear", "y=x", "--status"} << QByteArray("unexpected argument: y=x");
+        QTest::newRow("value that looks like an option")
+            << QStringList{"--a", "--preset", "line", "--status"}
+            << QByteArray("missing value for --a (--preset is an option");
+        QTest::newRow("two outputs to standard output")
+            << QStringList{"--clear", "--png", "-", "--legend", "-"}
+            << QByteArray("only one output may go to standard output");
         QTest::newRow("no step") << QStringList{"--status", "--png", "out.png"}
                                  << QByteArray("no step given");
         QTest::newRow("no output") << QStringList{"--draw", "y=x"} << QByteArray("no output given");
@@ -63,6 +69,8 @@ class RenderUsageTest : public QObject {
         result = cli_.run({"render", "--help"});
         QCOMPARE(result.exitCode, 0);
         QVERIFY(result.out.contains("--preset NAME"));
+        QVERIFY(result.out.contains("snapshot of the state after the steps given before it"));
+        QVERIFY(result.out.contains("Exit status: 0"));
     }
 };
 

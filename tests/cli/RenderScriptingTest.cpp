@@ -1,0 +1,124 @@
+#include <sys/stat.h>
+
+#include <QDirIterator>
+#include <QTest>
+
+#include "RenderRig.h"
+#include "common/TestRegistry.h"
+
+using clitest::CliFolder;
+using clitest::ReadFile;
+
+// funcurve-cli render as scripts use it: outputs in order, streams, links and pipes, private
+// point files, box checks and exit statuses.
+class RenderScriptingTest : public QObject {
+    Q_OBJECT
+
+    CliFolder cli_;
+    const QByteArray lineFormula_ = "y= 2 x+ 3 \n";
+
+  private slots:
+    void initTestCase() { QVERIFY2(cli_.prepare(), "funcurve-cli and its data files"); }
+
+    // Each output shows the steps before it, not the state at the end.
+    void outputsInOrder() {
+        auto result = cli_.run({"render", "--preset", "line", "--png", "a.png", "--formula",
+                                "f.txt", "--preset", "paowu", "--png", "b.png"});
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(ReadFile(cli_.file("f.txt")), lineFormula_);
+        result = cli_.run({"render", "--preset", "line", "--png", "line.png"});
+        QCOMPARE(ReadFile(cli_.file("a.png")), ReadFile(cli_.file("line.png")));
+        QVERIFY(ReadFile(cli_.file("a.png")) != ReadFile(cli_.file("b.png")));
+    }
+
+    // Box values pass the window's checks; a failure shows its messages and ends the run.
+    void boxChecks_data() {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QByteArray>("messages");
+        QTest::newRow("range beyond 9") << QStringList{"--x", "-1,1e9", "--draw", "y=x"}
+                                        << QByteArray("message: 取值超限：-9 < 取值 < 9 \n");
+        QTest::newRow("value written after =")
+            << QStringList{"--a=--5", "--preset", "line"} << QByteArray("message: 不是数字\n");
+    }
+    void boxChecks() {
+        QFETCH(QStringList, steps);
+        QFETCH(QByteArray, messages);
+        QFile::remove(cli_.file("f.txt"));
+        const auto result =
+            cli_.run(QStringList{"render"} + steps + QStringList{"--formula", "f.txt", "--status"});
+        QCOMPARE(result.exitCode, 3);
+        QCOMPARE(result.err, messages);
+        QVERIFY(result.out.isEmpty());
+        QVERIFY(!QFile::exists(cli_.file("f.txt")));
+    }
+
+    // '-' and /dev/stdout write into the stream as it is: a pipe here, a log appended to
+    // by the shell below.
+    void standardOutput() {
+        auto result = cli_.run({"render", "--preset", "line", "--formula", "-", "--status"});
+        QCOMPARE(result.out, lineFormula_ + "◇状态\n");
+        result = cli_.run({"render", "--preset", "line", "--formula", "/dev/stdout"});
+        QCOMPARE(result.out, lineFormula_);
+        QProcess shell;
+        shell.setWorkingDirectory(cli_.path());
+        shell.start("/bin/sh", {"-c",
+                                "echo earlier > log.txt && ./funcurve-cli render --preset "
+                                "line --formula /dev/stdout >> log.txt"});
+        QVERIFY(shell.waitForFinished(60000) && shell.exitCode() == 0);
+        QCOMPARE(ReadFile(cli_.file("log.txt")), "earlier\n" + lineFormula_);
+    }
+
+    // A named pipe is written into and stays a pipe; a link stays and its target is written.
+    void pipesAndLinks() {
+        const QString fifo = cli_.file("pipe");
+        QVERIFY(::mkfifo(fifo.toLocal8Bit().constData(), 0600) == 0);
+        QProcess reader;
+        reader.start("cat", {fifo});
+        QVERIFY(reader.waitForStarted());
+        QCOMPARE(cli_.run({"render", "--preset", "line", "--formula", "pipe"}).exitCode, 0);
+        QVERIFY(reader.waitForFinished(10000));
+        QCOMPARE(reader.readAllStandardOutput(), lineFormula_);
+        QVERIFY(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
+
+        QVERIFY(QFile::link("target.txt", cli_.file("link.txt")));
+        QCOMPARE(cli_.run({"render", "--preset", "line", "--formula", "link.txt"}).exitCode, 0);
+        QVERIFY(QFileInfo(cli_.file("link.txt")).isSymLink());
+        QCOMPARE(ReadFile(cli_.file("target.txt")), lineFormula_);
+    }
+
+    // Runs at the same time keep their own point files, in folders removed at exit.
+    void privatePointFiles() {
+        QTemporaryDir temporary;
+        const auto up =
+            cli_.start({"render", "--draw", "y=x", "--points", "up.txt"}, temporary.path());
+        const auto down =
+            cli_.start({"render", "--draw", "y=-x", "--points", "down.txt"}, temporary.path());
+        QCOMPARE(CliFolder::finish(*up).exitCode, 0);
+        QCOMPARE(CliFolder::finish(*down).exitCode, 0);
+        const QByteArray ups = ReadFile(cli_.file("up.txt")),
+                         downs = ReadFile(cli_.file("down.txt"));
+        QVERIFY(ups.startsWith("-5,-5\r\n") && !ups.contains("-5,5\r\n"));
+        QVERIFY(downs.startsWith("-5,5\r\n") && !downs.contains("-5,-5\r\n"));
+        QVERIFY(QDir(temporary.path()).isEmpty());
+        QVERIFY(!QFile::exists(cli_.file("CoordinateData.txt")));
+    }
+
+    // Killed in the middle of a plot, a run still removes its point folder.
+    void interruptedRun() {
+        QTemporaryDir temporary;
+        const auto run =
+            cli_.start({"render", "--draw", "x^2+y^2=16", "--status"}, temporary.path());
+        const auto pointFileMade = [&] {
+            return QDirIterator(temporary.path(), QDir::Files, QDirIterator::Subdirectories)
+                .hasNext();
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(pointFileMade(), 60000);
+        run->terminate();
+        QVERIFY(run->waitForFinished(60000) && run->exitStatus() == QProcess::CrashExit);
+        QVERIFY(QDir(temporary.path()).isEmpty());
+    }
+};
+
+FUNCURVE_TEST(RenderScriptingTest)
+
+#include "RenderScriptingTest.moc"
