@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <exception>
 #include <string>
@@ -75,6 +76,10 @@ int RunJob(const cli::render::Job& job) {
         shell::frmFunCurve window(QCoreApplication::applicationDirPath(), nullptr,
                                   shell::frmFunCurve::PlotTrace::On);
         window.setEndProgram([] {});
+        // A private point file: runs never share one, and an installed program's folder
+        // cannot be written.
+        const QTemporaryDir pointFolder;
+        window.setPointFolder(pointFolder.path());
         try {
             cli::render::RunSteps(window, job.steps);
             status = cli::render::WriteOutputs(window, job.outputs) ? 0 : 1;

@@ -1,6 +1,5 @@
 #include "cli/cli_render_run.h"
 
-#include <QBuffer>
 #include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
@@ -12,8 +11,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "canvas/SvgExport.h"
 #include "shell/FunCurveWindow.h"
+#include "shell/PlotPicture.h"
 
 namespace cli::render {
 namespace {
@@ -56,14 +55,6 @@ bool WriteFile(const std::string& path, const QByteArray& bytes) {
     return true;
 }
 
-QByteArray PngBytes(const QImage& image) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
-
 // One UTF-8 line per printed line, in print order.
 QByteArray Lines(const std::vector<std::string>& lines) {
     QByteArray bytes;
@@ -101,10 +92,11 @@ bool PrintStatus(shell::frmFunCurve& window) {
 bool WriteOutput(shell::frmFunCurve& window, const Output& output) {
     switch (output.kind) {
         case Output::Png:
-            return WriteFile(output.path, PngBytes(window.picture1().Image()));
+            return WriteFile(output.path,
+                             shell::PlotPictureBytes(window.picture1(), shell::PictureFormat::Png));
         case Output::Svg:
             return WriteFile(output.path,
-                             QByteArray::fromStdString(canvas::ToSvg(window.picture1())));
+                             shell::PlotPictureBytes(window.picture1(), shell::PictureFormat::Svg));
         case Output::Points:
             return CopyPointFile(window, output.path);
         case Output::Formula:
