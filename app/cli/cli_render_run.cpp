@@ -1,5 +1,6 @@
 #include "cli/cli_render_run.h"
 
+#include <QBuffer>
 #include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
@@ -11,6 +12,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "canvas/SvgExport.h"
 #include "shell/FunCurveWindow.h"
 #include "shell/PlotPicture.h"
 
@@ -55,6 +57,14 @@ bool WriteFile(const std::string& path, const QByteArray& bytes) {
     return true;
 }
 
+QByteArray PngBytes(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
 // One UTF-8 line per printed line, in print order.
 QByteArray Lines(const std::vector<std::string>& lines) {
     QByteArray bytes;
@@ -92,11 +102,10 @@ bool PrintStatus(shell::frmFunCurve& window) {
 bool WriteOutput(shell::frmFunCurve& window, const Output& output) {
     switch (output.kind) {
         case Output::Png:
-            return WriteFile(output.path,
-                             shell::PlotPictureBytes(window.picture1(), shell::PictureFormat::Png));
+            return WriteFile(output.path, PngBytes(shell::PlotImage(window.picture1())));
         case Output::Svg:
             return WriteFile(output.path,
-                             shell::PlotPictureBytes(window.picture1(), shell::PictureFormat::Svg));
+                             QByteArray::fromStdString(canvas::ToSvg(window.picture1())));
         case Output::Points:
             return CopyPointFile(window, output.path);
         case Output::Formula:
