@@ -13,10 +13,12 @@ namespace {
 
 const QString kSuggestedName = QStringLiteral("函数图像.png");
 
+// The file extension of a format, without the dot.
 QString SuffixOf(PictureFormat format) {
     return format == PictureFormat::Svg ? QStringLiteral("svg") : QStringLiteral("png");
 }
 
+// The format a file type of PictureFilters() stands for.
 PictureFormat FormatOfFilter(const QString& filter) {
     return filter.contains(QStringLiteral("*.svg")) ? PictureFormat::Svg : PictureFormat::Png;
 }
@@ -36,11 +38,13 @@ SaveChoice AskWithFileDialog(QWidget* parent, const QString& suggestedPath) {
     return {dialog.selectedFiles().constFirst(), dialog.selectedNameFilter()};
 }
 
+// The replacement dialog, if any.
 SaveDialog& InstalledDialog() {
     static SaveDialog dialog;
     return dialog;
 }
 
+// The folder the dialog opens in: the given one while it exists, else Pictures, else home.
 QString StartFolder(const QString& folder) {
     if (!folder.isEmpty() && QFileInfo(folder).isDir()) return folder;
     const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);

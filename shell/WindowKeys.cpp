@@ -13,6 +13,7 @@
 namespace shell {
 namespace {
 
+// An action of the window whose keys work anywhere in it.
 QAction* AddAction(QWidget* owner, const QString& text, const QKeySequence& keys) {
     auto* action = new QAction(text, owner);
     action->setShortcut(keys);
@@ -28,6 +29,7 @@ void ClickOnKey(frmFunCurve& window, const QKeySequence& keys, const char* butto
     QObject::connect(shortcut, &QShortcut::activated, button, &QPushButton::click);
 }
 
+// The menu that a right click on Picture1 opens; saving also answers Ctrl+S.
 void AddCanvasMenu(frmFunCurve& window) {
     auto* view = window.findChild<CanvasView*>(QStringLiteral("Picture1"));
     auto* menu = new QMenu(&window);
