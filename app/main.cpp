@@ -2,8 +2,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "shell/Fonts.h"
 #include "shell/FunCurveWindow.h"
+#include "shell/ProgramFolders.h"
+#include "shell/Startup.h"
 
 namespace {
 
@@ -19,6 +20,8 @@ bool HasDisplay() {
 }  // namespace
 
 // The plotter window: start-up runs in the window's constructor, quitting ends the loop.
+// Installed, the data files come from the share folder and, when the programs' folder cannot
+// be written, the point file goes to the user's data folder.
 int main(int argc, char** argv) {
     if (!HasDisplay()) {
         std::fprintf(stderr,
@@ -28,8 +31,11 @@ int main(int argc, char** argv) {
         return 2;
     }
     QApplication app(argc, argv);
-    shell::RegisterFontSubstitutions();
-    shell::frmFunCurve window;
+    shell::PrepareApplication();
+    // The trace lets the picture be saved as SVG.
+    shell::frmFunCurve window(QCoreApplication::applicationDirPath(), nullptr,
+                              shell::frmFunCurve::PlotTrace::On);
+    window.setPointFolder(shell::ChoosePointFolder(window.programFolder()));
     window.show();
     return app.exec();
 }

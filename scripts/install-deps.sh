@@ -3,7 +3,8 @@
 # Safe to run again: apt-get skips what is already there.
 set -e
 PKGS="cmake ninja-build g++ clang clang-format libclang-rt-dev qt6-base-dev qt6-base-dev-tools \
-libqt6svg6-dev libgl-dev fonts-arphic-uming fonts-wqy-microhei xvfb xauth imagemagick libmuparser-dev"
+libqt6svg6-dev libgl-dev fonts-arphic-uming fonts-wqy-microhei qt6-translations-l10n xvfb xauth \
+imagemagick libmuparser-dev dpkg-dev file desktop-file-utils appstream xdotool"
 missing=""
 for p in $PKGS; do
   dpkg -s "$p" >/dev/null 2>&1 || missing="$missing $p"

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,8 +21,11 @@
 #include "shell/Fonts.h"
 #include "shell/HelpWindow.h"
 #include "shell/MessageBox.h"
+#include "shell/PlotPicture.h"
 #include "shell/RunGuarded.h"
+#include "shell/SavePicture.h"
 #include "shell/TextFiles.h"
+#include "shell/WindowKeys.h"
 
 namespace shell {
 namespace {
@@ -114,6 +118,7 @@ frmFunCurve::frmFunCurve(QString programFolder, QWidget* parent, PlotTrace trace
     connectCommands();
     connectPresets();
     watchBoxes();
+    AddCanvasMenuAndKeys(*this);
     runStartUp();
 }
 
@@ -338,7 +343,12 @@ void frmFunCurve::ClearPlot() {
 void frmFunCurve::CopyPlotImage() {
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
-    clipboard->setImage(picture1_->Image());
+    clipboard->setImage(PlotImage(*picture1_));
+}
+
+void frmFunCurve::SavePlotImage() {
+    const QString saved = SavePlotPicture(*picture1_, this, saveFolder_);
+    if (!saved.isEmpty()) saveFolder_ = QFileInfo(saved).absolutePath();
 }
 
 void frmFunCurve::ShowPointerPosition(float x, float y) {

@@ -64,6 +64,8 @@ class frmFunCurve : public QWidget {
     void ShowHelp();
     void ClearPlot();
     void CopyPlotImage();
+    // Asks for a PNG or SVG file and writes the canvas picture there.
+    void SavePlotImage();
     void ShowPointerPosition(float x, float y);
 
   protected:
@@ -102,6 +104,7 @@ class frmFunCurve : public QWidget {
     QLabel* coordinates_ = nullptr;
     BoxCheckFilter* checks_ = nullptr;
     QPointer<frmHelp> help_;
+    QString saveFolder_;  // where the last picture was saved, for the next save
     std::function<void()> endProgram_;
     bool quitting_ = false;
 };

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "shell/Fonts.h"
+
 namespace shell {
 namespace {
 
@@ -11,10 +13,12 @@ MessageHandler& InstalledHandler() {
     return handler;
 }
 
-// The platform's message box: modal to the active window, OK only, no icon.
+// The platform's message box: modal to the active window, OK only, no icon, in the
+// windows' typeface.
 void ShowMessageBox(const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, ApplicationTitle(), text, QMessageBox::Ok,
                     QApplication::activeWindow());
+    box.setFont(DefaultWindowFont());
     box.exec();
 }
 

@@ -2,7 +2,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
+
+#include "shell/ProgramFolders.h"
 
 namespace shell {
 
@@ -39,7 +42,10 @@ std::optional<QStringList> ReadTextLines(const QString& path) {
 }
 
 QString ProgramFile(const QString& programFolder, const QString& fileName) {
-    return QDir(programFolder).filePath(fileName);
+    const QString besideProgram = QDir(programFolder).filePath(fileName);
+    if (QFileInfo::exists(besideProgram)) return besideProgram;
+    const QString installed = QDir(InstalledDataFolder(programFolder)).filePath(fileName);
+    return QFileInfo::exists(installed) ? installed : besideProgram;
 }
 
 }  // namespace shell

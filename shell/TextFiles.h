@@ -18,7 +18,8 @@ QStringList SplitLines(const QString& text);
 // The lines of a text file in the program's encodings; nullopt when it cannot be opened.
 std::optional<QStringList> ReadTextLines(const QString& path);
 
-// The file name in the program's folder.
+// The file in the program's folder; when it is not there but in the installed data folder,
+// that one. A file found in neither place keeps its path in the program's folder.
 QString ProgramFile(const QString& programFolder, const QString& fileName);
 
 }  // namespace shell

@@ -16,6 +16,7 @@
 #include "shell/BoxChecks.h"
 #include "shell/FunCurveWindow.h"
 #include "shell/MessageBox.h"
+#include "shell/PlotPicture.h"
 
 namespace cli::render {
 namespace {
@@ -112,7 +113,7 @@ bool PrintStatus(shell::frmFunCurve& window) {
 bool WriteOutput(shell::frmFunCurve& window, const Output& output) {
     switch (output.kind) {
         case Output::Png:
-            return WriteFile(output.path, PngBytes(window.picture1().Image()));
+            return WriteFile(output.path, PngBytes(shell::PlotImage(window.picture1())));
         case Output::Svg:
             return WriteFile(output.path,
                              QByteArray::fromStdString(canvas::ToSvg(window.picture1())));

@@ -1,0 +1,22 @@
+#include "shell/PlotPicture.h"
+
+#include <QBuffer>
+
+#include "canvas/SvgExport.h"
+
+namespace shell {
+
+QImage PlotImage(const canvas::Canvas& canvas) {
+    return canvas.Image();
+}
+
+QByteArray PlotPictureBytes(const canvas::Canvas& canvas, PictureFormat format) {
+    if (format == PictureFormat::Svg) return QByteArray::fromStdString(canvas::ToSvg(canvas));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    PlotImage(canvas).save(&buffer, "PNG");
+    return bytes;
+}
+
+}  // namespace shell

@@ -1,0 +1,91 @@
+#include "shell/SavePicture.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include "shell/MessageBox.h"
+
+namespace shell {
+namespace {
+
+const QString kSuggestedName = QStringLiteral("函数图像.png");
+
+// The file extension of a format, without the dot.
+QString SuffixOf(PictureFormat format) {
+    return format == PictureFormat::Svg ? QStringLiteral("svg") : QStringLiteral("png");
+}
+
+// The format a file type of PictureFilters() stands for.
+PictureFormat FormatOfFilter(const QString& filter) {
+    return filter.contains(QStringLiteral("*.svg")) ? PictureFormat::Svg : PictureFormat::Png;
+}
+
+// The file dialog; its default suffix follows the chosen type, so that the dialog's own
+// overwrite question is about the file that will be written.
+SaveChoice AskWithFileDialog(QWidget* parent, const QString& suggestedPath) {
+    QFileDialog dialog(parent, QStringLiteral("保存图像"), suggestedPath);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters(PictureFilters());
+    dialog.setDefaultSuffix(SuffixOf(PictureFormat::Png));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog](const QString& filter) {
+                         dialog.setDefaultSuffix(SuffixOf(FormatOfFilter(filter)));
+                     });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return {dialog.selectedFiles().constFirst(), dialog.selectedNameFilter()};
+}
+
+// The replacement dialog, if any.
+SaveDialog& InstalledDialog() {
+    static SaveDialog dialog;
+    return dialog;
+}
+
+// The folder the dialog opens in: the given one while it exists, else Pictures, else home.
+QString StartFolder(const QString& folder) {
+    if (!folder.isEmpty() && QFileInfo(folder).isDir()) return folder;
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return QFileInfo(pictures).isDir() ? pictures : QDir::homePath();
+}
+
+}  // namespace
+
+SaveDialog SetSaveDialog(SaveDialog dialog) {
+    SaveDialog previous = std::move(InstalledDialog());
+    InstalledDialog() = std::move(dialog);
+    return previous;
+}
+
+QStringList PictureFilters() {
+    return {QStringLiteral("PNG 图片 (*.png)"), QStringLiteral("SVG 矢量图 (*.svg)")};
+}
+
+SaveTarget ResolveSaveTarget(const SaveChoice& choice) {
+    const QString suffix = QFileInfo(choice.path).suffix().toLower();
+    if (suffix == u"png") return {choice.path, PictureFormat::Png};
+    if (suffix == u"svg") return {choice.path, PictureFormat::Svg};
+    const PictureFormat format = FormatOfFilter(choice.filter);
+    return {choice.path + u'.' + SuffixOf(format), format};
+}
+
+QString SavePlotPicture(const canvas::Canvas& canvas, QWidget* parent, const QString& folder) {
+    const QString suggested = QDir(StartFolder(folder)).filePath(kSuggestedName);
+    const SaveDialog dialog = InstalledDialog();  // a copy: it may replace itself
+    const SaveChoice choice =
+        dialog ? dialog(parent, suggested) : AskWithFileDialog(parent, suggested);
+    if (choice.path.isEmpty()) return {};
+    const SaveTarget target = ResolveSaveTarget(choice);
+    const QByteArray bytes = PlotPictureBytes(canvas, target.format);
+    QSaveFile file(target.path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) {
+        return target.path;
+    }
+    ShowMessage(QStringLiteral("无法保存图像：\n%1\n%2")
+                    .arg(QDir::toNativeSeparators(target.path), file.errorString()));
+    return {};
+}
+
+}  // namespace shell

@@ -1,0 +1,61 @@
+#include "shell/WindowKeys.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QShortcut>
+
+#include "shell/CanvasView.h"
+#include "shell/FunCurveWindow.h"
+
+namespace shell {
+namespace {
+
+// An action of the window whose keys work anywhere in it.
+QAction* AddAction(QWidget* owner, const QString& text, const QKeySequence& keys) {
+    auto* action = new QAction(text, owner);
+    action->setShortcut(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    owner->addAction(action);
+    return action;
+}
+
+// A key of the window that clicks one of its buttons (a disabled button ignores it).
+void ClickOnKey(frmFunCurve& window, const QKeySequence& keys, const char* buttonName) {
+    auto* button = window.findChild<QPushButton*>(QString::fromUtf8(buttonName));
+    auto* shortcut = new QShortcut(keys, &window);
+    QObject::connect(shortcut, &QShortcut::activated, button, &QPushButton::click);
+}
+
+// The menu that a right click on Picture1 opens; saving also answers Ctrl+S.
+void AddCanvasMenu(frmFunCurve& window) {
+    auto* view = window.findChild<CanvasView*>(QStringLiteral("Picture1"));
+    auto* menu = new QMenu(&window);
+    menu->setObjectName(QStringLiteral("canvasMenu"));
+    QAction* copy = menu->addAction(QStringLiteral("复制图像"));
+    copy->setObjectName(QStringLiteral("copyImage"));
+    QAction* save =
+        AddAction(&window, QStringLiteral("保存图像…"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    save->setObjectName(QStringLiteral("saveImage"));
+    menu->addAction(save);
+    QObject::connect(copy, &QAction::triggered, &window, [&window] { window.CopyPlotImage(); });
+    QObject::connect(save, &QAction::triggered, &window, [&window] { window.SavePlotImage(); });
+    view->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(view, &QWidget::customContextMenuRequested, menu,
+                     [menu, view](const QPoint& at) { menu->popup(view->mapToGlobal(at)); });
+}
+
+}  // namespace
+
+void AddCanvasMenuAndKeys(frmFunCurve& window) {
+    AddCanvasMenu(window);
+    ClickOnKey(window, QKeySequence(Qt::Key_Escape), "cmd取消");
+    ClickOnKey(window, QKeySequence(Qt::Key_F1), "cmd帮助");
+    auto* draw = window.findChild<QPushButton*>(QStringLiteral("cmd绘制图像"));
+    auto* combo = window.findChild<QComboBox*>(QStringLiteral("Combo1"));
+    QObject::connect(combo->lineEdit(), &QLineEdit::returnPressed, draw, &QPushButton::click);
+}
+
+}  // namespace shell

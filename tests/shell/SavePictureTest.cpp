@@ -1,0 +1,113 @@
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QTest>
+
+#include "ShellTestSupport.h"
+#include "canvas/SvgExport.h"
+#include "common/TestRegistry.h"
+#include "shell/SavePicture.h"
+
+// Saving the canvas picture (the file dialog replaced), the canvas menu and the window's keys.
+class SavePictureTest : public QObject {
+    Q_OBJECT
+
+    // Answers every save dialog with the given choice and counts the questions.
+    struct DialogAnswer {
+        explicit DialogAnswer(shell::SaveChoice choice) {
+            previous = shell::SetSaveDialog([this, choice](QWidget*, const QString&) {
+                ++asked;
+                return choice;
+            });
+        }
+        ~DialogAnswer() { shell::SetSaveDialog(std::move(previous)); }
+        shell::SaveDialog previous;
+        int asked = 0;
+    };
+
+    static QByteArray Read(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+  private slots:
+    void fileTypeFromExtensionOrFilter_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("filter");
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<bool>("svg");
+        QTest::newRow("png name, svg type") << "/d/图.png" << 1 << "/d/图.png" << false;
+        QTest::newRow("upper-case svg") << "/d/a.SVG" << 0 << "/d/a.SVG" << true;
+        QTest::newRow("bare name, svg type") << "/d/a" << 1 << "/d/a.svg" << true;
+        QTest::newRow("bare name, png type") << "/d/a" << 0 << "/d/a.png" << false;
+        QTest::newRow("other extension") << "/d/a.jpg" << 0 << "/d/a.jpg.png" << false;
+    }
+    void fileTypeFromExtensionOrFilter() {
+        QFETCH(QString, path);
+        QFETCH(int, filter);
+        const auto target = shell::ResolveSaveTarget({path, shell::PictureFilters()[filter]});
+        QTEST(target.path, "written");
+        QTEST(target.format == shell::PictureFormat::Svg, "svg");
+    }
+
+    // PNG: the clipboard's pixels; SVG: the companion's drawing of the same canvas.
+    void savedAsCopiedAndRendered() {
+        shelltest::ProgramFolder folder;
+        shell::frmFunCurve window(folder.path(), nullptr, shell::frmFunCurve::PlotTrace::On);
+        window.findChild<QPushButton*>("paowu")->click();
+        const QString png = QDir(folder.path()).filePath("图");
+        {
+            DialogAnswer answer({png, shell::PictureFilters()[0]});
+            window.SavePlotImage();
+        }
+        window.CopyPlotImage();
+        const QImage copied = QGuiApplication::clipboard()->image();
+        QCOMPARE(QImage(png + ".png").convertToFormat(QImage::Format_RGB32),
+                 copied.convertToFormat(QImage::Format_RGB32));
+        const QString svg = QDir(folder.path()).filePath("图.svg");
+        DialogAnswer answer({svg, shell::PictureFilters()[0]});
+        window.SavePlotImage();
+        QCOMPARE(Read(svg), QByteArray::fromStdString(canvas::ToSvg(window.picture1())));
+    }
+
+    void unwritableFileIsReported() {
+        shelltest::ProgramFolder folder;
+        shelltest::OpenWindow w(folder.path());
+        shelltest::MessageRecorder recorder;
+        const QString unwritable = folder.path() + "/无此文件夹/图.png";
+        DialogAnswer answer({unwritable, shell::PictureFilters()[0]});
+        w->SavePlotImage();
+        QCOMPARE(recorder.messages.size(), 1);
+        QVERIFY(recorder.messages[0].startsWith(QStringLiteral("无法保存图像")));
+    }
+
+    void canvasMenuAndKeys() {
+        shelltest::ProgramFolder folder;
+        folder.write("说明.txt", "help");
+        shelltest::OpenWindow w(folder.path());
+        QVERIFY(w.showActive());
+        auto* menu = w.control<QMenu>("canvasMenu");
+        QCOMPARE(menu->actions().size(), 2);
+        QCOMPARE(menu->actions()[0]->text(), QStringLiteral("复制图像"));
+        QCOMPARE(menu->actions()[1]->text(), QStringLiteral("保存图像…"));
+
+        DialogAnswer answer({});
+        QTest::keyClick(w.window.get(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(answer.asked, 1);
+        QTest::keyClick(w.window.get(), Qt::Key_Escape);
+        QCOMPARE(w.control<QLabel>("Label5")->text(), QStringLiteral("◇取消"));
+        QTest::keyClick(w.window.get(), Qt::Key_F1);
+        QVERIFY(w->helpWindow() != nullptr);
+
+        QLineEdit* equation = w.control<QComboBox>("Combo1")->lineEdit();
+        w->activateWindow();
+        equation->setFocus();
+        equation->setText("y=x");
+        QTest::keyClick(equation, Qt::Key_Return);
+        QCOMPARE(w.control<QLabel>("Label5")->text(), QStringLiteral("◇处理完毕！"));
+    }
+};
+
+FUNCURVE_TEST(SavePictureTest)
+#include "SavePictureTest.moc"
