@@ -284,9 +284,9 @@ void frmFunCurve::runStartUp() {
 void frmFunCurve::LoadExamples() {
     combo1_->clear();
     // A missing or empty examples file leaves an empty list; the program still starts.
-    if (const auto lines = ReadTextLines(ProgramFile(programFolder_, kExamplesFile))) {
-        combo1_->addItems(*lines);
-    }
+    const TextFile examples = ReadTextFile(ProgramFile(programFolder_, kExamplesFile));
+    if (examples.status == TextFile::Status::TooLarge) ShowMessage(TooLargeMessage(kExamplesFile));
+    combo1_->addItems(examples.lines);
     if (combo1_->count() > 0) {
         combo1_->setCurrentIndex(0);
     } else {
@@ -310,8 +310,12 @@ void frmFunCurve::closeEvent(QCloseEvent* event) {
 
 void frmFunCurve::ShowHelp() {
     if (help_ && help_->isMinimized()) help_->showNormal();
-    const auto lines = ReadTextLines(ProgramFile(programFolder_, kHelpFile));
-    if (!lines) {
+    const TextFile file = ReadTextFile(ProgramFile(programFolder_, kHelpFile));
+    if (file.status == TextFile::Status::TooLarge) {
+        ShowMessage(TooLargeMessage(kHelpFile));
+        return;
+    }
+    if (file.status == TextFile::Status::Missing) {
         ShowMessage(
             QStringLiteral("找不到帮助文件“说明.txt”。\n它应当和本程序放在同一个文件夹里：\n") +
             QDir::toNativeSeparators(programFolder_));
@@ -321,7 +325,7 @@ void frmFunCurve::ShowHelp() {
         help_ = new frmHelp(this);
         help_->setAttribute(Qt::WA_DeleteOnClose);
     }
-    help_->setHelpText(HelpTextFromLines(*lines));
+    help_->setHelpText(HelpTextFromLines(file.lines));
     help_->show();
     help_->raise();
     help_->activateWindow();

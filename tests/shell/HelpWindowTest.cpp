@@ -5,6 +5,7 @@
 #include "ShellTestSupport.h"
 #include "common/TestRegistry.h"
 #include "shell/HelpWindow.h"
+#include "shell/TextFiles.h"
 
 // The help window filled from "说明.txt" at every click.
 class HelpWindowTest : public QObject {
@@ -61,13 +62,31 @@ class HelpWindowTest : public QObject {
         QCOMPARE(w->helpWindow()->helpText(), QString());
     }
 
-    void missingFileIsReportedNotFatal() {
+    // No readable help file: one message naming it, no window.
+    void unreadableFileIsReportedNotFatal_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("words");
+        QTest::newRow("missing") << "missing" << QStringLiteral("找不到");
+        QTest::newRow("directory") << "directory" << QStringLiteral("找不到");
+        QTest::newRow("above the cap") << "large" << QStringLiteral("太大");
+    }
+    void unreadableFileIsReportedNotFatal() {
+        QFETCH(QString, kind);
+        QFETCH(QString, words);
         shelltest::ProgramFolder folder;
+        const QString path = QDir(folder.path()).filePath(QStringLiteral("说明.txt"));
+        if (kind == "directory") QVERIFY(QDir().mkdir(path));
+        if (kind == "large") {
+            QFile big(path);
+            QVERIFY(big.open(QIODevice::WriteOnly));
+            QVERIFY(big.resize(shell::kMaxTextFileBytes + 1));
+        }
         shelltest::OpenWindow w(folder.path());
         shelltest::MessageRecorder recorder;
         w.click("cmd帮助");
         QCOMPARE(recorder.messages.size(), 1);
         QVERIFY(recorder.messages[0].contains(QStringLiteral("说明.txt")));
+        QVERIFY(recorder.messages[0].contains(words));
         QVERIFY(w->helpWindow() == nullptr);
     }
 
