@@ -21,6 +21,7 @@
 #include "shell/HelpWindow.h"
 #include "shell/MessageBox.h"
 #include "shell/RunGuarded.h"
+#include "shell/TextBox.h"
 #include "shell/TextFiles.h"
 
 namespace shell {
@@ -70,7 +71,7 @@ QLabel* MakeLabel(const ControlLayout& layout, QWidget* parent) {
 
 // A single-line box whose small designed height still shows its text.
 QLineEdit* MakeTextBox(const ControlLayout& layout, QWidget* parent) {
-    auto* box = new QLineEdit(QString::fromUtf8(layout.text), parent);
+    auto* box = new TextBox(QString::fromUtf8(layout.text), parent);
     box->setTextMargins(0, 0, 0, 0);
     box->setStyleSheet(QStringLiteral("QLineEdit { padding: 0px; }"));
     ApplyLook(box, layout, QPalette::Text);
@@ -84,6 +85,7 @@ QComboBox* MakeCombo(const ControlLayout& layout, QWidget* parent) {
     combo->setInsertPolicy(QComboBox::NoInsert);  // the list holds the examples only
     combo->setCompleter(nullptr);                 // typing must not complete to an example
     combo->setMaxVisibleItems(20);
+    AllowAnyLength(combo->lineEdit());
     combo->setEditText(QString::fromUtf8(layout.text));
     ApplyLook(combo, layout, QPalette::Text);
     return combo;

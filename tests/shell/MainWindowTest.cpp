@@ -126,6 +126,8 @@ class MainWindowTest : public QObject {
                                     gbk.encode(QStringLiteral("y=sin(x)\r\n圆：x^2+y^2=4\r\n")))
                              << QStringList{"y=sin(x)", "圆：x^2+y^2=4"};
         QTest::newRow("empty file") << QByteArray() << QStringList{};
+        const QString longLine = "y=x" + QString("+x").repeated(20000);
+        QTest::newRow("line beyond 32767 characters") << longLine.toUtf8() << QStringList{longLine};
     }
     void startUp() {
         QFETCH(QByteArray, file);
@@ -144,6 +146,23 @@ class MainWindowTest : public QObject {
         QCOMPARE(w->picture1().DrawWidth(), 1);
         QCOMPARE(w->picture1().scaleLeft(), -12.0f);
         QCOMPARE(w->picture1().scaleTop(), 12.0f);
+    }
+
+    // A range box left after editing shows the start of its text (the sign of '-4.25');
+    // the working box keeps a normalised equation of any length.
+    void boxesShowTheirStartAndKeepLongTexts() {
+        shelltest::ProgramFolder folder;
+        shelltest::OpenWindow w(folder.path());
+        QVERIFY(w.showActive());
+        QLineEdit* from = w.box("Text4_0");
+        from->setFocus(Qt::MouseFocusReason);
+        from->setText("-4.25");
+        QCOMPARE(from->cursorPosition(), 5);
+        w.box("Text4_1")->setFocus(Qt::TabFocusReason);
+        QCOMPARE(from->cursorPosition(), 0);
+        QLineEdit* working = w.box("txt表达式");
+        working->setText(QString(40000, u'x'));
+        QCOMPARE(working->text().size(), 40000);
     }
 
     void missingExamplesFileStartsWithEmptyList() {
