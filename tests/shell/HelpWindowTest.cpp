@@ -1,6 +1,7 @@
 #include <QPlainTextEdit>
 #include <QStringEncoder>
 #include <QTest>
+#include <QWindow>
 
 #include "ShellTestSupport.h"
 #include "common/TestRegistry.h"
@@ -24,6 +25,11 @@ class HelpWindowTest : public QObject {
         QVERIFY(help->isVisible());
         QCOMPARE(help->windowTitle(), QStringLiteral("Quillmere工作室 提示："));
         QCOMPARE(help->size(), QSize(730, 385));
+        // Owned by the main window as a kind of window that X11 marks as its transient.
+        QCOMPARE(help->windowType(), Qt::Dialog);
+        QVERIFY(help->windowFlags() & Qt::WindowMinimizeButtonHint);
+        QVERIFY(help->windowHandle() != nullptr);
+        QCOMPARE(help->windowHandle()->transientParent(), w->windowHandle());
         QCOMPARE(help->helpText(), QStringLiteral("第一行：画图\r\n第二行\r\n"));
         auto* text1 = help->findChild<QPlainTextEdit*>("Text1");
         QCOMPARE(text1->toPlainText(), QStringLiteral("第一行：画图\n第二行\n"));
