@@ -264,6 +264,7 @@ void frmFunCurve::connectPresets() {
 
 void frmFunCurve::watchBoxes() {
     checks_ = new BoxCheckFilter(this);
+    checks_->exempt(button(QStringLiteral("Command2")));
     checks_->watch(box(QStringLiteral("Text1")), ParameterARule());
     checks_->watch(box(QStringLiteral("Text2")), ParameterBRule());
     for (int index = 0; index <= 5; ++index) {
