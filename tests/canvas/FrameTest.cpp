@@ -219,6 +219,27 @@ class FrameTest : public QObject {
         }
     }
 
+    // Drawn again over itself, a coordinate system leaves every pixel as it was; the text of
+    // its labels must not darken.
+    void pressingAgainDrawsTheSamePixels_data() {
+        QTest::addColumn<int>("system");
+        QTest::newRow("coordinate system 1") << 1;
+        QTest::newRow("coordinate system 2") << 2;
+    }
+    void pressingAgainDrawsTheSamePixels() {
+        QFETCH(int, system);
+        canvas::Canvas c(8340, 7620);
+        c.setFont(QFont(QStringLiteral("WenQuanYi Micro Hei"), 12));
+        canvas::FrameState frame;
+        canvas::ResetPlotFrame(c, frame);
+        const auto draw =
+            system == 1 ? canvas::DrawCoordinateSystem1 : canvas::DrawCoordinateSystem2;
+        draw(c, frame);
+        const QImage once = c.Image().copy();
+        draw(c, frame);
+        QVERIFY(c.Image() == once);
+    }
+
     void pointerPositionText_data() {
         QTest::addColumn<float>("x");
         QTest::addColumn<float>("y");

@@ -62,6 +62,9 @@ class FrameToolsTest : public QObject {
         QCOMPARE(CountOps(c, CanvasOp::Line, canvas::kPalette14), size_t(96));
         QCOMPARE(CountOps(c, CanvasOp::Text, 0), size_t(2 + 19 + 18));
         QCOMPARE(CountOps(c, CanvasOp::Line, canvas::kBlue), size_t(44));
+        const QImage once = c.Image().copy();
+        w.click("cmd坐标系1");
+        QVERIFY(c.Image() == once);  // pressed again: not one pixel changes
 
         w.click("qinnchu");
         w.click("cmd坐标系2");
