@@ -21,6 +21,7 @@
 #include "shell/HelpWindow.h"
 #include "shell/MessageBox.h"
 #include "shell/RunGuarded.h"
+#include "shell/SpacedLabel.h"
 #include "shell/TextBox.h"
 #include "shell/TextFiles.h"
 
@@ -54,10 +55,7 @@ void ApplyLook(QWidget* control, const ControlLayout& layout, QPalette::ColorRol
 
 // A label: wrapped plain text, transparent over the background unless designed opaque.
 QLabel* MakeLabel(const ControlLayout& layout, QWidget* parent) {
-    auto* label = new QLabel(QString::fromUtf8(layout.text), parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    auto* label = new SpacedLabel(QString::fromUtf8(layout.text), parent);
     ApplyLook(label, layout, QPalette::WindowText);
     if (layout.opaque) {
         QPalette palette = label->palette();
@@ -170,6 +168,7 @@ void frmFunCurve::buildControls() {
         control->setGeometry(TwipsRect(layout));
         control->setVisible(!layout.hidden);
         if (layout.kind == ControlKind::Label) labels.push_back(control);
+        if (auto* label = qobject_cast<SpacedLabel*>(control)) label->fitHeight();
     }
     // Labels lie under the buttons and boxes they overlap.
     for (QWidget* label : labels)

@@ -94,6 +94,33 @@ class MainWindowTest : public QObject {
         QCOMPARE(CaptionOf(control), caption);
     }
 
+    // Wrapped labels: every line of glyphs stands apart, with at least one clear pixel row.
+    void wrappedLinesDoNotTouch_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("lines");
+        QTest::newRow("two ways") << "Label4" << 3;
+        QTest::newRow("join hint") << "Label12" << 2;
+    }
+    void wrappedLinesDoNotTouch() {
+        QFETCH(QString, name);
+        QFETCH(int, lines);
+        shelltest::ProgramFolder folder;
+        shelltest::OpenWindow w(folder.path());
+        w->show();
+        QWidget* label = w.control(name);
+        const QImage shot = w->grab(label->geometry()).toImage();
+        int bands = 0;
+        bool inInk = false;
+        for (int row = 0; row < shot.height(); ++row) {
+            bool ink = false;
+            for (int col = 0; col < shot.width(); ++col)
+                ink = ink || qGray(shot.pixel(col, row)) < 180;
+            if (ink && !inInk) ++bands;
+            inInk = ink;
+        }
+        QCOMPARE(bands, lines);
+    }
+
     void windowLooksAsDesigned() {
         shelltest::ProgramFolder folder;
         shelltest::OpenWindow w(folder.path());
