@@ -8,6 +8,11 @@
 #include "ShellTestSupport.h"
 #include "common/TestRegistry.h"
 #include "plotter/Plotter.h"
+#include "shell/TextFiles.h"
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 // The main window as designed, its start-up with the examples file, and quitting.
 class MainWindowTest : public QObject {
@@ -192,11 +197,38 @@ class MainWindowTest : public QObject {
         QCOMPARE(working->text().size(), 40000);
     }
 
-    void missingExamplesFileStartsWithEmptyList() {
+    // No readable examples file: the program starts with an empty list; a file above the cap
+    // is named in a message, anything but a regular file counts as missing without one.
+    void unreadableExamplesFileStartsWithEmptyList_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("messages");
+        QTest::newRow("missing") << "missing" << 0;
+        QTest::newRow("directory") << "directory" << 0;
+#ifdef Q_OS_UNIX
+        QTest::newRow("fifo") << "fifo" << 0;
+#endif
+        QTest::newRow("above the cap") << "large" << 1;
+    }
+    void unreadableExamplesFileStartsWithEmptyList() {
+        QFETCH(QString, kind);
+        QFETCH(int, messages);
         shelltest::ProgramFolder folder;
+        const QString path = QDir(folder.path()).filePath(QStringLiteral("举例.txt"));
+        if (kind == "directory") QVERIFY(QDir().mkdir(path));
+#ifdef Q_OS_UNIX
+        if (kind == "fifo") QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+#endif
+        if (kind == "large") {
+            QFile big(path);
+            QVERIFY(big.open(QIODevice::WriteOnly));
+            QVERIFY(big.resize(shell::kMaxTextFileBytes + 1));
+        }
+        shelltest::MessageRecorder recorder;
         shelltest::OpenWindow w(folder.path());
         QCOMPARE(w.control<QComboBox>("Combo1")->count(), 0);
         QCOMPARE(w.control<QComboBox>("Combo1")->currentText(), QString());
+        QCOMPARE(recorder.messages.size(), messages);
+        if (messages) QVERIFY(recorder.messages[0].contains(QStringLiteral("举例.txt")));
     }
 
     void quitEndsOnce() {
