@@ -111,6 +111,13 @@ void ResetPlotFrame(Canvas& picture, FrameState& frame) {
 }
 
 void PrintAt(Canvas& picture, double x, double y, const std::string& text) {
+    // Hard-edged glyphs: text printed again over itself (a coordinate system drawn twice)
+    // must not darken, as blended anti-aliased edges would.
+    if (!(picture.font().styleStrategy() & QFont::NoAntialias)) {
+        QFont font = picture.font();
+        font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::NoAntialias));
+        picture.setFont(font);
+    }
     picture.setCurrentX(vbrt::ToSingle(x));
     picture.setCurrentY(vbrt::ToSingle(y));
     picture.setForeColor(kBlue);

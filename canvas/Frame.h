@@ -25,7 +25,8 @@ struct FrameState {
 void SetupCanvas(Canvas& picture, double& xFactor, double& yFactor);
 // The plain frame: zoom 1, user frame -12..12, two green axes from -10 to 10.
 void ResetPlotFrame(Canvas& picture, FrameState& frame);
-// Blue text with its top-left corner at (x, y); ForeColor stays blue.
+// Blue text with its top-left corner at (x, y); ForeColor stays blue. The canvas font is
+// switched to hard-edged glyphs for good, so printing the same text twice changes nothing.
 void PrintAt(Canvas& picture, double x, double y, const std::string& text);
 // PSet with x, y as singles (overflow raises vbrt::RuntimeError 6) and the colour rounded.
 void PlotPoint(Canvas& picture, double x, double y, double colour);

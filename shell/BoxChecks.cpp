@@ -1,5 +1,6 @@
 #include "shell/BoxChecks.h"
 
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QTimer>
@@ -49,11 +50,16 @@ QStringList BoxCheckMessages(const QString& text, const BoxRule& rule) {
     return messages;
 }
 
-BoxCheckFilter::BoxCheckFilter(QObject* parent) : QObject(parent) {}
+BoxCheckFilter::BoxCheckFilter(QObject* parent) : QObject(parent) {
+    QCoreApplication::instance()->installEventFilter(this);
+}
 
 void BoxCheckFilter::watch(QLineEdit* box, BoxRule rule) {
     boxes_.push_back({box, std::move(rule)});
-    box->installEventFilter(this);
+}
+
+void BoxCheckFilter::exempt(QObject* control) {
+    exempt_.emplace_back(control);
 }
 
 const BoxCheckFilter::Watched* BoxCheckFilter::find(const QObject* box) const {
@@ -64,21 +70,59 @@ const BoxCheckFilter::Watched* BoxCheckFilter::find(const QObject* box) const {
 }
 
 bool BoxCheckFilter::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusOut && !checking_ &&
-        IsMoveToAnotherControl(static_cast<QFocusEvent*>(event))) {
-        // After the focus change is complete: a message box must not open in its middle.
-        QPointer<QLineEdit> box(static_cast<QLineEdit*>(watched));
-        QTimer::singleShot(0, this, [this, box] {
-            if (box) check(box);
-        });
+    switch (event->type()) {
+        case QEvent::FocusOut:
+            if (const Watched* entry = find(watched)) {
+                onFocusOut(entry->box, static_cast<QFocusEvent*>(event));
+            }
+            break;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            if (watched->isWidgetType()) return holdPress(watched);
+            break;
+        case QEvent::MouseButtonRelease:
+            if (droppedPress_ && watched == droppedPress_) {
+                droppedPress_ = nullptr;
+                return true;
+            }
+            break;
+        default:
+            break;
     }
     return QObject::eventFilter(watched, event);
 }
 
-void BoxCheckFilter::check(QLineEdit* box) {
+void BoxCheckFilter::onFocusOut(QLineEdit* box, const QFocusEvent* event) {
+    if (checking_ || !IsMoveToAnotherControl(event)) return;
+    leftBox_ = box;
+    // A press that moved the focus is delivered right after this, and checks first. Any other
+    // move is checked after the focus change is complete: a message box must not open in its
+    // middle.
+    QPointer<QLineEdit> left(box);
+    QTimer::singleShot(0, this, [this, left] {
+        if (!left || leftBox_ != left) return;
+        leftBox_ = nullptr;
+        check(left);
+    });
+}
+
+bool BoxCheckFilter::holdPress(QObject* target) {
+    droppedPress_ = nullptr;
+    if (!leftBox_) return false;
+    QLineEdit* box = leftBox_;
+    leftBox_ = nullptr;
+    for (const auto& control : exempt_) {
+        if (control == target) return false;
+    }
+    if (check(box)) return false;
+    droppedPress_ = target;
+    return true;
+}
+
+bool BoxCheckFilter::check(QLineEdit* box) {
     const Watched* entry = find(box);
     // A window that has gone (quit while the check waited) shows no more messages.
-    if (entry == nullptr || checking_ || !box->isVisible()) return;
+    if (entry == nullptr || checking_ || !box->isVisible()) return true;
     checking_ = true;
     const QStringList messages = BoxCheckMessages(box->text(), entry->rule);
     for (const QString& message : messages) {
@@ -86,6 +130,7 @@ void BoxCheckFilter::check(QLineEdit* box) {
         box->setFocus(Qt::OtherFocusReason);
     }
     checking_ = false;
+    return messages.isEmpty();
 }
 
 }  // namespace shell

@@ -3,11 +3,29 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <algorithm>
+#include <cmath>
 
 namespace shell {
 
 namespace {
 constexpr int kRepaintMilliseconds = 16;
+
+// The user position that the pixel under the pointer stands for, inside the frame. The
+// canvas draws a point at the nearest pixel centre, so pixel p holds the values from its
+// leading edge p - 0.5 on: the pixel of each drawn axis reads exactly 0. Positions on the
+// border are clamped to the frame's edges.
+QPointF ReadOutPosition(const canvas::Canvas& canvas, QPointF pixel) {
+    const QPointF edge(std::floor(pixel.x()) - 0.5, std::floor(pixel.y()) - 0.5);
+    const QPointF user = canvas.toUser(edge);
+    const auto clamp = [](double value, double a, double b) {
+        return std::clamp(value, std::min(a, b), std::max(a, b));
+    };
+    const double left = canvas.scaleLeft(), top = canvas.scaleTop();
+    return {clamp(user.x(), left, left + canvas.scaleWidth()),
+            clamp(user.y(), top, top + canvas.scaleHeight())};
+}
+
 }  // namespace
 
 CanvasView::CanvasView(canvas::Canvas& canvas, QWidget* parent) : QFrame(parent), canvas_(canvas) {
@@ -42,7 +60,7 @@ void CanvasView::paintEvent(QPaintEvent* event) {
 
 void CanvasView::mouseMoveEvent(QMouseEvent* event) {
     const QPointF pixel = event->position() - QPointF(contentsRect().topLeft());
-    const QPointF user = canvas_.toUser(pixel);
+    const QPointF user = ReadOutPosition(canvas_, pixel);
     emit pointerMoved(static_cast<float>(user.x()), static_cast<float>(user.y()));
     QFrame::mouseMoveEvent(event);
 }

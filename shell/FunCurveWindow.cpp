@@ -24,6 +24,8 @@
 #include "shell/PlotPicture.h"
 #include "shell/RunGuarded.h"
 #include "shell/SavePicture.h"
+#include "shell/SpacedLabel.h"
+#include "shell/TextBox.h"
 #include "shell/TextFiles.h"
 #include "shell/WindowKeys.h"
 
@@ -57,10 +59,7 @@ void ApplyLook(QWidget* control, const ControlLayout& layout, QPalette::ColorRol
 
 // A label: wrapped plain text, transparent over the background unless designed opaque.
 QLabel* MakeLabel(const ControlLayout& layout, QWidget* parent) {
-    auto* label = new QLabel(QString::fromUtf8(layout.text), parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    auto* label = new SpacedLabel(QString::fromUtf8(layout.text), parent);
     ApplyLook(label, layout, QPalette::WindowText);
     if (layout.opaque) {
         QPalette palette = label->palette();
@@ -74,7 +73,7 @@ QLabel* MakeLabel(const ControlLayout& layout, QWidget* parent) {
 
 // A single-line box whose small designed height still shows its text.
 QLineEdit* MakeTextBox(const ControlLayout& layout, QWidget* parent) {
-    auto* box = new QLineEdit(QString::fromUtf8(layout.text), parent);
+    auto* box = new TextBox(QString::fromUtf8(layout.text), parent);
     box->setTextMargins(0, 0, 0, 0);
     box->setStyleSheet(QStringLiteral("QLineEdit { padding: 0px; }"));
     ApplyLook(box, layout, QPalette::Text);
@@ -88,6 +87,7 @@ QComboBox* MakeCombo(const ControlLayout& layout, QWidget* parent) {
     combo->setInsertPolicy(QComboBox::NoInsert);  // the list holds the examples only
     combo->setCompleter(nullptr);                 // typing must not complete to an example
     combo->setMaxVisibleItems(20);
+    AllowAnyLength(combo->lineEdit());
     combo->setEditText(QString::fromUtf8(layout.text));
     ApplyLook(combo, layout, QPalette::Text);
     return combo;
@@ -173,6 +173,7 @@ void frmFunCurve::buildControls() {
         control->setGeometry(TwipsRect(layout));
         control->setVisible(!layout.hidden);
         if (layout.kind == ControlKind::Label) labels.push_back(control);
+        if (auto* label = qobject_cast<SpacedLabel*>(control)) label->fitHeight();
     }
     // Labels lie under the buttons and boxes they overlap.
     for (QWidget* label : labels)
@@ -267,6 +268,7 @@ void frmFunCurve::connectPresets() {
 
 void frmFunCurve::watchBoxes() {
     checks_ = new BoxCheckFilter(this);
+    checks_->exempt(button(QStringLiteral("Command2")));
     checks_->watch(box(QStringLiteral("Text1")), ParameterARule());
     checks_->watch(box(QStringLiteral("Text2")), ParameterBRule());
     for (int index = 0; index <= 5; ++index) {
@@ -289,9 +291,9 @@ void frmFunCurve::runStartUp() {
 void frmFunCurve::LoadExamples() {
     combo1_->clear();
     // A missing or empty examples file leaves an empty list; the program still starts.
-    if (const auto lines = ReadTextLines(ProgramFile(programFolder_, kExamplesFile))) {
-        combo1_->addItems(*lines);
-    }
+    const TextFile examples = ReadTextFile(ProgramFile(programFolder_, kExamplesFile));
+    if (examples.status == TextFile::Status::TooLarge) ShowMessage(TooLargeMessage(kExamplesFile));
+    combo1_->addItems(examples.lines);
     if (combo1_->count() > 0) {
         combo1_->setCurrentIndex(0);
     } else {
@@ -315,8 +317,12 @@ void frmFunCurve::closeEvent(QCloseEvent* event) {
 
 void frmFunCurve::ShowHelp() {
     if (help_ && help_->isMinimized()) help_->showNormal();
-    const auto lines = ReadTextLines(ProgramFile(programFolder_, kHelpFile));
-    if (!lines) {
+    const TextFile file = ReadTextFile(ProgramFile(programFolder_, kHelpFile));
+    if (file.status == TextFile::Status::TooLarge) {
+        ShowMessage(TooLargeMessage(kHelpFile));
+        return;
+    }
+    if (file.status == TextFile::Status::Missing) {
         ShowMessage(
             QStringLiteral("找不到帮助文件“说明.txt”。\n它应当和本程序放在同一个文件夹里：\n") +
             QDir::toNativeSeparators(programFolder_));
@@ -326,7 +332,7 @@ void frmFunCurve::ShowHelp() {
         help_ = new frmHelp(this);
         help_->setAttribute(Qt::WA_DeleteOnClose);
     }
-    help_->setHelpText(HelpTextFromLines(*lines));
+    help_->setHelpText(HelpTextFromLines(file.lines));
     help_->show();
     help_->raise();
     help_->activateWindow();

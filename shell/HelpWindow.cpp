@@ -10,7 +10,15 @@
 
 namespace shell {
 
-frmHelp::frmHelp(QWidget* owner) : QWidget(owner, Qt::Window) {
+namespace {
+// An owned window that stays in front of its owner: X11 marks only dialogs as transient.
+// It keeps the buttons of an ordinary window, minimise included.
+constexpr Qt::WindowFlags kOwnedWindow = Qt::Dialog | Qt::WindowTitleHint |
+                                         Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                                         Qt::WindowCloseButtonHint;
+}  // namespace
+
+frmHelp::frmHelp(QWidget* owner) : QWidget(owner, kOwnedWindow) {
     setObjectName(QStringLiteral("frmHelp"));
     setWindowTitle(QStringLiteral("Quillmere工作室 提示："));
     setWindowIcon(HelpIcon());

@@ -5,17 +5,46 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 #include "shell/ProgramFolders.h"
 
 namespace shell {
+namespace {
+
+// Opens path for reading only when it is a regular file. On POSIX the file is opened
+// without blocking and tested after opening, so a FIFO put in its place cannot hang us.
+bool OpenRegularFile(const QString& path, QFile& file) {
+#ifdef Q_OS_UNIX
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return false;
+    }
+    return file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+#else
+    file.setFileName(path);
+    return QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly);
+#endif
+}
+
+}  // namespace
 
 QString DecodeText(const QByteArray& bytes) {
+    // The decoders drop the mark itself.
+    if (const auto marked = QStringConverter::encodingForData(bytes)) {
+        QStringDecoder decoder(*marked);
+        return decoder.decode(bytes);
+    }
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     QString text = utf8.decode(bytes);
-    if (!utf8.hasError()) {
-        if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
-        return text;
-    }
+    if (!utf8.hasError()) return text;
     QStringDecoder gbk("GB18030");
     if (gbk.isValid()) return gbk.decode(bytes);
     return QString::fromLocal8Bit(bytes);
@@ -35,10 +64,26 @@ QStringList SplitLines(const QString& text) {
     return lines;
 }
 
+TextFile ReadTextFile(const QString& path) {
+    QFile file;
+    if (!OpenRegularFile(path, file)) return {};
+    if (file.size() > kMaxTextFileBytes) return {TextFile::Status::TooLarge, {}};
+    // A file that grows while we read is cut off at the cap, and counts as too large.
+    const QByteArray bytes = file.read(kMaxTextFileBytes + 1);
+    if (bytes.size() > kMaxTextFileBytes) return {TextFile::Status::TooLarge, {}};
+    return {TextFile::Status::Read, SplitLines(DecodeText(bytes))};
+}
+
 std::optional<QStringList> ReadTextLines(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    return SplitLines(DecodeText(file.readAll()));
+    TextFile file = ReadTextFile(path);
+    if (file.status != TextFile::Status::Read) return std::nullopt;
+    return std::move(file.lines);
+}
+
+QString TooLargeMessage(const QString& fileName) {
+    return QStringLiteral("文件“%1”太大（超过 %2 MB），没有读入。")
+        .arg(fileName)
+        .arg(kMaxTextFileBytes / (1024 * 1024));
 }
 
 QString ProgramFile(const QString& programFolder, const QString& fileName) {

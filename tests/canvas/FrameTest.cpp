@@ -219,6 +219,21 @@ class FrameTest : public QObject {
         }
     }
 
+    // Drawn again over itself, a coordinate system leaves every pixel as it was: the
+    // smoothed edges of its labels must not darken.
+    void pressingAgainDrawsTheSamePixels() {
+        for (const auto draw : {canvas::DrawCoordinateSystem1, canvas::DrawCoordinateSystem2}) {
+            canvas::Canvas c(8340, 7620);
+            c.setFont(QFont(QStringLiteral("WenQuanYi Micro Hei"), 12));
+            canvas::FrameState frame;
+            canvas::ResetPlotFrame(c, frame);
+            draw(c, frame);
+            const QImage once = c.Image().copy();
+            draw(c, frame);
+            QVERIFY(c.Image() == once);
+        }
+    }
+
     void pointerPositionText_data() {
         QTest::addColumn<float>("x");
         QTest::addColumn<float>("y");

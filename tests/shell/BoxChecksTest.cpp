@@ -1,3 +1,4 @@
+#include <QLabel>
 #include <QTest>
 
 #include "ShellTestSupport.h"
@@ -136,6 +137,45 @@ class BoxChecksTest : public QObject {
         QCOMPARE(QApplication::focusWidget(), b);
     }
 
+    // A real click that leaves a bad box: the check comes first, the focus goes back, and
+    // the clicked control does nothing (no preset, no plot, no second message later).
+    void clickLeavingABadBoxDoesNothing_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("a 99, preset") << "Text1"
+                                      << "99"
+                                      << "line" << QStringList{kRangeA};
+        QTest::newRow("x from abc, draw") << "Text4_0"
+                                          << "abc"
+                                          << "cmd绘制图像" << QStringList{kNotNumber};
+        QTest::newRow("b 15x, other box") << "Text2"
+                                          << "15x"
+                                          << "Text4_1" << QStringList{kNotNumber, kRangeB};
+    }
+    void clickLeavingABadBoxDoesNothing() {
+        QFETCH(QString, box);
+        QFETCH(QString, text);
+        QFETCH(QString, target);
+        QFETCH(QStringList, messages);
+        shelltest::ProgramFolder folder;
+        shelltest::OpenWindow w(folder.path());
+        QVERIFY(w.showActive());
+        shelltest::MessageRecorder recorder;
+        QLineEdit* edit = w.box(box);
+        edit->setFocus(Qt::TabFocusReason);
+        edit->setText(text);
+        const QImage before = w->picture1().Image();
+        QTest::mouseClick(w.control(target), Qt::LeftButton);
+        shelltest::settle();
+        QCOMPARE(recorder.messages, messages);
+        QCOMPARE(QApplication::focusWidget(), edit);
+        QVERIFY(w->picture2().printedLines().empty());
+        QVERIFY(w->picture1().Image() == before);
+        QCOMPARE(w.control<QLabel>("Label5")->text(), QStringLiteral("◇状态"));
+    }
+
     // Leaving a bad box by pressing quit ends the program without a message.
     void quitFromABadBoxShowsNothing() {
         shelltest::ProgramFolder folder;
@@ -149,6 +189,13 @@ class BoxChecksTest : public QObject {
         w.click("Command2");
         shelltest::settle();
         QCOMPARE(w.endings, 1);
+        QVERIFY(recorder.messages.isEmpty());
+        shelltest::OpenWindow again(folder.path());  // a real click too
+        QVERIFY(again.showActive());
+        again.box("Text1")->setText("abc");
+        again.box("Text1")->setFocus(Qt::TabFocusReason);
+        QTest::mouseClick(again.control("Command2"), Qt::LeftButton);
+        QCOMPARE(again.endings, 1);
         QVERIFY(recorder.messages.isEmpty());
     }
 

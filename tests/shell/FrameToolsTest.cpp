@@ -69,19 +69,39 @@ class FrameToolsTest : public QObject {
         QCOMPARE(CountOps(c, CanvasOp::Text, 0), size_t(2));
     }
 
+    // Real pointer positions are whole pixels: the pixel of each green axis reads 0.00 (found
+    // on a quarter-height row and column), and the border never reads beyond the frame.
+    void readOut_data() {
+        QTest::addColumn<QPoint>("offset");
+        QTest::addColumn<bool>("fromAxes");  // else from the top-left pixel
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("axes") << QPoint(0, 0) << true << "( 0.00, 0.00 )";
+        QTest::newRow("down right of the axes") << QPoint(1, 1) << true << "( 0.04, -0.05 )";
+        QTest::newRow("top left border") << QPoint(-2, -2) << false << "( -12.00, 12.00 )";
+        QTest::newRow("bottom right border") << QPoint(557, 509) << false << "( 12.00, -12.00 )";
+    }
     void readOut() {
+        QFETCH(QPoint, offset);
+        QFETCH(bool, fromAxes);
+        QFETCH(QString, caption);
         shelltest::ProgramFolder folder;
         shelltest::OpenWindow w(folder.path());
-        w->show();
+        const QImage& image = w->picture1().Image();
+        QPoint from(0, 0);
+        while (fromAxes && image.pixel(from.x(), image.height() / 4) != canvas::kGreen)
+            from.rx()++;
+        while (fromAxes && image.pixel(image.width() / 4, from.y()) != canvas::kGreen)
+            from.ry()++;
+        auto* view = w.control<shell::CanvasView>("Picture1");
+        MovePointer(view, view->contentsRect().topLeft() + from + offset);
+        QCOMPARE(w.control<QLabel>("lblCoordinates")->text(), caption);
+    }
+
+    void readOutOfAPositionAndItsLife() {
+        shelltest::ProgramFolder folder;
+        shelltest::OpenWindow w(folder.path());
         auto* label = w.control<QLabel>("lblCoordinates");
         QCOMPARE(label->text(), QStringLiteral("坐标"));
-        auto* view = w.control<shell::CanvasView>("Picture1");
-        const QRectF inner = view->contentsRect();
-        const QSize image = w->picture1().Image().size();
-        MovePointer(view, inner.topLeft() + QPointF(image.width() - 1, image.height() - 1) / 2);
-        QCOMPARE(label->text(), QStringLiteral("( 0.00, 0.00 )"));
-        MovePointer(view, inner.topLeft());
-        QCOMPARE(label->text(), QStringLiteral("( -12.00, 12.00 )"));
         w->ShowPointerPosition(3.14159f, -2.5f);
         QCOMPARE(label->text(), QStringLiteral("( 3.14, -2.50 )"));
         // Copy and clear leave the read-out alone.

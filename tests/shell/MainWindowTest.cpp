@@ -94,6 +94,31 @@ class MainWindowTest : public QObject {
         QCOMPARE(CaptionOf(control), caption);
     }
 
+    // Wrapped labels: a clear pixel row between any two lines of glyphs.
+    void wrappedLinesDoNotTouch_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("lines");
+        QTest::newRow("two ways") << "Label4" << 3;
+        QTest::newRow("join hint") << "Label12" << 2;
+    }
+    void wrappedLinesDoNotTouch() {
+        QFETCH(QString, name);
+        QFETCH(int, lines);
+        shelltest::ProgramFolder folder;
+        shelltest::OpenWindow w(folder.path());
+        w->show();
+        const QImage shot = w->grab(w.control(name)->geometry()).toImage();
+        int bands = 0;
+        for (int row = 0, inked = 0; row < shot.height(); ++row) {
+            int ink = 0;
+            for (int col = 0; col < shot.width(); ++col)
+                ink |= qGray(shot.pixel(col, row)) < 180;
+            bands += ink & ~inked;
+            inked = ink;
+        }
+        QCOMPARE(bands, lines);
+    }
+
     void windowLooksAsDesigned() {
         shelltest::ProgramFolder folder;
         shelltest::OpenWindow w(folder.path());
@@ -126,6 +151,8 @@ class MainWindowTest : public QObject {
                                     gbk.encode(QStringLiteral("y=sin(x)\r\n圆：x^2+y^2=4\r\n")))
                              << QStringList{"y=sin(x)", "圆：x^2+y^2=4"};
         QTest::newRow("empty file") << QByteArray() << QStringList{};
+        const QString longLine = "y=x" + QString("+x").repeated(20000);
+        QTest::newRow("line beyond 32767 characters") << longLine.toUtf8() << QStringList{longLine};
     }
     void startUp() {
         QFETCH(QByteArray, file);
@@ -144,6 +171,18 @@ class MainWindowTest : public QObject {
         QCOMPARE(w->picture1().DrawWidth(), 1);
         QCOMPARE(w->picture1().scaleLeft(), -12.0f);
         QCOMPARE(w->picture1().scaleTop(), 12.0f);
+    }
+
+    // A range box left after editing shows the start of its text (the sign of '-4.25').
+    void rangeBoxShowsItsStartWhenLeft() {
+        shelltest::ProgramFolder folder;
+        shelltest::OpenWindow w(folder.path());
+        QVERIFY(w.showActive());
+        QLineEdit* from = w.box("Text4_0");
+        from->setFocus(Qt::MouseFocusReason);
+        from->setText("-4.25");
+        w.box("Text4_1")->setFocus(Qt::TabFocusReason);
+        QCOMPARE(from->cursorPosition(), 0);
     }
 
     void missingExamplesFileStartsWithEmptyList() {

@@ -2,6 +2,10 @@
 #include <QStringEncoder>
 #include <QTest>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 #include "ShellTestSupport.h"
 #include "common/TestRegistry.h"
 #include "shell/TextFiles.h"
@@ -21,6 +25,11 @@ class TextFilesTest : public QObject {
             << QByteArray("\xEF\xBB\xBF") + chinese.toUtf8() << chinese;
         QTest::newRow("gbk") << QByteArray(gbk.encode(chinese)) << chinese;
         QTest::newRow("ascii") << QByteArray("r=3") << QStringLiteral("r=3");
+        QStringEncoder utf16le(QStringConverter::Utf16LE), utf16be(QStringConverter::Utf16BE);
+        QTest::newRow("utf-16 le with mark")
+            << QByteArray("\xFF\xFE") + QByteArray(utf16le.encode(chinese)) << chinese;
+        QTest::newRow("utf-16 be with mark")
+            << QByteArray("\xFE\xFF") + QByteArray(utf16be.encode(chinese)) << chinese;
     }
     void decodesUtf8AndGbk() {
         QFETCH(QByteArray, bytes);
@@ -51,6 +60,24 @@ class TextFilesTest : public QObject {
         QVERIFY(!shell::ReadTextLines(shell::ProgramFile(folder.path(), "无.txt")).has_value());
         folder.write("空.txt", {});
         QCOMPARE(*shell::ReadTextLines(shell::ProgramFile(folder.path(), "空.txt")), QStringList{});
+    }
+
+    // Anything but a regular file is missing at once (a FIFO would block, /dev/zero never
+    // ends); above the cap a file is too large.
+    void onlyRegularFilesUpToTheCap() {
+        using Status = shell::TextFile::Status;
+        shelltest::ProgramFolder folder;
+        const QString dir = folder.path();
+        QVERIFY(QDir(dir).mkdir("目录.txt"));
+        QCOMPARE(shell::ReadTextFile(dir + "/目录.txt").status, Status::Missing);
+#ifdef Q_OS_UNIX
+        QCOMPARE(::mkfifo(QFile::encodeName(dir + "/管道.txt").constData(), 0600), 0);
+        QCOMPARE(shell::ReadTextFile(dir + "/管道.txt").status, Status::Missing);
+        QCOMPARE(shell::ReadTextFile("/dev/zero").status, Status::Missing);
+#endif
+        QFile big(dir + "/大.txt");
+        QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(shell::kMaxTextFileBytes + 1));
+        QCOMPARE(shell::ReadTextFile(big.fileName()).status, Status::TooLarge);
     }
 };
 

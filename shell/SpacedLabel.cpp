@@ -1,0 +1,65 @@
+#include "shell/SpacedLabel.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QTextLayout>
+#include <algorithm>
+
+namespace shell {
+namespace {
+
+// The ink of the text's glyphs, relative to the baseline.
+QRect InkOf(const QFont& font, const QString& text) {
+    QString oneLine = text;
+    oneLine.replace(u'\n', u' ');
+    return QFontMetrics(font).tightBoundingRect(oneLine);
+}
+
+}  // namespace
+
+SpacedLabel::SpacedLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+    setTextFormat(Qt::PlainText);
+    setWordWrap(true);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+int SpacedLabel::linePitch() const {
+    // At least the face's full height (a Song substitute's negative leading would make lines
+    // overlap), and the tight bounds of the glyphs: they hold the smoothed edge rows too, so
+    // one clear row stays between the lines.
+    const QFontMetrics metrics = fontMetrics();
+    const int fullHeight = std::max(metrics.height(), metrics.lineSpacing());
+    return std::max(fullHeight, InkOf(font(), text()).height());
+}
+
+void SpacedLabel::fitHeight() {
+    const int needed = layOut(nullptr);
+    if (needed > height()) resize(width(), needed);
+}
+
+int SpacedLabel::layOut(QPainter* painter) const {
+    const QRect area = contentsRect();
+    const int pitch = linePitch();
+    // Glyphs that rise above the ascent would be cut at the top edge.
+    int y = std::max(0, -InkOf(font(), text()).top() - fontMetrics().ascent());
+    for (const QString& paragraph : text().split(u'\n')) {
+        QTextLayout layout(paragraph, font());
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(area.width());
+            line.setPosition(QPointF(0, y));
+            y += pitch;
+        }
+        layout.endLayout();
+        if (painter) layout.draw(painter, area.topLeft());
+    }
+    return y;
+}
+
+void SpacedLabel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setPen(palette().color(foregroundRole()));
+    layOut(&painter);
+}
+
+}  // namespace shell

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QLabel>
+
+namespace shell {
+
+// A label of plain text wrapped at its width, top left, whose lines stand so far apart that
+// the glyphs of neighbouring lines never touch: at least the font's height, and more when the
+// face's glyphs reach beyond its own ascent and descent (as the Song substitutes do).
+class SpacedLabel : public QLabel {
+    Q_OBJECT
+  public:
+    SpacedLabel(const QString& text, QWidget* parent);
+
+    // Pixels from one line's top to the next one's in the label's font.
+    int linePitch() const;
+    // Grows the label downwards when its lines need more than its height.
+    void fitHeight();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    // Lays the lines out from the top and draws them with the painter (nullptr: only
+    // measures); returns the height used.
+    int layOut(QPainter* painter) const;
+};
+
+}  // namespace shell
