@@ -43,6 +43,18 @@ class TestDispatch : public QObject {
         QCOMPARE(f.dots().size(), std::size_t(1));
     }
 
+    // What a Chinese input method types plots as its ASCII twin, boxes included.
+    void fullWidthEquationAndRanges() {
+        PlotFixture f;
+        f.ranges[0] = "－１";
+        f.ranges[1] = "\u3000１．０";
+        f.draw("ｙ＝２ｘ");
+        QCOMPARE(f.working, std::string("y=2*x"));
+        QCOMPARE(f.dots().size(), std::size_t(500));  // the additions drift just past 1
+        QCOMPARE(f.dots().front().y1, -2.0f);
+        QCOMPARE(f.picture4.printedLines(), (std::vector<std::string>{"ｙ＝２ｘ", "(-1≤x≤1)"}));
+    }
+
     void blankEquationDrawsNothing_data() {
         QTest::addColumn<QString>("typed");
         QTest::newRow("empty") << "";

@@ -26,6 +26,7 @@ class TestPresetFormulas : public QObject {
         row("line a=0", "line", "0", "3", {"y= 0 x+ 3 "});
         row("line a text", "line", "abc", "3", {"y= 0 x+ 3 "});
         row("line leading number", "line", "1 5x", "2e1", {"y= 15 x+ 20 "});
+        row("line full-width", "line", "−２", "\u3000０．５", {"y=-2 x+ .5 "});
         row("parabola", "paowu", "2", "3", {"y= 2 x^2+ 3 "});
         row("parabola b=0", "paowu", "2", "0", {"y= 2 x^2+ 0 "});
         row("parabola b<0", "paowu", "2", "-1", {"y= 2 x^2-1 "});
