@@ -23,6 +23,7 @@ void PlotParametric(PlotContext& ctx) {
     const std::string yExpression(
         TextAfterFirstEquals(std::string_view(equation).substr(semicolon + 1)));
     SampleScript script(ctx.engine);
+    script.addPowerFunction();
     const TSweep range(ctx);
 
     const bool completed = session.sweep(range.start, range.end, range.step, [&](double t) {

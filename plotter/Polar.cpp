@@ -18,6 +18,7 @@ void PlotPolar(PlotContext& ctx) {
     PlotSession session(ctx);
     const std::string expression(TextAfterFirstEquals(NormalizeEquation(ctx.workingText())));
     SampleScript script(ctx.engine);
+    script.addPowerFunction();
     const TSweep range(ctx);
     double r = 0;
 

@@ -96,6 +96,19 @@ class TestPlotters : public QObject {
         QVERIFY(std::fabs(drawn.back().y1 - last) < 1e-5);
     }
 
+    // sp is there from the first plot, whatever its form.
+    void powerFunctionInEveryForm_data() {
+        QTest::addColumn<QString>("equation");
+        QTest::newRow("parametric") << "x=t;y=sp(t,1,3)";
+        QTest::newRow("polar") << "r=sp(t,1,3)";
+    }
+    void powerFunctionInEveryForm() {
+        QFETCH(QString, equation);
+        PlotFixture f;
+        f.draw(equation.toStdString());
+        QCOMPARE(f.dots().size(), std::size_t(4000));
+    }
+
     void squaredDrawsBothHalves() {
         PlotFixture f;
         f.draw("y^2=9-x^2");
