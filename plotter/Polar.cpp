@@ -1,9 +1,9 @@
 #include <cmath>
 #include <string>
 
-#include "plotter/BluePoint.h"
 #include "plotter/EquationForm.h"
 #include "plotter/Normalize.h"
+#include "plotter/PlotReport.h"
 #include "plotter/PlotSession.h"
 #include "plotter/Plotters.h"
 #include "plotter/RangeBoxes.h"
@@ -28,10 +28,13 @@ void PlotPolar(PlotContext& ctx) {
         script.assignConstants();
         ctx.picture1.setDrawWidth(2);
         if (const auto radius = script.evalNumber(expression)) r = *radius;
-        if (!script.errorPending()) PlotBluePoint(ctx.picture1, r * std::cos(t), r * std::sin(t));
+        if (!script.errorPending())
+            script.plotPoint(ctx.picture1, r * std::cos(t), r * std::sin(t));
         script.clearError();
     });
-    if (completed) session.finish(TRangeLegend(ctx));
+    if (!completed) return;
+    session.finish(TRangeLegend(ctx));
+    ReportEmptyPlot(ctx, script);
 }
 
 }  // namespace plotter
