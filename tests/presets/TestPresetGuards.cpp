@@ -100,21 +100,14 @@ class TestPresetGuards : public QObject {
         QTest::addColumn<QString>("preset");
         QTest::addColumn<QString>("a");
         QTest::addColumn<QString>("b");
-        QTest::newRow("stop-and-report") << "fanbili"
-                                         << "1e400"
-                                         << "3";
-        QTest::newRow("power") << "mihanshu1"
-                               << "1e400"
-                               << "3";
-        QTest::newRow("root power a") << "mihanshu2"
-                                      << "1e400"
-                                      << "3";
-        QTest::newRow("root power b") << "mihanshu2"
-                                      << "2"
-                                      << "-1e400";
-        QTest::newRow("exponential") << "zhishu"
-                                     << "1e400"
-                                     << "3";
+        const auto row = [](const char* tag, const char* preset, const char* a, const char* b) {
+            QTest::newRow(tag) << preset << a << b;
+        };
+        row("stop-and-report", "fanbili", "1e400", "3");
+        row("power", "mihanshu1", "1e400", "3");
+        row("root power a", "mihanshu2", "1e400", "3");
+        row("root power b", "mihanshu2", "2", "-1e400");
+        row("exponential", "zhishu", "1e400", "3");
     }
     void unreadableParameter() {
         QFETCH(QString, preset);
