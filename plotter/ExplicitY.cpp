@@ -1,3 +1,4 @@
+#include "plotter/PlotReport.h"
 #include "plotter/PlotSession.h"
 #include "plotter/Plotters.h"
 #include "plotter/RangeBoxes.h"
@@ -15,7 +16,9 @@ void PlotExplicitY(PlotContext& ctx) {
         if (y && !sweep.script.errorPending()) sweep.plotAndRecord(x, *y);
         sweep.script.clearError();
     });
-    if (completed) session.finish(XRangeLegend(ctx));
+    if (!completed) return;
+    session.finish(XRangeLegend(ctx));
+    ReportEmptyPlot(ctx, sweep.script);
 }
 
 }  // namespace plotter

@@ -2,8 +2,8 @@
 #include <string>
 #include <vector>
 
-#include "plotter/BluePoint.h"
 #include "plotter/Normalize.h"
+#include "plotter/PlotReport.h"
 #include "plotter/PlotSession.h"
 #include "plotter/Plotter.h"
 #include "plotter/Plotters.h"
@@ -74,7 +74,7 @@ void PlotGeneralEquation(PlotContext& ctx) {
             const script::EvalResult value = script.eval(expression);
             if (!script.errorPending() && IsHit(value)) {
                 ctx.picture1.setDrawWidth(2);
-                if (PlotBluePoint(ctx.picture1, x, y) && std::fabs(x) >= kAxisBand &&
+                if (script.plotPoint(ctx.picture1, x, y) && std::fabs(x) >= kAxisBand &&
                     std::fabs(y) >= kAxisBand) {
                     points.appendTexts(xText, yText);
                 }
@@ -82,7 +82,9 @@ void PlotGeneralEquation(PlotContext& ctx) {
             script.clearError();
         });
     });
-    if (completed) session.finish(XYRangeLegend(ctx));
+    if (!completed) return;
+    session.finish(XYRangeLegend(ctx));
+    ReportEmptyPlot(ctx, script);
 }
 
 }  // namespace plotter

@@ -1,6 +1,9 @@
 #include "plotter/Normalize.h"
 
 #include <QString>
+#include <utility>
+
+#include "vbrt/NarrowText.h"
 
 namespace plotter {
 
@@ -24,6 +27,21 @@ std::string replaceAll(const std::string& text, std::string_view from, std::stri
     }
     out.append(text, pos);
     return out;
+}
+
+// What an input method or a word processor types for the ASCII of an equation: the
+// full-width forms and the minus sign (vbrt::NarrowText), and the school signs for times,
+// divided by, squared, cubed and pi. Pi becomes the plotters' per-sample p, bracketed so
+// that 2π, πx and π(x+1) get their implied products like any other factor.
+std::string mapTypedSymbols(std::string_view text) {
+    static const std::pair<std::string_view, std::string_view> kSymbols[] = {
+        {"×", "*"}, {"÷", "/"}, {"²", "^2"}, {"³", "^3"}, {"π", "(p)"}, {"Π", "(p)"},
+    };
+    std::string s = vbrt::NarrowText(text);
+    for (const auto& [from, to] : kSymbols) {
+        if (s.find(from) != std::string::npos) s = replaceAll(s, from, to);
+    }
+    return s;
 }
 
 // Blanks (U+0020) and ideographic spaces (U+3000) removed; other white space stays.
@@ -73,7 +91,7 @@ std::string insertProducts(const std::string& s) {
 }  // namespace
 
 std::string NormalizeEquation(std::string_view text) {
-    std::string s = toLower(removeSpaces(text));
+    std::string s = toLower(removeSpaces(mapTypedSymbols(text)));
     s = replaceAll(s, "xy", "x*y");
     s = replaceAll(s, "yx", "y*x");
     s = replaceAll(s, ")(", ")*(");

@@ -5,7 +5,8 @@
 
 namespace plotter {
 
-// Blanks and ideographic spaces removed, lower case, implied multiplication made explicit.
+// Full-width forms and the signs ×, ÷, ², ³, π, − in ASCII; blanks and ideographic spaces
+// removed, lower case, implied multiplication made explicit.
 std::string NormalizeEquation(std::string_view text);
 // c is one UTF-8 character (a one-character text).
 bool IsLetterOrOpenParen(std::string_view c);

@@ -1,8 +1,8 @@
 #include <string>
 
-#include "plotter/BluePoint.h"
 #include "plotter/EquationForm.h"
 #include "plotter/Normalize.h"
+#include "plotter/PlotReport.h"
 #include "plotter/PlotSession.h"
 #include "plotter/Plotters.h"
 #include "plotter/RangeBoxes.h"
@@ -23,6 +23,7 @@ void PlotParametric(PlotContext& ctx) {
     const std::string yExpression(
         TextAfterFirstEquals(std::string_view(equation).substr(semicolon + 1)));
     SampleScript script(ctx.engine);
+    script.addPowerFunction();
     const TSweep range(ctx);
 
     const bool completed = session.sweep(range.start, range.end, range.step, [&](double t) {
@@ -32,11 +33,13 @@ void PlotParametric(PlotContext& ctx) {
         if (!script.errorPending()) {
             const auto x = script.evalNumber(xExpression);
             const auto y = x ? script.evalNumber(yExpression) : std::nullopt;
-            if (y) PlotBluePoint(ctx.picture1, *x, *y);
+            if (y) script.plotPoint(ctx.picture1, *x, *y);
         }
         script.clearError();
     });
-    if (completed) session.finish(TRangeLegend(ctx));
+    if (!completed) return;
+    session.finish(TRangeLegend(ctx));
+    ReportEmptyPlot(ctx, script);
 }
 
 }  // namespace plotter

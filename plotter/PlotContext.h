@@ -32,6 +32,9 @@ struct PlotContext {
     std::function<void(bool)> setDrawEnabled;           // cmd绘制图像.Enabled
     std::function<void()> yield;                        // one pass of the event loop
     std::string pointFolder;                            // folder of CoordinateData.txt
+    // A modal message box (OK only), and the text of run-time error N for the user.
+    std::function<void(const std::string&)> showMessage;
+    std::function<std::string(int)> errorText;
 };
 
 }  // namespace plotter

@@ -5,7 +5,8 @@
 namespace plotter {
 
 // The five equation plotters the draw command hands the working equation to. Each follows
-// the protocol of PlotSession and reads the equation from the working box.
+// the protocol of PlotSession and reads the equation from the working box; each adds the
+// power function sp to the engine first.
 
 // Any equation in x and y: a grid scan that marks the points where |R - L| <= 0.03.
 void PlotGeneralEquation(PlotContext& ctx);

@@ -1,9 +1,9 @@
 #include <cmath>
 #include <string>
 
-#include "plotter/BluePoint.h"
 #include "plotter/EquationForm.h"
 #include "plotter/Normalize.h"
+#include "plotter/PlotReport.h"
 #include "plotter/PlotSession.h"
 #include "plotter/Plotters.h"
 #include "plotter/RangeBoxes.h"
@@ -18,6 +18,7 @@ void PlotPolar(PlotContext& ctx) {
     PlotSession session(ctx);
     const std::string expression(TextAfterFirstEquals(NormalizeEquation(ctx.workingText())));
     SampleScript script(ctx.engine);
+    script.addPowerFunction();
     const TSweep range(ctx);
     double r = 0;
 
@@ -27,10 +28,13 @@ void PlotPolar(PlotContext& ctx) {
         script.assignConstants();
         ctx.picture1.setDrawWidth(2);
         if (const auto radius = script.evalNumber(expression)) r = *radius;
-        if (!script.errorPending()) PlotBluePoint(ctx.picture1, r * std::cos(t), r * std::sin(t));
+        if (!script.errorPending())
+            script.plotPoint(ctx.picture1, r * std::cos(t), r * std::sin(t));
         script.clearError();
     });
-    if (completed) session.finish(TRangeLegend(ctx));
+    if (!completed) return;
+    session.finish(TRangeLegend(ctx));
+    ReportEmptyPlot(ctx, script);
 }
 
 }  // namespace plotter

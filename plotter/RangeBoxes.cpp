@@ -1,5 +1,6 @@
 #include "plotter/RangeBoxes.h"
 
+#include "vbrt/NarrowText.h"
 #include "vbrt/NumberReading.h"
 #include "vbrt/NumberText.h"
 #include "vbrt/RuntimeError.h"
@@ -15,7 +16,7 @@ std::string BoxText(const PlotContext& ctx, RangeBox box) {
 
 double RangeValue(const PlotContext& ctx, RangeBox box) {
     try {
-        return vbrt::Val(ctx.rangeText(box));
+        return vbrt::Val(vbrt::NarrowText(ctx.rangeText(box)));
     } catch (const vbrt::RuntimeError&) {
         return 0;
     }

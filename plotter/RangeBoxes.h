@@ -12,8 +12,9 @@ enum RangeBox { kXFrom = 0, kXTo = 1, kYFrom = 2, kYTo = 3, kTFrom = 4, kTTo = 5
 // π as the t range and step use it (ten decimals).
 inline constexpr double kRangePi = 3.1415926535;
 
-// Leading number of a range box (Val); 0 when the box holds none or a number beyond the
-// double range (the plotters skip a failing step).
+// Leading number of a range box (Val of its text with full-width forms narrowed, so
+// '－４．５' reads -4.5); 0 when the box holds none or a number beyond the double range
+// (the plotters skip a failing step).
 double RangeValue(const PlotContext& ctx, RangeBox box);
 
 // Legend lines of the ranges, from the boxes as they read now: «(-5≤x≤5，-5≤y≤5)»,

@@ -1,8 +1,10 @@
 #include "plotter/SampleScript.h"
 
+#include "plotter/BluePoint.h"
 #include "plotter/ExactPower.h"
 #include "vbrt/NumberReading.h"
 #include "vbrt/NumberText.h"
+#include "vbrt/RuntimeError.h"
 
 namespace plotter {
 
@@ -22,8 +24,13 @@ std::optional<double> NumericValue(const vbrt::Variant& value) {
     return std::nullopt;
 }
 
+void SampleScript::fail(int number) {
+    errorPending_ = true;
+    if (firstFailure_ == 0) firstFailure_ = number;
+}
+
 void SampleScript::addCode(std::string_view source) {
-    if (engine_.TryAddCode(source) != 0) errorPending_ = true;
+    if (const int error = engine_.TryAddCode(source)) fail(error);
 }
 
 // Defining sp again always succeeds; a refusal would only cost the calls of sp.
@@ -48,7 +55,7 @@ void SampleScript::assignConstants() {
 
 script::EvalResult SampleScript::eval(std::string_view expression) {
     script::EvalResult result = engine_.TryEval(expression);
-    if (result.error != 0) errorPending_ = true;
+    if (result.error != 0) fail(result.error);
     return result;
 }
 
@@ -56,8 +63,17 @@ std::optional<double> SampleScript::evalNumber(std::string_view expression) {
     const script::EvalResult result = eval(expression);
     if (result.error != 0) return std::nullopt;
     std::optional<double> value = NumericValue(result.value);
-    if (!value) errorPending_ = true;
+    if (!value) fail(vbrt::kTypeMismatch);
     return value;
+}
+
+bool SampleScript::plotPoint(canvas::Canvas& picture, double x, double y) {
+    if (!PlotBluePoint(picture, x, y)) {
+        fail(vbrt::kOverflow);
+        return false;
+    }
+    anyDot_ = true;
+    return true;
 }
 
 }  // namespace plotter

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "canvas/Canvas.h"
 #include "script/ScriptEngine.h"
 #include "vbrt/Variant.h"
 
@@ -16,7 +17,8 @@ std::optional<double> NumericValue(const vbrt::Variant& value);
 // The per-sample conversation of a plotter with the script engine: each assignment is its
 // own AddCode of "name=" and the default number text, the constants e and p follow, then the
 // equation is evaluated. Nothing throws: a failing step leaves an error pending, as under
-// "resume next", until the plotter clears it for the next sample.
+// "resume next", until the plotter clears it for the next sample. What the end of the plot
+// reports is kept for the whole plot: the first failure and whether any dot was set.
 class SampleScript {
   public:
     explicit SampleScript(script::ScriptEngine& engine) : engine_(engine) {}
@@ -34,17 +36,29 @@ class SampleScript {
     // Eval converted by the ordinary numeric conversion; nullopt when either fails.
     std::optional<double> evalNumber(std::string_view expression);
 
-    // Marks a failure of the plotter's own step (a root of a negative, a dot off the range).
-    void fail() { errorPending_ = true; }
+    // A blue dot at (x, y); a dot beyond the single range is an overflow of this sample.
+    bool plotPoint(canvas::Canvas& picture, double x, double y);
+
+    // Skips the rest of this sample without a failure: it has no real value (a root of a
+    // negative), which is no solution there rather than an error.
+    void skipSample() { errorPending_ = true; }
     bool errorPending() const { return errorPending_; }
     void clearError() { errorPending_ = false; }
 
+    // The platform's number of the first failure of the plot (0: none yet), and whether
+    // the plot has set a dot.
+    int firstFailure() const { return firstFailure_; }
+    bool anyDot() const { return anyDot_; }
+
   private:
     void addCode(std::string_view source);
+    void fail(int number);
 
     script::ScriptEngine& engine_;
     std::string statement_;
     bool errorPending_ = false;
+    int firstFailure_ = 0;
+    bool anyDot_ = false;
 };
 
 }  // namespace plotter

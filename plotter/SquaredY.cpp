@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "plotter/PlotReport.h"
 #include "plotter/PlotSession.h"
 #include "plotter/Plotters.h"
 #include "plotter/RangeBoxes.h"
@@ -15,7 +16,7 @@ void PlotBranch(XSweep& sweep, double x, double sign) {
     const auto value = sweep.script.evalNumber(sweep.expression);
     if (!value) return;
     if (*value < 0) {
-        sweep.script.fail();
+        sweep.script.skipSample();
         return;
     }
     sweep.plotAndRecord(x, sign * std::sqrt(*value));
@@ -33,7 +34,9 @@ void PlotSquaredY(PlotContext& ctx) {
         PlotBranch(sweep, x, -1);
         sweep.script.clearError();
     });
-    if (completed) session.finish(XRangeLegend(ctx));
+    if (!completed) return;
+    session.finish(XRangeLegend(ctx));
+    ReportEmptyPlot(ctx, sweep.script);
 }
 
 }  // namespace plotter

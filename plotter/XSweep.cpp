@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "plotter/BluePoint.h"
 #include "plotter/EquationForm.h"
 #include "plotter/Normalize.h"
 #include "plotter/Plotter.h"
@@ -32,10 +31,7 @@ void XSweep::assignX(double x) {
 }
 
 void XSweep::plotAndRecord(double x, double y) {
-    if (!PlotBluePoint(ctx.picture1, x, y)) {
-        script.fail();
-        return;
-    }
+    if (!script.plotPoint(ctx.picture1, x, y)) return;
     if (std::fabs(x) < kAxisBand) return;
     const auto again = script.evalNumber(expression);
     if (again && std::fabs(*again) >= kAxisBand) points.appendTexts(xText, vbrt::NumberToText(y));

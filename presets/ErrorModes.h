@@ -7,6 +7,9 @@
 
 namespace presets {
 
+// The one message of a failed preset.
+inline constexpr const char* kFailedMessage = "出错";
+
 // Stop-and-report: sets the pen width to 1, then runs the handler body; the first run-time
 // error abandons the rest of it (points already set stay) and shows "出错" once.
 void RunStopAndReport(PresetContext& ctx, const std::function<void()>& body);
@@ -24,12 +27,15 @@ bool TryStep(Step&& step) {
 }
 
 // Start of a skip-and-continue handler: pen width 1, then the parameters are read by
-// `read`. False when they cannot be read: the handler then ends quietly, because drawing
-// with the value an earlier press left behind would show a curve nobody asked for.
+// `read`. False when they cannot be read (a number beyond the double range): the handler
+// then ends with "出错" as the stop-and-report presets do, because drawing with the value
+// an earlier press left behind would show a curve nobody asked for.
 template <class Read>
 bool BeginSkipAndContinue(PresetContext& ctx, Read&& read) {
     ctx.picture1.setDrawWidth(1);
-    return TryStep(read);
+    if (TryStep(read)) return true;
+    ctx.showMessage(kFailedMessage);
+    return false;
 }
 
 }  // namespace presets

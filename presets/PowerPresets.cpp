@@ -4,8 +4,26 @@
 #include "plotter/ExactPower.h"
 #include "presets/Graphs.h"
 #include "presets/PresetHandlers.h"
+#include "vbrt/Rounding.h"
 
 namespace presets {
+namespace {
+
+// True when the value rounds into the whole-number (Long) range.
+bool FitsWhole(double value) {
+    return TryStep([&] { vbrt::ToLong(value); });
+}
+
+// The exact power takes a, b and a/b as whole numbers for its sign rules; when b rounds to
+// 0 or one of them is beyond the whole-number range it fails at every x, so the curve is
+// refused like b = 0 instead of leaving an empty canvas under a formula line.
+bool RefuseFraction(PresetContext& ctx, double a, double b) {
+    if (Refuse(ctx, !FitsWhole(b), "b的取值超出整数范围", ParameterBox::B)) return true;
+    if (Refuse(ctx, vbrt::RoundHalfEven(b) == 0, "b取整后不能为0", ParameterBox::B)) return true;
+    return Refuse(ctx, !FitsWhole(a) || !FitsWhole(a / b), "a的取值超出整数范围", ParameterBox::A);
+}
+
+}  // namespace
 
 // mihanshu1: y = x^a. For negative x and a fractional a the power is not a number, which
 // fails the drawing conversion, so that x gets no point. Formula 'y = x^2', 'y = x^(-1)'.
@@ -29,7 +47,7 @@ void DrawRootPower(PresetContext& ctx) {
         })) {
         return;
     }
-    if (Refuse(ctx, b == 0, "不能为0", ParameterBox::B)) return;
+    if (Refuse(ctx, b == 0, "不能为0", ParameterBox::B) || RefuseFraction(ctx, a, b)) return;
     PlotGraphSkipping(ctx, ctx.fields.varX, kPowerRange,
                       [&](double x) { return RealValue(plotter::ExactPower(x, a, b)); });
     ParenthesiseIfNegative(ctx.fields.varA);

@@ -2,6 +2,7 @@
 
 #include <QRgb>
 
+#include "vbrt/NarrowText.h"
 #include "vbrt/NumberReading.h"
 #include "vbrt/NumberText.h"
 #include "vbrt/Rounding.h"
@@ -12,7 +13,7 @@ namespace presets {
 namespace {
 
 double ReadInto(vbrt::Variant& field, const std::string& text) {
-    const double value = vbrt::Val(text);
+    const double value = vbrt::Val(vbrt::NarrowText(text));
     field = vbrt::Variant::number(value);
     return value;
 }

@@ -7,8 +7,9 @@
 
 namespace presets {
 
-// Reads parameter a (Text1) or b (Text2) by the leading-number rule into its field and
-// returns it. A text beyond the double range raises overflow and leaves the field as it was.
+// Reads parameter a (Text1) or b (Text2) by the leading-number rule, full-width forms
+// narrowed first, into its field and returns it. A text beyond the double range raises
+// overflow and leaves the field as it was.
 double ReadA(PresetContext& ctx);
 double ReadB(PresetContext& ctx);
 

@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "shell/MessageBox.h"
+#include "vbrt/NarrowText.h"
 #include "vbrt/NumberReading.h"
 #include "vbrt/RuntimeError.h"
 
@@ -43,7 +44,7 @@ BoxRule RangeBoxRule() {
 }
 
 QStringList BoxCheckMessages(const QString& text, const BoxRule& rule) {
-    const std::string utf8 = text.toStdString();
+    const std::string utf8 = vbrt::NarrowText(text.toStdString());
     QStringList messages;
     if (!vbrt::IsNumeric(utf8)) messages << QStringLiteral("不是数字");
     if (OutOfRange(utf8, rule)) messages << rule.rangeMessage;

@@ -215,6 +215,8 @@ void frmFunCurve::buildContexts() {
         [draw](bool on) { draw->setEnabled(on); },
         [] { QCoreApplication::processEvents(); },
         programFolder_.toStdString(),
+        [](const std::string& text) { ShowMessage(QString::fromStdString(text)); },
+        [](int number) { return RuntimeErrorText(number).toStdString(); },
     });
     presetContext_ = std::make_unique<presets::PresetContext>(presets::PresetContext{
         *picture1_,

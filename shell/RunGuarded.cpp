@@ -20,6 +20,21 @@ QString RuntimeErrorText(int number) {
         case vbrt::kTypeMismatch:
             name = QStringLiteral("类型不匹配");
             break;
+        case 7:
+            name = QStringLiteral("内存不足");
+            break;
+        case 28:
+            name = QStringLiteral("堆栈溢出");
+            break;
+        case 450:
+            name = QStringLiteral("错误的参数个数或无效的属性赋值");
+            break;
+        case vbrt::kSyntaxError:
+            name = QStringLiteral("语法错误");
+            break;
+        case vbrt::kInvalidCharacter:
+            name = QStringLiteral("无效字符");
+            break;
         default:
             name = QStringLiteral("运行出错");
             break;

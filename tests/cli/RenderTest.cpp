@@ -123,6 +123,15 @@ class RenderTest : public QObject {
         QVERIFY(ReadFile(cli_.file("out.txt")).isEmpty());
     }
 
+    // A plot that draws nothing because every sample fails says why, in the window's words.
+    void emptyPlotMessage() {
+        const auto result = cli_.run({"render", "--draw", "y=2+", "--status"});
+        QCOMPARE(QString::fromUtf8(result.out), QStringLiteral("◇处理完毕！\n"));
+        QCOMPARE(QString::fromUtf8(result.err),
+                 QStringLiteral("message: 方程“y=2+”没有画出任何点。\n"
+                                "第一个错误：运行时错误 1002：语法错误\n"));
+    }
+
     // The start-up frame is part of the vector drawing even when no step draws.
     void startUpFrameInSvg() {
         const auto result = cli_.run({"render", "--a", "1", "--svg", "out.svg"});

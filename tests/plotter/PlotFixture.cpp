@@ -20,7 +20,9 @@ PlotFixture::PlotFixture()
               ++samples;
               if (samples == actionAtSample && action) action();
           },
-          folder.path().toStdString()} {
+          folder.path().toStdString(),
+          [this](const std::string& text) { messages.push_back(text); },
+          [](int number) { return "错误 " + std::to_string(number); }} {
     picture1.Scale(-12, 12, 12, -12);
     picture1.setTraceEnabled(true);
     picture4.setTraceEnabled(true);

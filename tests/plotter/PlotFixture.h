@@ -28,6 +28,7 @@ struct PlotFixture {
     std::array<std::string, 6> ranges{"-5", "5", "-5", "5", "0", "2"};
     std::string working = "！！";
     std::vector<std::string> statuses;
+    std::vector<std::string> messages;
     bool timerEnabled = false;
     bool drawEnabled = true;
     int samples = 0;

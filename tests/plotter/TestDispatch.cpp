@@ -43,6 +43,16 @@ class TestDispatch : public QObject {
         QCOMPARE(f.dots().size(), std::size_t(1));
     }
 
+    // What a Chinese input method types plots as its ASCII twin, boxes included.
+    void fullWidthEquationAndRanges() {
+        PlotFixture f;
+        f.ranges[0] = f.ranges[1] = "\u3000－１";
+        f.draw("ｙ＝２ｘ－１");
+        QCOMPARE(f.working, std::string("y=2*x-1"));
+        QCOMPARE(f.dots().size(), std::size_t(1));
+        QCOMPARE(f.dots().front().y1, -3.0f);
+    }
+
     void blankEquationDrawsNothing_data() {
         QTest::addColumn<QString>("typed");
         QTest::newRow("empty") << "";

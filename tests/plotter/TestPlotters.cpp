@@ -3,6 +3,7 @@
 
 #include "PlotFixture.h"
 #include "common/TestRegistry.h"
+#include "plotter/PlotReport.h"
 #include "plotter/Plotter.h"
 
 namespace {
@@ -185,6 +186,49 @@ class TestPlotters : public QObject {
         QCOMPARE(dots.size(), std::size_t(4000));
         QVERIFY(std::fabs(Radius(dots.front()) - 0.001) < 1e-6);
         QVERIFY(std::fabs(Radius(dots.back()) - 4.0) < 1e-3);
+    }
+
+    // A plot that set no dot because its samples failed says so once, after the status and
+    // legend, naming the first failure; no dot for want of a solution is no failure.
+    void emptyPlotNamesItsFirstFailure_data() {
+        QTest::addColumn<QString>("equation");
+        QTest::addColumn<int>("failure");  // 0: no message
+        QTest::newRow("syntax") << "y=2+" << 1002;
+        QTest::newRow("unknown function") << "y=foo(x)" << 13;
+        QTest::newRow("text result") << "x=t;y=sp(t,1,0)" << 13;
+        QTest::newRow("division by zero") << "r=1/(t-t)" << 11;
+        QTest::newRow("beyond the drawable range") << "y=10^40" << 6;
+        QTest::newRow("general syntax") << "x^2+y^2=(" << 1002;
+        QTest::newRow("no solution in range") << "x^2+y^2=-1" << 0;
+        QTest::newRow("no real root") << "y^2=x-10" << 0;
+        QTest::newRow("some dots") << "y=1/(x>0)" << 0;
+        QTest::newRow("sp in the first plot, parametric") << "x=t;y=sp(t,1,3)" << 0;
+        QTest::newRow("sp in the first plot, polar") << "r=sp(t,1,3)" << 0;
+    }
+    void emptyPlotNamesItsFirstFailure() {
+        QFETCH(QString, equation);
+        QFETCH(int, failure);
+        PlotFixture f;
+        f.ranges = {"-0.5", "0.5", "-0.5", "0.5", "0", "0.01"};
+        std::vector<std::string> seen;  // each message after the status and its legend lines
+        f.ctx.showMessage = [&](const std::string& text) {
+            seen.push_back(f.status() + std::to_string(f.picture4.printedLines().size()) + text);
+        };
+        f.draw(equation.toStdString());
+        std::vector<std::string> expected;
+        if (failure != 0) {
+            expected.push_back("◇处理完毕！2方程“" + equation.toStdString() +
+                               "”没有画出任何点。\n第一个错误：错误 " + std::to_string(failure));
+        }
+        QCOMPARE(seen, expected);
+    }
+
+    // A long equation is cut on a character boundary, so the message stays readable.
+    void longEquationCutInTheMessage() {
+        const QString equation = "y=" + QString(100, QChar(u'中'));
+        const QString message =
+            QString::fromStdString(plotter::EmptyPlotMessage(equation.toStdString(), "错误 13"));
+        QVERIFY(message.contains("“" + equation.left(41) + "……”"));
     }
 
     // A failing radius keeps the old one and draws nothing: the samples with 1 <= t < 2

@@ -26,6 +26,7 @@ class TestPresetFormulas : public QObject {
         row("line a=0", "line", "0", "3", {"y= 0 x+ 3 "});
         row("line a text", "line", "abc", "3", {"y= 0 x+ 3 "});
         row("line leading number", "line", "1 5x", "2e1", {"y= 15 x+ 20 "});
+        row("line full-width", "line", "−２", "\u3000０．５", {"y=-2 x+ .5 "});
         row("parabola", "paowu", "2", "3", {"y= 2 x^2+ 3 "});
         row("parabola b=0", "paowu", "2", "0", {"y= 2 x^2+ 0 "});
         row("parabola b<0", "paowu", "2", "-1", {"y= 2 x^2-1 "});
@@ -35,7 +36,7 @@ class TestPresetFormulas : public QObject {
         row("root power", "mihanshu2", "2", "3", {"y = x^(2/3)"});
         row("root power a<0", "mihanshu2", "-1", "3", {"y = x^((-1)/3)"});
         row("root power b<0", "mihanshu2", "2", "-3", {"y = x^(2/(-3))"});
-        row("root power small b", "mihanshu2", "1", "0.3", {"y = x^(1/0.3)"});
+        row("root power b rounds to 1", "mihanshu2", "1", "0.6", {"y = x^(1/0.6)"});
         row("exponential", "zhishu", "2", "3", {"y = 2^x"});
         row("exponential fraction", "zhishu", "0.5", "3", {"y = 0.5^x"});
         row("logarithm", "duishu", "2", "3", {"y = Log x", "       2"});

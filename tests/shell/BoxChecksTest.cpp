@@ -60,6 +60,10 @@ class BoxChecksTest : public QObject {
                                     << "" << QStringList{kNotNumber};
         QTest::newRow("t to 15x") << "Text4_5"
                                   << "15x" << QStringList{kNotNumber, kRangeBox};
+        QTest::newRow("x from full-width") << "Text4_0"
+                                           << "\u3000－４．５" << QStringList{};
+        QTest::newRow("a full-width 12") << "Text1"
+                                         << "１２" << QStringList{kRangeA};
     }
 
     static shell::BoxRule RuleOf(const QString& box) {

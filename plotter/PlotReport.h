@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "plotter/PlotContext.h"
+#include "plotter/SampleScript.h"
+
+namespace plotter {
+
+// The message of a plot that set no dot: the equation as typed (cut short when long) and
+// the text of its first failure.
+std::string EmptyPlotMessage(std::string_view equation, const std::string& failureText);
+
+// After the normal end of a plot, status and legend written: when it set no dot and a
+// sample failed, one message box names the first failure. A plot with dots, or one that
+// found no solution without a failure, shows nothing.
+void ReportEmptyPlot(PlotContext& ctx, const SampleScript& script);
+
+}  // namespace plotter
