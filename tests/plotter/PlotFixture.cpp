@@ -21,6 +21,7 @@ PlotFixture::PlotFixture()
               if (samples == actionAtSample && action) action();
           },
           folder.path().toStdString()} {
+    ctx.yieldInterval = {};  // a yield per sample, so a test can click at any sample
     picture1.Scale(-12, 12, 12, -12);
     picture1.setTraceEnabled(true);
     picture4.setTraceEnabled(true);
