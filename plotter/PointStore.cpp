@@ -88,7 +88,7 @@ void ReadPointRecords(std::istream& in, std::vector<StoredPoint>& store) {
 }
 
 bool ReadPointStore(const std::string& path, std::vector<StoredPoint>& store) {
-    const int fd = OpenRegularFile(path, O_RDONLY);
+    const int fd = OpenRegularFile(path, O_RDONLY | O_NOFOLLOW);
     if (fd < 0) {
         store.clear();
         return false;

@@ -73,18 +73,27 @@ class TestJoin : public QObject {
         QVERIFY(f.statuses.empty());
     }
 
-    // Only a regular file is read: a FIFO would wait for a writer for good.
+    // Only a regular file of its own is read: a FIFO would wait for a writer for good, and a
+    // link may lead anywhere.
     void noFileNothingToJoin_data() {
         QTest::addColumn<QString>("kind");
         QTest::newRow("missing") << "";
         QTest::newRow("folder") << "folder";
         QTest::newRow("fifo") << "fifo";
+        QTest::newRow("symbolic link") << "link";
     }
     void noFileNothingToJoin() {
         QFETCH(QString, kind);
         PlotFixture f;
         if (kind == "folder") QVERIFY(QDir(f.folder.path()).mkdir("CoordinateData.txt"));
         if (kind == "fifo") QCOMPARE(::mkfifo(f.pointFilePath().c_str(), 0644), 0);
+        if (kind == "link") {
+            QVERIFY(QFile::link(f.folder.filePath("points.txt"),
+                                f.folder.filePath("CoordinateData.txt")));
+            QFile points(f.folder.filePath("points.txt"));
+            QVERIFY(points.open(QIODevice::WriteOnly));
+            points.write("1,1\r\n1.5,1\r\n");
+        }
         plotter::JoinPlottedPoints(f.ctx);
         QCOMPARE(f.status(), std::string("◇无须连点成线"));
         QVERIFY(f.picture1.trace().empty());
