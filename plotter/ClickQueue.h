@@ -29,7 +29,6 @@ class ClickQueue {
     void runReady();
     // Forgets the queued clicks (quitting).
     void clear() { waiting_.clear(); }
-    bool empty() const { return waiting_.empty(); }
 
   private:
     struct Click {
