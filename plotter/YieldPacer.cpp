@@ -21,8 +21,10 @@ void YieldPacer::passed() {
 // when they come slower than an eighth, so fast plots read the clock rarely and slow ones
 // still yield on time.
 bool YieldPacer::readClock() {
-    countdown_ = stride_;
-    if (first_ || interval_ <= Clock::duration::zero()) return true;
+    if (first_ || interval_ <= Clock::duration::zero()) {
+        countdown_ = 1;
+        return true;
+    }
     const Clock::time_point now = Clock::now();
     const Clock::duration sinceReading = now - lastReading_;
     lastReading_ = now;
