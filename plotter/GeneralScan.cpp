@@ -28,11 +28,17 @@ bool IsHit(const script::EvalResult& result) {
     return value && *value <= kHitLimit;
 }
 
+// Rows whose y texts are kept: every range the boxes allow, about 5 MB at most.
+constexpr std::size_t kKeptRows = 1 << 16;
+
 // Number texts of the y values of a column. Every column repeats the same additions from
-// the same start, so the texts of the first column serve all later ones.
+// the same start, so the texts of the first column serve all later ones. Only the first
+// kKeptRows rows are kept, so a very tall scan does not grow the memory; the rows beyond
+// make their text anew.
 class ColumnTexts {
   public:
     const std::string& text(std::size_t row, double y) {
+        if (row >= kKeptRows) return scratch_ = vbrt::NumberToText(y);
         if (row == texts_.size()) texts_.push_back({y, vbrt::NumberToText(y)});
         Entry& entry = texts_[row];
         if (entry.y != y) entry = {y, vbrt::NumberToText(y)};
@@ -45,6 +51,7 @@ class ColumnTexts {
         std::string text;
     };
     std::vector<Entry> texts_;
+    std::string scratch_;
 };
 
 }  // namespace

@@ -1,5 +1,4 @@
 #include <cmath>
-#include <filesystem>
 #include <vector>
 
 #include "canvas/Frame.h"
@@ -53,10 +52,8 @@ void JoinQuadrantIV(canvas::Canvas& picture, const std::vector<StoredPoint>& sto
 
 // Reads the point file of the last plot and joins close neighbours quadrant by quadrant.
 void JoinPlottedPoints(PlotContext& ctx) {
-    const std::string path = PointFilePath(ctx);
-    std::error_code error;
     std::vector<StoredPoint> store;
-    if (!std::filesystem::exists(path, error) || !ReadPointStore(path, store)) {
+    if (!ReadPointStore(PointFilePath(ctx), store)) {
         ctx.setStatus(kStatusNothingToJoin);
         return;
     }

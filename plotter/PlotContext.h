@@ -1,10 +1,12 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <string>
 
 #include "canvas/Canvas.h"
+#include "plotter/YieldPacer.h"
 #include "script/ScriptEngine.h"
 
 namespace plotter {
@@ -14,6 +16,7 @@ struct PlotState {
     bool blnCancel = false;            // the cancel request (also set by quitting)
     std::int16_t intBlink = 0;         // tick counter of the status animation, never reset
     std::uint64_t plotGeneration = 0;  // bumped by every cancel: a cancelled plot never resumes
+    int plotsRunning = 0;              // plots on the call stack (one, unless nested)
 };
 
 // What the equation plotter reaches of the window. The window fills it once; tests build
@@ -35,6 +38,8 @@ struct PlotContext {
     // A modal message box (OK only), and the text of run-time error N for the user.
     std::function<void(const std::string&)> showMessage;
     std::function<std::string(int)> errorText;
+    // Computing time between two passes of the event loop; zero passes before every sample.
+    std::chrono::nanoseconds yieldInterval = kYieldInterval;
 };
 
 }  // namespace plotter

@@ -4,15 +4,26 @@
 
 namespace plotter {
 
-PlotSession::PlotSession(PlotContext& ctx) : ctx_(ctx), generation_(ctx.state.plotGeneration) {
+PlotSession::PlotSession(PlotContext& ctx)
+    : ctx_(ctx), generation_(ctx.state.plotGeneration), pacer_(ctx.yieldInterval) {
+    ++ctx_.state.plotsRunning;
     ctx_.picture1.setDrawWidth(2);
     ctx_.setTimerEnabled(true);
     ctx_.setStatus(kStatusBusy);
     ctx_.state.blnCancel = false;
 }
 
+PlotSession::~PlotSession() {
+    --ctx_.state.plotsRunning;
+}
+
+// Clicks are handled only inside the pass, so the flags need testing only after one; they
+// are tested every sample all the same, as they cost nothing.
 bool PlotSession::nextSample() {
-    ctx_.yield();
+    if (pacer_.due()) {
+        ctx_.yield();
+        pacer_.passed();
+    }
     return !ctx_.state.blnCancel && ctx_.state.plotGeneration == generation_;
 }
 

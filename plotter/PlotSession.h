@@ -4,20 +4,26 @@
 #include <string>
 
 #include "plotter/PlotContext.h"
+#include "plotter/YieldPacer.h"
 
 namespace plotter {
 
-// The protocol every equation plotter follows: the start, one event-loop pass and cancel
-// test before each sample, and the normal end with the two legend lines. A plotter that
-// notices a cancel simply returns: the cancel has already restored the window.
+// The protocol every equation plotter follows: the start, the cancel test before each
+// sample with a pass of the event loop before the first and then every couple of
+// milliseconds, and the normal end with the two legend lines. A plotter that notices a
+// cancel simply returns: the cancel has already restored the window.
 class PlotSession {
   public:
     // Start: pen width 2, timer on, busy caption, cancel request cleared. The session takes
-    // the current cancel generation as its own, so a later cancel stops it for good.
+    // the current cancel generation as its own, so a later cancel stops it for good. It
+    // counts itself among the plots running until it is destroyed.
     explicit PlotSession(PlotContext& ctx);
+    ~PlotSession();
+    PlotSession(const PlotSession&) = delete;
+    PlotSession& operator=(const PlotSession&) = delete;
 
-    // Yields to the event loop once; false when this plot has been cancelled since it
-    // started (also when another plot has started and finished in the meantime).
+    // Yields to the event loop when it is time to; false when this plot has been cancelled
+    // since it started (also when another plot has started and finished in the meantime).
     bool nextSample();
 
     // Calls sample(v) for v = start, start + step, ... while v <= end, the loop variable
@@ -42,6 +48,7 @@ class PlotSession {
   private:
     PlotContext& ctx_;
     std::uint64_t generation_;
+    YieldPacer pacer_;
 };
 
 // Loop over a range by repeated addition without yielding (the outer loop of the scan);

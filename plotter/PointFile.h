@@ -6,23 +6,36 @@
 namespace plotter {
 
 // Removes the point file of the previous plot. When it cannot be removed (read-only folder,
-// a folder of that name, ...) it is emptied instead; false when neither worked and a file
-// is still there.
+// a folder of that name, ...) a regular file is emptied instead, never one behind a
+// symbolic link; false when neither worked and something is still there.
 bool DeletePointFile(const std::string& path);
 
-// Appends the records "x,y" CR LF of one plot to the point file. Every record opens, writes
-// and closes the file, so the file is complete after each point, even if the program ends.
+// Appends the records "x,y" CR LF of one plot to the point file through one descriptor held
+// for the plot, opened at the first record and closed with the writer. Every record is
+// written through at once, so a join during the plot reads every record so far. Only a
+// regular file is written, never one behind a symbolic link. A record that cannot be written
+// whole (a full disk) is cut off again and the plot's later records are skipped, so the file
+// never ends in half a record.
 class PointFileWriter {
   public:
     explicit PointFileWriter(std::string path) : path_(std::move(path)) {}
-    // One record in the default number text; false when the file could not be written.
+    ~PointFileWriter();
+    PointFileWriter(const PointFileWriter&) = delete;
+    PointFileWriter& operator=(const PointFileWriter&) = delete;
+
+    // One record in the default number text; false when it was not written.
     bool append(double x, double y);
     // The same from number texts made already (the scan has them from its assignments).
     bool appendTexts(std::string_view xText, std::string_view yText);
 
   private:
+    bool open();
+    bool writeRecord();
+
     std::string path_;
     std::string record_;
+    int fd_ = -1;
+    bool failed_ = false;  // cannot open, or a record was torn: skip the rest
 };
 
 }  // namespace plotter

@@ -1,11 +1,69 @@
 #include "plotter/PointStore.h"
 
-#include <fstream>
+#include <fcntl.h>
+#include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
+#include <istream>
+
+#include "plotter/RegularFile.h"
 #include "vbrt/NumberReading.h"
 #include "vbrt/RuntimeError.h"
 
 namespace plotter {
+namespace {
+
+// No record comes near this length; a longer line is dropped as it is read.
+constexpr std::size_t kLongestLine = 1024;
+
+// Cuts the bytes of the point file into lines (without CR LF) and keeps their records, holding
+// at most one line of bounded length however long the lines of the file are.
+class RecordCollector {
+  public:
+    explicit RecordCollector(std::vector<StoredPoint>& store) : store_(store) { store_.clear(); }
+
+    bool full() const { return store_.size() >= kPointStoreSlots; }
+
+    // The next bytes of the file; stops early when the store is full.
+    void feed(const char* data, std::size_t size) {
+        const char* const end = data + size;
+        while (data < end && !full()) {
+            const char* newline = static_cast<const char*>(std::memchr(data, '\n', end - data));
+            keep(data, (newline ? newline : end) - data);
+            if (!newline) return;
+            endLine();
+            data = newline + 1;
+        }
+    }
+    // A last line without a line end is read like the others.
+    void finish() {
+        if (!line_.empty() || overlong_) endLine();
+    }
+
+  private:
+    void keep(const char* data, std::size_t size) {
+        if (overlong_ || line_.size() + size > kLongestLine) {
+            overlong_ = true;
+            line_.clear();
+            return;
+        }
+        line_.append(data, size);
+    }
+    void endLine() {
+        if (!line_.empty() && line_.back() == '\r') line_.pop_back();
+        StoredPoint point{};
+        if (!overlong_ && !full() && ParsePointRecord(line_, point)) store_.push_back(point);
+        line_.clear();
+        overlong_ = false;
+    }
+
+    std::vector<StoredPoint>& store_;
+    std::string line_;
+    bool overlong_ = false;
+};
+
+}  // namespace
 
 bool ParsePointRecord(const std::string& line, StoredPoint& point) {
     const std::size_t comma = line.find(',');
@@ -20,22 +78,31 @@ bool ParsePointRecord(const std::string& line, StoredPoint& point) {
 }
 
 void ReadPointRecords(std::istream& in, std::vector<StoredPoint>& store) {
-    store.clear();
-    std::string line;
-    StoredPoint point{};
-    while (store.size() < kPointStoreSlots && std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (ParsePointRecord(line, point)) store.push_back(point);
+    RecordCollector records(store);
+    char buffer[4096];
+    while (!records.full() && in) {
+        in.read(buffer, sizeof buffer);
+        records.feed(buffer, static_cast<std::size_t>(in.gcount()));
     }
+    records.finish();
 }
 
 bool ReadPointStore(const std::string& path, std::vector<StoredPoint>& store) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
+    const int fd = OpenRegularFile(path, O_RDONLY | O_NOFOLLOW);
+    if (fd < 0) {
         store.clear();
         return false;
     }
-    ReadPointRecords(file, store);
+    RecordCollector records(store);
+    char buffer[65536];
+    while (!records.full()) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) break;
+        records.feed(buffer, static_cast<std::size_t>(got));
+    }
+    records.finish();
+    ::close(fd);
     return true;
 }
 

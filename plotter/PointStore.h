@@ -18,9 +18,10 @@ inline constexpr std::size_t kPointStoreSlots = 100001;
 inline constexpr std::size_t kQuadrantSlots = 50001;
 
 // Reads the records "x,y" of the point file in file order, each number by its leading
-// value. Lines without a comma (or with a number beyond the double range) are not records
-// and are skipped; reading stops when the store is full. False when the file cannot be
-// opened.
+// value. Lines without a comma, with a number beyond the double range or longer than any
+// record are not records and are skipped; reading stops when the store is full. False when
+// there is no regular file of its own to read (missing, a folder, a FIFO, a device, a
+// symbolic link: the writers never write through one either).
 bool ReadPointStore(const std::string& path, std::vector<StoredPoint>& store);
 
 // The same reading from any stream: the file reader above, and the fuzzer.

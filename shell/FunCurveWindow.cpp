@@ -213,7 +213,10 @@ void frmFunCurve::buildContexts() {
         [this](const std::string& text) { label5_->setText(QString::fromStdString(text)); },
         [this](bool on) { on ? timer1_->start() : timer1_->stop(); },
         [draw](bool on) { draw->setEnabled(on); },
-        [] { QCoreApplication::processEvents(); },
+        [this] {
+            clicks_.runReady();
+            QCoreApplication::processEvents();
+        },
         programFolder_.toStdString(),
         [](const std::string& text) { ShowMessage(QString::fromStdString(text)); },
         [](int number) { return RuntimeErrorText(number).toStdString(); },
@@ -232,15 +235,29 @@ void frmFunCurve::buildContexts() {
     });
 }
 
+// Clicks go through the click queue, so no plot ever starts inside another. A queued click
+// whose button has been disabled meanwhile does nothing, as the button would not take it.
+void frmFunCurve::connectClick(QPushButton* source, std::function<void()> action,
+                               plotter::ClickQueue::Kind kind) {
+    connect(source, &QPushButton::clicked, this, [this, source, kind, action = std::move(action)] {
+        clicks_.click(kind, [source = QPointer<QPushButton>(source), action] {
+            if (source && source->isEnabled()) RunGuarded(action);
+        });
+    });
+}
+
 void frmFunCurve::connectCommands() {
     const auto onClick = [this](const char* name, std::function<void()> action) {
-        connect(button(QString::fromUtf8(name)), &QPushButton::clicked, this,
-                [action = std::move(action)] { RunGuarded(action); });
+        connectClick(button(QString::fromUtf8(name)), std::move(action));
+    };
+    const auto onDrawingClick = [this](const char* name, std::function<void()> action) {
+        connectClick(button(QString::fromUtf8(name)), std::move(action),
+                     plotter::ClickQueue::Kind::Draws);
     };
     plotter::PlotContext& plot = *plotContext_;
-    onClick("cmd绘制图像", [&plot] { plotter::DrawEquation(plot); });
+    onDrawingClick("cmd绘制图像", [&plot] { plotter::DrawEquation(plot); });
     onClick("cmd取消", [&plot] { plotter::CancelDrawing(plot); });
-    onClick("cmd连点成线", [&plot] { plotter::JoinPlottedPoints(plot); });
+    onDrawingClick("cmd连点成线", [&plot] { plotter::JoinPlottedPoints(plot); });
     onClick("cmd测试",
             [this] { ShowMessage(QString::fromStdString(plotter::TestPowerFunction(*engine_))); });
     onClick("cmd坐标系1", [this] { canvas::DrawCoordinateSystem1(*picture1_, frame_); });
@@ -249,7 +266,8 @@ void frmFunCurve::connectCommands() {
     onClick("Command4", [this] { CopyPlotImage(); });
     onClick("qinnchu", [this] { ClearPlot(); });
     onClick("cmd帮助", [this] { ShowHelp(); });
-    onClick("Command2", [this] { QuitProgram(); });
+    connect(button(QStringLiteral("Command2")), &QPushButton::clicked, this,
+            [this] { RunGuarded([this] { QuitProgram(); }); });
     connect(timer1_, &QTimer::timeout, this,
             [&plot] { RunGuarded([&plot] { plotter::AnimateStatus(plot); }); });
     auto* view = findChild<CanvasView*>(QStringLiteral("Picture1"));
@@ -262,9 +280,9 @@ void frmFunCurve::connectPresets() {
         const QString objectName = QString::fromUtf8(name.data(), qsizetype(name.size()));
         QPushButton* preset = button(objectName);
         if (preset == nullptr) continue;
-        connect(preset, &QPushButton::clicked, this, [this, name] {
-            RunGuarded([this, name] { presets::RunPreset(name, *presetContext_); });
-        });
+        connectClick(
+            preset, [this, name] { presets::RunPreset(name, *presetContext_); },
+            plotter::ClickQueue::Kind::Draws);
     }
 }
 
@@ -307,6 +325,7 @@ void frmFunCurve::QuitProgram() {
     if (quitting_) return;
     quitting_ = true;
     plotState_.blnCancel = true;  // a plot still running stops at its next sample
+    clicks_.clear();
     if (help_) help_->close();
     hide();
     if (endProgram_) endProgram_();

@@ -10,6 +10,7 @@
 
 #include "canvas/Canvas.h"
 #include "canvas/Frame.h"
+#include "plotter/ClickQueue.h"
 #include "plotter/PlotContext.h"
 #include "presets/PresetContext.h"
 #include "script/ScriptEngine.h"
@@ -46,6 +47,7 @@ class frmFunCurve : public QWidget {
     canvas::Canvas& picture4() { return *picture4_; }
     canvas::FrameState& frameState() { return frame_; }
     plotter::PlotState& plotState() { return plotState_; }
+    plotter::PlotContext& plotContext() { return *plotContext_; }
     script::ScriptEngine& engine() { return *engine_; }
     const QString& programFolder() const { return programFolder_; }
     // Where the plots of this window write their points ("CoordinateData.txt").
@@ -82,6 +84,8 @@ class frmFunCurve : public QWidget {
     void buildContexts();
     // Click, tick and pointer-move operations of the commands and the canvas.
     void connectCommands();
+    void connectClick(QPushButton* source, std::function<void()> action,
+                      plotter::ClickQueue::Kind kind = plotter::ClickQueue::Kind::Other);
     void connectPresets();
     // The range and parameter checks on focus loss.
     void watchBoxes();
@@ -94,6 +98,7 @@ class frmFunCurve : public QWidget {
     std::unique_ptr<canvas::Canvas> picture1_, picture2_, picture4_;
     canvas::FrameState frame_;
     plotter::PlotState plotState_;
+    plotter::ClickQueue clicks_{plotState_};
     presets::PresetFields presetFields_;
     std::unique_ptr<script::ScriptEngine> engine_;
     std::unique_ptr<plotter::PlotContext> plotContext_;

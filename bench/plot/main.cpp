@@ -1,31 +1,141 @@
 // Times whole equation plots in the real window, from the click of the draw button to
-// "◇处理完毕！", next to the floor: as many bare event-loop passes as the plot has samples.
-// Without arguments it runs itself once per platform (offscreen, and xcb when a display is
-// set) and prints one line per case: EQUATION<TAB>PLATFORM<TAB>MS<TAB>FLOOR_MS.
+// "◇处理完毕！". Beside each plot: FLOOR_MS, as many bare event-loop passes as the plot has
+// samples (what a pass before every sample would cost), and COMPUTE_MS, the same plot with
+// a yield that does nothing (what the arithmetic and drawing cost). Then CANCEL_MS: a cancel
+// click posted during the largest plot, milliseconds from its posting until the plot has
+// returned. Last, the peak memory of each case (every case runs in a process of its own).
+// Plot timings are the best of three runs. Without arguments it runs itself per case and
+// platform (offscreen, and xcb when a display is set).
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
+#include <algorithm>
+#include <array>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "shell/Fonts.h"
 #include "shell/FunCurveWindow.h"
-#include "shell/HelpWindow.h"
 
 namespace {
 
+using Ranges = std::array<const char*, 4>;  // x from, x to, y from, y to
+constexpr Ranges kDefaultRanges{"-5", "5", "-5", "5"};
+
 struct PlotCase {
     const char* equation;
-    int samples;  // event-loop passes the plot makes with the initial range boxes
+    Ranges ranges = kDefaultRanges;
 };
 
-constexpr PlotCase kCases[] = {
-    {"x^2+y^2=4", 250 * 334},        {"y=x^2-1", 2501},      {"y^2=9-x^2", 2501},
-    {"x=3*cos(t);y=2*sin(t)", 4000}, {"r=2*sin(3*t)", 4000},
+// The last case is the stress case of the cancel measurement: y beyond what the boxes allow,
+// typed straight into them.
+const PlotCase kCases[] = {
+    {"x^2+y^2=4"},
+    {"y=x^2-1"},
+    {"y^2=9-x^2"},
+    {"x=3*cos(t);y=2*sin(t)"},
+    {"r=2*sin(3*t)"},
+    {"x^2+y^2=4", {"-9", "9", "-9", "9"}},
+    {"x^2+y^2=4", {"-5", "5", "-300", "300"}},
 };
+constexpr int kCaseCount = int(std::size(kCases));
+
+// The case as a label: the equation, with its ranges when they are not the defaults.
+std::string CaseLabel(const PlotCase& plot) {
+    std::string label = plot.equation;
+    if (plot.ranges == kDefaultRanges) return label;
+    label += " [";
+    for (std::size_t i = 0; i < plot.ranges.size(); ++i)
+        label += std::string(i ? "," : "") + plot.ranges[i];
+    return label + "]";
+}
+
+class Bench {
+  public:
+    Bench() {
+        window_.show();
+        for (int i = 0; i < 20; ++i)
+            QCoreApplication::processEvents();
+    }
+
+    // Milliseconds from the click to the end of the plot; negative when it did not finish.
+    double plotMs(const PlotCase& plot) {
+        prepare(plot);
+        QElapsedTimer timer;
+        timer.start();
+        control<QPushButton>("cmd绘制图像")->click();  // the plot runs inside the click
+        const double ms = double(timer.nsecsElapsed()) / 1e6;
+        return status() == QStringLiteral("◇处理完毕！") ? ms : -1;
+    }
+
+    // The same plot with the given yield in place of the window's.
+    double plotMsWith(const PlotCase& plot, std::function<void()> yield) {
+        plotter::PlotContext& ctx = window_.plotContext();
+        std::swap(ctx.yield, yield);
+        const double ms = plotMs(plot);
+        std::swap(ctx.yield, yield);
+        return ms;
+    }
+
+    // Samples of the plot: a run that yields before every sample and counts.
+    int samples(const PlotCase& plot) {
+        plotter::PlotContext& ctx = window_.plotContext();
+        int count = 0;
+        const auto interval = std::exchange(ctx.yieldInterval, std::chrono::nanoseconds{});
+        plotMsWith(plot, [&count] { ++count; });
+        ctx.yieldInterval = interval;
+        return count;
+    }
+
+    // Milliseconds from posting a cancel click, 300 ms into the plot, until it has returned.
+    double cancelMs(const PlotCase& plot) {
+        QElapsedTimer sincePosted;
+        QTimer::singleShot(300, [this, &sincePosted] {
+            QMetaObject::invokeMethod(control<QPushButton>("cmd取消"), "click",
+                                      Qt::QueuedConnection);
+            sincePosted.start();
+        });
+        prepare(plot);
+        control<QPushButton>("cmd绘制图像")->click();
+        const double ms = double(sincePosted.nsecsElapsed()) / 1e6;
+        return status() == QStringLiteral("◇取消") && sincePosted.isValid() ? ms : -1;
+    }
+
+  private:
+    template <typename T>
+    T* control(const char* name) {
+        return window_.findChild<T*>(QString::fromUtf8(name));
+    }
+    QString status() { return control<QLabel>("Label5")->text(); }
+
+    void prepare(const PlotCase& plot) {
+        window_.ClearPlot();
+        control<QComboBox>("Combo1")->setEditText(QString::fromUtf8(plot.equation));
+        for (int i = 0; i < 4; ++i)
+            control<QLineEdit>(("Text4_" + std::to_string(i)).c_str())->setText(plot.ranges[i]);
+        QCoreApplication::processEvents();
+    }
+
+    shell::frmFunCurve window_;
+};
+
+// Timings are the best of a few runs, so another program's load does not count; a run that
+// failed (negative) spoils the figure.
+constexpr int kRuns = 3;
+
+double BestOf(double best, double run) {
+    return best < 0 || run < 0 ? -1 : std::min(best, run);
+}
 
 double FloorMs(int passes) {
     QElapsedTimer timer;
@@ -35,54 +145,86 @@ double FloorMs(int passes) {
     return double(timer.nsecsElapsed()) / 1e6;
 }
 
-// Milliseconds from the click to the end of the plot; negative when it did not finish.
-double PlotMs(shell::frmFunCurve& window, const char* equation) {
-    auto* combo = window.findChild<QComboBox*>(QStringLiteral("Combo1"));
-    auto* draw = window.findChild<QPushButton*>(QStringLiteral("cmd绘制图像"));
-    auto* status = window.findChild<QLabel*>(QStringLiteral("Label5"));
-    window.ClearPlot();
-    combo->setEditText(QString::fromUtf8(equation));
-    QCoreApplication::processEvents();
-    QElapsedTimer timer;
-    timer.start();
-    draw->click();  // the plot runs inside the click
-    const double ms = double(timer.nsecsElapsed()) / 1e6;
-    return status->text() == QStringLiteral("◇处理完毕！") ? ms : -1;
+// Peak resident memory of this process in MB (VmHWM).
+double PeakMb() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) return -1;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:")) return line.mid(6).trimmed().split(' ')[0].toDouble() / 1024;
+    }
+    return -1;
 }
 
-int RunCases(int argc, char** argv) {
-    QApplication app(argc, argv);
-    shell::RegisterFontSubstitutions();
-    shell::frmFunCurve window;
-    window.show();
-    for (int i = 0; i < 20; ++i)
-        QCoreApplication::processEvents();
+// One case: its timing line, then its peak memory line.
+int RunCase(int index) {
+    const PlotCase& plot = kCases[index];
+    Bench bench;
     const std::string platform = QGuiApplication::platformName().toStdString();
-    for (const PlotCase& plot : kCases) {
-        const double ms = PlotMs(window, plot.equation);
-        const double floor = FloorMs(plot.samples);
-        std::printf("%s\t%s\t%.1f\t%.1f\n", plot.equation, platform.c_str(), ms, floor);
-        std::fflush(stdout);
+    const std::string label = CaseLabel(plot);
+    const int samples = bench.samples(plot);  // also warms the engine up
+    double ms = 1e300, compute = 1e300;
+    for (int run = 0; run < kRuns; ++run) {
+        ms = BestOf(ms, bench.plotMs(plot));
+        compute = BestOf(compute, bench.plotMsWith(plot, [] {}));
     }
+    const double floor = FloorMs(samples);
+    std::printf("%s\t%s\t%.1f\t%.1f\t%.1f\n", label.c_str(), platform.c_str(), ms, floor, compute);
+    std::printf("%s\t%s\t%.1f\n", label.c_str(), platform.c_str(), PeakMb());
     return 0;
 }
 
-// Runs this program again with the given platform; its lines go straight to our output.
-void RunOnPlatform(const std::string& self, const char* platform) {
+int RunCancel() {
+    Bench bench;
+    const std::string platform = QGuiApplication::platformName().toStdString();
+    std::printf("CANCEL_MS\t%s\t%.2f\n", platform.c_str(), bench.cancelMs(kCases[kCaseCount - 1]));
+    return 0;
+}
+
+// Runs this program again with the given platform and mode; its output lines.
+std::vector<std::string> RunChild(const std::string& self, const char* platform,
+                                  const std::string& mode) {
     const std::string command =
-        std::string("QT_QPA_PLATFORM=") + platform + " '" + self + "' --cases";
-    if (std::system(command.c_str()) != 0)
-        std::fprintf(stderr, "bench-plot: the %s run failed\n", platform);
+        std::string("QT_QPA_PLATFORM=") + platform + " '" + self + "' " + mode;
+    std::vector<std::string> lines;
+    FILE* child = ::popen(command.c_str(), "r");
+    if (child == nullptr) return lines;
+    char buffer[512];
+    while (std::fgets(buffer, sizeof buffer, child) != nullptr)
+        lines.emplace_back(buffer);
+    if (::pclose(child) != 0)
+        std::fprintf(stderr, "bench-plot: %s %s failed\n", platform, mode.c_str());
+    return lines;
+}
+
+void RunPlatform(const std::string& self, const char* platform, std::string& cancel,
+                 std::string& memory) {
+    for (int i = 0; i < kCaseCount; ++i) {
+        const auto lines = RunChild(self, platform, "--case " + std::to_string(i));
+        if (!lines.empty()) std::fputs(lines[0].c_str(), stdout);
+        if (lines.size() > 1) memory += lines[1];
+        std::fflush(stdout);
+    }
+    for (const std::string& line : RunChild(self, platform, "--cancel"))
+        cancel += line;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc > 1 && std::string(argv[1]) == "--cases") return RunCases(argc, argv);
-    std::printf("EQUATION\tPLATFORM\tMS\tFLOOR_MS\n");
+    const std::string mode = argc > 1 ? argv[1] : "";
+    if (mode == "--case" || mode == "--cancel") {
+        QApplication app(argc, argv);
+        shell::RegisterFontSubstitutions();
+        if (mode == "--cancel") return RunCancel();
+        const int index = argc > 2 ? std::atoi(argv[2]) : -1;
+        return index >= 0 && index < kCaseCount ? RunCase(index) : 2;
+    }
+    std::printf("EQUATION\tPLATFORM\tMS\tFLOOR_MS\tCOMPUTE_MS\n");
     std::fflush(stdout);
-    RunOnPlatform(argv[0], "offscreen");
+    std::string cancel, memory;
+    RunPlatform(argv[0], "offscreen", cancel, memory);
     const char* display = std::getenv("DISPLAY");
-    if (display != nullptr && *display != '\0') RunOnPlatform(argv[0], "xcb");
+    if (display != nullptr && *display != '\0') RunPlatform(argv[0], "xcb", cancel, memory);
+    std::printf("\n%s\nEQUATION\tPLATFORM\tPEAK_MB\n%s", cancel.c_str(), memory.c_str());
     return 0;
 }

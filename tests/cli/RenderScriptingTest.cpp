@@ -103,11 +103,14 @@ class RenderScriptingTest : public QObject {
         QVERIFY(!QFile::exists(cli_.file("CoordinateData.txt")));
     }
 
-    // Killed in the middle of a plot, a run still removes its point folder.
+    // Killed while it waits on an output nobody reads, after its plot wrote points, a run
+    // still removes its point folder.
     void interruptedRun() {
         QTemporaryDir temporary;
+        const QString fifo = cli_.file("unread");
+        QVERIFY(::mkfifo(fifo.toLocal8Bit().constData(), 0600) == 0);
         const auto run =
-            cli_.start({"render", "--draw", "x^2+y^2=16", "--status"}, temporary.path());
+            cli_.start({"render", "--draw", "x^2+y^2=16", "--formula", fifo}, temporary.path());
         const auto pointFileMade = [&] {
             return QDirIterator(temporary.path(), QDir::Files, QDirIterator::Subdirectories)
                 .hasNext();

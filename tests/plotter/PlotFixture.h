@@ -13,8 +13,8 @@
 #include "script/ScriptEngine.h"
 
 // A window stand-in for the equation plotter: plain canvases, the real script engine, the
-// boxes and controls as plain values, a temporary program folder, and a yield that counts
-// samples and can run a scripted action (a click) at a chosen sample.
+// boxes and controls as plain values, a temporary program folder, and a yield before every
+// sample that counts samples and can run a scripted action (a click) at a chosen sample.
 struct PlotFixture {
     PlotFixture();
 

@@ -1,12 +1,19 @@
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
+#include <csignal>
 
 #include "PlotFixture.h"
 #include "common/TestRegistry.h"
 #include "plotter/EquationForm.h"
 #include "plotter/Normalize.h"
 #include "plotter/Plotter.h"
+#include "plotter/PointFile.h"
 
 using plotter::EquationForm;
 Q_DECLARE_METATYPE(EquationForm)
@@ -99,6 +106,47 @@ class TestDispatch : public QObject {
         QCOMPARE(int(f.dots().size()), dots * f.samples);
         plotter::JoinPlottedPoints(f.ctx);
         QVERIFY(f.segments(canvas::kGreen).empty());
+    }
+
+    // The point file is written only as a regular file of its own: a symbolic link (perhaps to
+    // a file of the user's) stays untouched, and a FIFO is refused at once instead of waiting.
+    void pointFileIsNeverALinkOrAFifo_data() {
+        QTest::addColumn<bool>("link");
+        QTest::newRow("symbolic link") << true;
+        QTest::newRow("fifo") << false;
+    }
+    void pointFileIsNeverALinkOrAFifo() {
+        QFETCH(bool, link);
+        PlotFixture f;
+        const std::string target = f.folder.filePath("target.txt").toStdString();
+        QFile(QString::fromStdString(target)).open(QIODevice::WriteOnly);
+        QCOMPARE(link ? ::symlink(target.c_str(), f.pointFilePath().c_str())
+                      : ::mkfifo(f.pointFilePath().c_str(), 0644),
+                 0);
+        plotter::PointFileWriter points(f.pointFilePath());
+        QVERIFY(!points.append(1, 1));
+        QCOMPARE(QFileInfo(QString::fromStdString(target)).size(), 0);
+    }
+
+    // A record that does not fit (here: the file size limit, as on a full disk) is cut off
+    // again, and the later records are skipped even when they would fit.
+    void tornRecordIsCutOff() {
+        PlotFixture f;
+        plotter::PointFileWriter points(f.pointFilePath());
+        rlimit saved{};
+        QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+        rlimit small = saved;
+        small.rlim_cur = 20;
+        const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
+        ::setrlimit(RLIMIT_FSIZE, &small);
+        const bool written[] = {points.append(1.25, 1), points.append(1.25, 2),
+                                points.append(1.25, 3)};
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, oldSignal);
+        QVERIFY(written[0] && written[1] && !written[2]);
+        QVERIFY(!points.append(1.25, 4));
+        QCOMPARE(f.records(), (std::vector<std::string>{"1.25,1", "1.25,2"}));
+        QCOMPARE(f.pointFile().size(), std::size_t(16));
     }
 };
 

@@ -1,3 +1,6 @@
+#include <sys/stat.h>
+
+#include <QDir>
 #include <QTest>
 #include <cmath>
 
@@ -56,6 +59,9 @@ class TestJoin : public QObject {
         QTest::newRow("beyond the double range") << "1,1\r\n1e999,1\r\n1.5,1\r\n" << 1;
         QTest::newRow("last line without CR LF") << "1,1\r\n1.5,1" << 1;
         QTest::newRow("empty file") << "" << 0;
+        QTest::newRow("line longer than any record")
+            << "1,1\r\n1.5" + QString(2000, ' ') + ",1\r\n1.2,1\r\n"
+            << 1;
     }
     void joinsNeighboursWithinOneUnit() {
         QFETCH(QString, file);
@@ -67,8 +73,27 @@ class TestJoin : public QObject {
         QVERIFY(f.statuses.empty());
     }
 
+    // Only a regular file of its own is read: a FIFO would wait for a writer for good, and a
+    // link may lead anywhere.
+    void noFileNothingToJoin_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("missing") << "";
+        QTest::newRow("folder") << "folder";
+        QTest::newRow("fifo") << "fifo";
+        QTest::newRow("symbolic link") << "link";
+    }
     void noFileNothingToJoin() {
+        QFETCH(QString, kind);
         PlotFixture f;
+        if (kind == "folder") QVERIFY(QDir(f.folder.path()).mkdir("CoordinateData.txt"));
+        if (kind == "fifo") QCOMPARE(::mkfifo(f.pointFilePath().c_str(), 0644), 0);
+        if (kind == "link") {
+            QVERIFY(QFile::link(f.folder.filePath("points.txt"),
+                                f.folder.filePath("CoordinateData.txt")));
+            QFile points(f.folder.filePath("points.txt"));
+            QVERIFY(points.open(QIODevice::WriteOnly));
+            points.write("1,1\r\n1.5,1\r\n");
+        }
         plotter::JoinPlottedPoints(f.ctx);
         QCOMPARE(f.status(), std::string("◇无须连点成线"));
         QVERIFY(f.picture1.trace().empty());

@@ -54,6 +54,22 @@ class TestProtocol : public QObject {
         QVERIFY(f.picture4.printedLines().empty());
     }
 
+    // The event loop runs before the first sample (a cancel there draws nothing), then only
+    // when the interval has passed: with an hour, never again in this plot.
+    void yieldsBeforeTheFirstSampleThenByTime() {
+        PlotFixture f;
+        f.ctx.yieldInterval = std::chrono::hours(1);
+        f.draw("y=x");
+        QCOMPARE(f.samples, 1);
+        QCOMPARE(f.dots().size(), std::size_t(2501));
+        f.actionAtSample = 2;
+        f.action = [&] { plotter::CancelDrawing(f.ctx); };
+        f.picture1.Cls();
+        f.draw("y=x");
+        QVERIFY(f.dots().empty());
+        QCOMPARE(f.status(), kCancelled);
+    }
+
     void normalEndRestoresTheWindow() {
         PlotFixture f;
         f.ranges[1] = "-4";

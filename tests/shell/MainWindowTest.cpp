@@ -227,6 +227,30 @@ class MainWindowTest : public QObject {
         QCOMPARE(w.endings, 1);
     }
 
+    // 3000 cancel+draw pairs arrive in one batch while a plot runs. Each draw waits until the
+    // cancelled plot before it has returned, so plots never nest; the last one finishes.
+    void burstOfCancelAndDrawNeverNestsPlots() {
+        shelltest::ProgramFolder folder;
+        shelltest::OpenWindow w(folder.path());
+        w.control<QComboBox>("Combo1")->setEditText("y=x");
+        w.box("Text4_1")->setText("-4");
+        plotter::PlotContext& plot = w->plotContext();
+        int deepest = 0;
+        plot.yield = [&deepest, &plot, yield = plot.yield] {
+            deepest = std::max(deepest, plot.state.plotsRunning);
+            yield();
+        };
+        for (int pair = 0; pair < 3000; ++pair) {
+            for (const char* name : {"cmd取消", "cmd绘制图像"})
+                QMetaObject::invokeMethod(w.control<QPushButton>(name), "click",
+                                          Qt::QueuedConnection);
+        }
+        w.click("cmd绘制图像");
+        QCOMPARE(deepest, 1);
+        QCOMPARE(w.control<QLabel>("Label5")->text(), QStringLiteral("◇处理完毕！"));
+        QCOMPARE(w->picture4().printedLines(), (std::vector<std::string>{"y=x", "(-5≤x≤-4)"}));
+    }
+
     void presetButtonsReachThePresets() {
         shelltest::ProgramFolder folder;
         shelltest::OpenWindow w(folder.path());
