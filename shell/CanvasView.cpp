@@ -25,6 +25,14 @@ CanvasView::CanvasView(canvas::Canvas& canvas, QWidget* parent) : QFrame(parent)
     canvas_.setChangedCallback([self] {
         if (self) self->scheduleRepaint();
     });
+    followScreenRatio();
+}
+
+// The picture is kept at the highest ratio of any screen the view has been on, so moving
+// back to a 1x screen needs no redraw and a 2x screen never shows an enlarged bitmap.
+void CanvasView::followScreenRatio() {
+    if (devicePixelRatioF() > canvas_.devicePixelRatio())
+        canvas_.setDevicePixelRatio(devicePixelRatioF());
 }
 
 void CanvasView::scheduleRepaint() {
@@ -32,6 +40,7 @@ void CanvasView::scheduleRepaint() {
 }
 
 void CanvasView::paintEvent(QPaintEvent* event) {
+    followScreenRatio();
     QPainter painter(this);
     const QRect inner = contentsRect();
     painter.fillRect(inner, canvas_.background());
