@@ -86,14 +86,17 @@ QRectF TextBox(QPointF topLeft, const QFont& font, const QString& text) {
 }
 
 void PaintSegment(QImage& target, QPointF a, QPointF b, QRgb color, int width) {
+    // Ends snap to whole pixels at every ratio, so the frame's lines meet their ticks and
+    // labels exactly as at ratio 1 and in the SVG.
+    const QPointF from(std::round(a.x()), std::round(a.y())),
+        to(std::round(b.x()), std::round(b.y()));
     QPainter painter(&target);
     QPen pen{QColor(color)};
     pen.setCapStyle(Qt::SquareCap);
     if (target.devicePixelRatio() == 1) {
         pen.setWidth(width > 1 ? width : 0);
         painter.setPen(pen);
-        painter.drawLine(QPointF(std::round(a.x()), std::round(a.y())),
-                         QPointF(std::round(b.x()), std::round(b.y())));
+        painter.drawLine(from, to);
         return;
     }
     // The painter scales logical pixels to device pixels; the offset puts a one-pixel line
@@ -101,7 +104,7 @@ void PaintSegment(QImage& target, QPointF a, QPointF b, QRgb color, int width) {
     const QPointF offset(StrokeOffset(width), StrokeOffset(width));
     pen.setWidthF(std::max(1, width));
     painter.setPen(pen);
-    painter.drawLine(a + offset, b + offset);
+    painter.drawLine(from + offset, to + offset);
 }
 
 bool PaintDot(QImage& target, QPointF p, QRgb color, int width) {

@@ -29,7 +29,7 @@ qreal StrokeOffset(int width);
 QRectF TextBox(QPointF topLeft, const QFont& font, const QString& text);
 
 // A segment between two (clipped) pixel positions, `width` logical pixels thick, square caps,
-// no anti-aliasing. At ratio 1 both ends snap to whole pixels.
+// no anti-aliasing; both ends snap to whole pixels.
 void PaintSegment(QImage& target, QPointF a, QPointF b, QRgb color, int width);
 // A dot; false when none of it lies on the target.
 bool PaintDot(QImage& target, QPointF p, QRgb color, int width);

@@ -23,14 +23,16 @@ const char* const kSummaryZh =
     "mihanshu2 zhishu duishu fanbili zhengxian yuxian zhengqie yuqie tuoyuan shuang1 "
     "shuang2），--join 连点成线，--coord1/--coord2 坐标系，--grid 网格线，--clear 清除，--test "
     "测试。输出：--png 画布图片，--svg 矢量图，--points 点文件副本，--formula/--legend "
-    "公式与图例文字，--status 在标准输出打印状态。消息框的文字以 message: 文字 写到标准错误。";
+    "公式与图例文字，--status 在标准输出打印状态，--scale N（1 到 4）按 N 倍分辨率重绘 "
+    "PNG。消息框的文字以 message: 文字 写到标准错误。";
 const char* const kSummaryEn =
     "Run the window's operations offscreen, in the order given, and write what they produced. "
     "Steps: --a/--b set the parameter boxes, --x/--y/--t FROM,TO the range boxes, --draw "
     "EQUATION plots, --preset NAME presses a preset button, --join, --coord1, --coord2, --grid, "
     "--clear, --test press those buttons. Outputs: --png canvas pixels, --svg vector drawing, "
     "--points copy of CoordinateData.txt, --formula/--legend printed text lines, --status "
-    "prints the status caption. Message boxes go to stderr as message: TEXT.";
+    "prints the status caption, --scale N (1 to 4) redraws the PNG at N times the resolution. "
+    "Message boxes go to stderr as message: TEXT.";
 
 void PrintUsageError(const std::string& error) {
     std::fprintf(stderr,

@@ -23,6 +23,7 @@ struct Output {
     enum Kind { Png, Svg, Points, Formula, Legend, Status };
     Kind kind;
     std::string path;  // unused by Status (standard output)
+    int scale = 1;     // Png: device pixels per canvas pixel (--scale)
 };
 
 struct Job {

@@ -101,7 +101,7 @@ bool PrintStatus(shell::frmFunCurve& window) {
 bool WriteOutput(shell::frmFunCurve& window, const Output& output) {
     switch (output.kind) {
         case Output::Png:
-            return WriteFile(output.path, PngBytes(window.picture1().Image()));
+            return WriteFile(output.path, PngBytes(window.picture1().renderImage(output.scale)));
         case Output::Svg:
             return WriteFile(output.path,
                              QByteArray::fromStdString(canvas::ToSvg(window.picture1())));
