@@ -84,23 +84,27 @@ void Canvas::Line(float x1, float y1, float x2, float y2) {
 }
 
 void Canvas::Line(float x1, float y1, float x2, float y2, QRgb color) {
-    const CanvasOp op{CanvasOp::Line, x1, y1, x2, y2, color, drawWidth_, {}};
+    CanvasOp op{CanvasOp::Line, x1, y1, x2, y2, color, drawWidth_, {}, toPixel(x1, y1),
+                toPixel(x2, y2)};
     const bool visible = paint(image_, op);
-    record(op, visible);
+    record(std::move(op), visible);
     if (visible) notify();
 }
 
 void Canvas::PSet(float x, float y, QRgb color) {
-    const CanvasOp op{CanvasOp::Point, x, y, x, y, color, drawWidth_, {}};
+    const QPointF at = toPixel(x, y);
+    CanvasOp op{CanvasOp::Point, x, y, x, y, color, drawWidth_, {}, at, at};
     const bool visible = paint(image_, op);
-    record(op, visible);
+    record(std::move(op), visible);
     if (visible) notify();
 }
 
 void Canvas::Print(const std::string& utf8Text) {
-    CanvasOp op{CanvasOp::Text, currentX_,  currentY_,  currentX_,
-                currentY_,      foreColor_, drawWidth_, utf8Text};
-    record(op, paint(image_, op));
+    const QPointF at = toPixel(currentX_, currentY_);
+    CanvasOp op{CanvasOp::Text, currentX_,  currentY_, currentX_, currentY_,
+                foreColor_,     drawWidth_, utf8Text,  at,        at};
+    const bool visible = paint(image_, op);
+    record(std::move(op), visible);
     printed_.push_back(utf8Text);
     const double unitsPerPixel = (bottom_ - top_) / std::max(1, size_.height() - 1);
     currentX_ = left_;
@@ -111,16 +115,15 @@ void Canvas::Print(const std::string& utf8Text) {
 bool Canvas::paint(QImage& target, const CanvasOp& op) const {
     switch (op.kind) {
         case CanvasOp::Line: {
-            QPointF a = toPixel(op.x1, op.y1), b = toPixel(op.x2, op.y2);
+            QPointF a = op.pixel1, b = op.pixel2;
             if (!ClipToPicture(a, b, size_)) return false;
             PaintSegment(target, a, b, op.color, op.width);
             return true;
         }
         case CanvasOp::Point:
-            return PaintDot(target, toPixel(op.x1, op.y1), op.color, op.width);
+            return PaintDot(target, op.pixel1, op.color, op.width);
         case CanvasOp::Text:
-            return PaintText(target, toPixel(op.x1, op.y1), op.color, font_,
-                             QString::fromStdString(op.text));
+            return PaintText(target, op.pixel1, op.color, font_, QString::fromStdString(op.text));
         case CanvasOp::Clear:
             break;
     }
@@ -135,7 +138,7 @@ void Canvas::Cls() {
     currentY_ = top_;
     blank_ = true;
     traceWhole_ = traceScope_ != Trace::Off;
-    if (traceWhole_) trace_.push_back({CanvasOp::Clear, 0, 0, 0, 0, 0, 1, {}});
+    if (traceWhole_) trace_.push_back({CanvasOp::Clear, 0, 0, 0, 0, 0, 1, {}, {}, {}});
     notify();
 }
 

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QPointF>
 #include <QRgb>
 #include <functional>
 #include <string>
@@ -19,6 +20,9 @@ struct CanvasOp {
     QRgb color = 0;
     int width = 1;
     std::string text;
+    // Both points in pixels of the picture under the scale of the moment, so a replay draws
+    // what was drawn even when the scale has changed since.
+    QPointF pixel1, pixel2;
 };
 
 // Which operations the trace keeps: every one (tests count them), or only those that leave

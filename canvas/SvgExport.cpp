@@ -65,7 +65,7 @@ double FontPixels(const QFont& font) {
 // A segment as the PNG draws it at ratio 1: ends on whole pixels, the stroke on their
 // centres, square caps; nothing when it misses the picture.
 std::string Segment(const CanvasOp& op, const Canvas& c) {
-    QPointF a = c.toPixel(op.x1, op.y1), b = c.toPixel(op.x2, op.y2);
+    QPointF a = op.pixel1, b = op.pixel2;
     if (!ClipToPicture(a, b, c.pixelSize())) return {};
     const double offset = StrokeOffset(op.width);
     auto at = [offset](double v) { return Number(std::round(v) + offset); };
@@ -76,7 +76,7 @@ std::string Segment(const CanvasOp& op, const Canvas& c) {
 
 // A dot as the pixels the PNG sets for it; nothing when it misses the picture.
 std::string Dot(const CanvasOp& op, const Canvas& c) {
-    const QPointF p = c.toPixel(op.x1, op.y1);
+    const QPointF p = op.pixel1;
     if (!(std::fabs(p.x()) < 1e6 && std::fabs(p.y()) < 1e6)) return {};
     const QRect dot = DotRect(p, op.width, 1);
     if (!dot.intersects(QRect(QPoint(0, 0), c.pixelSize()))) return {};
@@ -87,7 +87,7 @@ std::string Dot(const CanvasOp& op, const Canvas& c) {
 
 // Text upright at its top-left corner, baseline one ascent lower, in the canvas font.
 std::string Text(const CanvasOp& op, const Canvas& c) {
-    const QPointF at = c.toPixel(op.x1, op.y1);
+    const QPointF at = op.pixel1;
     const QString text = QString::fromStdString(op.text);
     if (!(std::fabs(at.x()) < 1e6 && std::fabs(at.y()) < 1e6)) return {};
     if (!TextBox(at, c.font(), text).intersects(QRectF(QPointF(0, 0), c.pixelSize()))) return {};
