@@ -3,7 +3,7 @@
 # Safe to run again: apt-get skips what is already there.
 set -e
 PKGS="cmake ninja-build g++ clang clang-format libclang-rt-dev qt6-base-dev qt6-base-dev-tools \
-libqt6svg6-dev libgl-dev fonts-arphic-uming fonts-wqy-microhei xvfb xauth imagemagick libmuparser-dev"
+libqt6svg6-dev libgl-dev fonts-arphic-uming fonts-wqy-microhei xvfb xauth imagemagick libmuparser-dev librsvg2-bin"
 missing=""
 for p in $PKGS; do
   dpkg -s "$p" >/dev/null 2>&1 || missing="$missing $p"
