@@ -63,6 +63,11 @@ int DotStart(double p, int width, qreal ratio) {
     return static_cast<int>(std::lround((p + (width % 2) * 0.5 - width / 2.0) * ratio));
 }
 
+// Side of a dot (or width of a line) `width` logical pixels wide, in device pixels.
+int DotSide(int width, qreal ratio) {
+    return std::max(1, static_cast<int>(std::lround(std::max(1, width) * ratio)));
+}
+
 }  // namespace
 
 bool ClipToPicture(QPointF& a, QPointF& b, QSizeF size) {
@@ -72,7 +77,7 @@ bool ClipToPicture(QPointF& a, QPointF& b, QSizeF size) {
 }
 
 QRect DotRect(QPointF p, int width, qreal ratio) {
-    const int side = std::max(1, static_cast<int>(std::lround(width * ratio)));
+    const int side = DotSide(width, ratio);
     return {DotStart(p.x(), width, ratio), DotStart(p.y(), width, ratio), side, side};
 }
 
@@ -99,12 +104,18 @@ void PaintSegment(QImage& target, QPointF a, QPointF b, QRgb color, int width) {
         painter.drawLine(from, to);
         return;
     }
-    // The painter scales logical pixels to device pixels; the offset puts a one-pixel line
-    // on its logical pixel's centre, so it covers exactly that pixel.
-    const QPointF offset(StrokeOffset(width), StrokeOffset(width));
-    pen.setWidthF(std::max(1, width));
+    // Drawn in device pixels: the stroke covers the same device pixels as a dot of its width
+    // on each pixel of its way, so every line keeps one whole width at 1.5x as at 2x.
+    const qreal ratio = target.devicePixelRatio();
+    const int side = DotSide(width, ratio);
+    auto device = [&](QPointF p) {
+        return QPointF(DotStart(p.x(), width, ratio), DotStart(p.y(), width, ratio)) +
+               QPointF(side, side) / 2;
+    };
+    painter.scale(1 / ratio, 1 / ratio);
+    pen.setWidth(side);
     painter.setPen(pen);
-    painter.drawLine(from + offset, to + offset);
+    painter.drawLine(device(from), device(to));
 }
 
 bool PaintDot(QImage& target, QPointF p, QRgb color, int width) {
