@@ -31,13 +31,14 @@ QImage Canvas::blankImage(qreal ratio) const {
 }
 
 void Canvas::setDevicePixelRatio(qreal ratio) {
-    ratio = std::clamp(ratio, qreal(1), kMaxRatio);
-    if (ratio == devicePixelRatio()) return;
-    image_ = renderImage(ratio);
+    QImage image = renderImage(ratio);
+    if (image.devicePixelRatio() == devicePixelRatio()) return;
+    image_ = std::move(image);
     notify();
 }
 
 QImage Canvas::renderImage(qreal ratio) const {
+    ratio = std::clamp(ratio, qreal(1), kMaxRatio);
     if (ratio == devicePixelRatio()) return image_;
     if (!traceWhole_) {
         QImage image = image_.scaled((QSizeF(size_) * ratio).toSize(), Qt::IgnoreAspectRatio,

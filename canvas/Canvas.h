@@ -78,8 +78,8 @@ class Canvas {
     // Redraws the bitmap at a new ratio (clamped to 1..8): from the trace when it holds the
     // whole drawing, otherwise by resampling the bitmap.
     void setDevicePixelRatio(qreal ratio);
-    // The picture at any ratio, drawn afresh from the trace when it holds the whole drawing
-    // (the bitmap itself when the ratio is its own; a resampled copy otherwise).
+    // The picture at any ratio (clamped to 1..8), drawn afresh from the trace when it holds the
+    // whole drawing (the bitmap itself when the ratio is its own; a resampled copy otherwise).
     QImage renderImage(qreal ratio) const;
     QColor background() const { return background_; }
 
