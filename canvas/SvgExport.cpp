@@ -1,5 +1,6 @@
 #include "canvas/SvgExport.h"
 
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QStringList>
 #include <algorithm>
@@ -47,11 +48,13 @@ std::string Escape(const std::string& text) {
     return out;
 }
 
-// The font as a CSS family list: the canvas font, the faces it is substituted with here,
-// then the generic family, so that every viewer finds a face close to the PNG's.
+// The font as a CSS family list: the face the PNG was drawn with first (a viewer may take a
+// name it lacks, such as 宋体, for any face), then the canvas font, its substitutes and the
+// generic family.
 std::string FontFamily(const QFont& font) {
-    QStringList families{font.family()};
+    QStringList families{QFontInfo(font).family(), font.family()};
     families += QFont::substitutes(font.family());
+    families.removeDuplicates();
     std::string list;
     for (const QString& family : families)
         list += "'" + Escape(family.toStdString()) + "', ";
