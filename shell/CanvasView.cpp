@@ -1,8 +1,11 @@
 #include "shell/CanvasView.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QScreen>
+#include <algorithm>
 
 namespace shell {
 
@@ -28,11 +31,13 @@ CanvasView::CanvasView(canvas::Canvas& canvas, QWidget* parent) : QFrame(parent)
     followScreenRatio();
 }
 
-// The picture is kept at the highest ratio of any screen the view has been on, so moving
-// back to a 1x screen needs no redraw and a 2x screen never shows an enlarged bitmap.
+// The picture is kept at the highest ratio of the screens, so moving the window between
+// them shows it sharp without a redraw; a screen plugged in later raises it from then on.
 void CanvasView::followScreenRatio() {
-    if (devicePixelRatioF() > canvas_.devicePixelRatio())
-        canvas_.setDevicePixelRatio(devicePixelRatioF());
+    qreal ratio = devicePixelRatioF();
+    for (const QScreen* screen : QGuiApplication::screens())
+        ratio = std::max(ratio, screen->devicePixelRatio());
+    if (ratio > canvas_.devicePixelRatio()) canvas_.setDevicePixelRatio(ratio);
 }
 
 void CanvasView::scheduleRepaint() {
