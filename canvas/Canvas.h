@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QPointF>
 #include <QRgb>
 #include <functional>
 #include <string>
@@ -19,15 +20,27 @@ struct CanvasOp {
     QRgb color = 0;
     int width = 1;
     std::string text;
+    // Both points in pixels of the picture under the scale of the moment, so a replay draws
+    // what was drawn even when the scale has changed since.
+    QPointF pixel1, pixel2;
 };
+
+// Which operations the trace keeps: every one (tests count them), or only those that leave
+// a mark on the picture (enough to redraw it, and bounded by the picture, not the plot).
+enum class Trace { Off, All, Visible };
 
 // A picture box: a persistent bitmap with a user scale, a pen width, a text colour and a
 // print position. Picture1 (the plot canvas), Picture2 (formula strip) and Picture4 (legend)
 // are all canvases; the two text boxes keep the default twip scale.
+// The geometry is logical (twips, user scale, layout pixels); the bitmap holds
+// devicePixelRatio() device pixels per logical pixel, so a 2x screen shows it sharp.
 class Canvas {
   public:
     // Size in twips (15 twips = 1 pixel); the initial scale is twips, top-left origin.
     Canvas(int widthTwips, int heightTwips, QColor background = QColor(255, 255, 255));
+
+    // Size of the picture in logical pixels, whatever the ratio of its bitmap.
+    QSize pixelSize() const { return size_; }
 
     // Scale (x1, y1)-(x2, y2): left, top, right, bottom edges in user units.
     void Scale(float x1, float y1, float x2, float y2);
@@ -58,16 +71,27 @@ class Canvas {
     void setFont(const QFont& font) { font_ = font; }
     const QFont& font() const { return font_; }
 
-    // The persistent bitmap (what the window shows and the clipboard receives).
+    // The persistent bitmap (what the window shows and the clipboard receives), at
+    // devicePixelRatio(); at ratio 1 its pixels are the logical pixels.
     const QImage& Image() const { return image_; }
+    qreal devicePixelRatio() const { return image_.devicePixelRatio(); }
+    // Redraws the bitmap at a new ratio (clamped to 1..8): from the trace when it holds the
+    // whole drawing, otherwise by resampling the bitmap.
+    void setDevicePixelRatio(qreal ratio);
+    // The picture at any ratio (clamped to 1..8), drawn afresh from the trace when it holds the
+    // whole drawing (the bitmap itself when the ratio is its own; a resampled copy otherwise).
+    QImage renderImage(qreal ratio) const;
     QColor background() const { return background_; }
 
     // Text lines printed since the last Cls, in print order.
     const std::vector<std::string>& printedLines() const { return printed_; }
 
     // Trace of operations since the last Cls (recording is off until switched on).
-    void setTraceEnabled(bool on) { traceEnabled_ = on; }
+    void setTrace(Trace scope);
+    void setTraceEnabled(bool on) { setTrace(on ? Trace::All : Trace::Off); }
     const std::vector<CanvasOp>& trace() const { return trace_; }
+    // True when the trace holds everything on the bitmap (it was on since the last Cls).
+    bool traceIsWhole() const { return traceWhole_; }
 
     // Called after every change of the bitmap; the window uses it to schedule a repaint.
     void setChangedCallback(std::function<void()> callback) { changed_ = std::move(callback); }
@@ -77,9 +101,13 @@ class Canvas {
     QPointF toUser(QPointF pixel) const;
 
   private:
-    void record(CanvasOp op);
+    // Draws one operation onto target; false when it leaves no mark there.
+    bool paint(QImage& target, const CanvasOp& op) const;
+    void record(CanvasOp op, bool visible);
     void notify();
+    QImage blankImage(qreal ratio) const;
 
+    QSize size_;
     QImage image_;
     QColor background_;
     QFont font_;
@@ -87,7 +115,9 @@ class Canvas {
     QRgb foreColor_ = qRgb(0, 0, 0);
     int drawWidth_ = 1;
     float currentX_ = 0, currentY_ = 0;
-    bool traceEnabled_ = false;
+    Trace traceScope_ = Trace::Off;
+    bool traceWhole_ = false;
+    bool blank_ = true;  // nothing drawn since construction or the last Cls
     std::vector<CanvasOp> trace_;
     std::vector<std::string> printed_;
     std::function<void()> changed_;

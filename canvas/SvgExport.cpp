@@ -1,8 +1,13 @@
 #include "canvas/SvgExport.h"
 
+#include <QFontInfo>
 #include <QFontMetricsF>
+#include <QStringList>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+
+#include "canvas/Raster.h"
 
 namespace canvas {
 namespace {
@@ -43,74 +48,91 @@ std::string Escape(const std::string& text) {
     return out;
 }
 
-// Far-away coordinates are pulled in so that every viewer draws the visible part.
-double Tame(double v) {
-    return std::fmax(-1e6, std::fmin(1e6, v));
+// The font as a CSS family list: the face the PNG was drawn with first (a viewer may take a
+// name it lacks, such as 宋体, for any face), then the canvas font, its substitutes and the
+// generic family.
+std::string FontFamily(const QFont& font) {
+    QStringList families{QFontInfo(font).family(), font.family()};
+    families += QFont::substitutes(font.family());
+    families.removeDuplicates();
+    std::string list;
+    for (const QString& family : families)
+        list += "'" + Escape(family.toStdString()) + "', ";
+    return list + "serif";
 }
 
-// Size of one pixel in user units, as (dx, dy) magnitudes.
-struct PixelSize {
-    double x, y;
-};
+double FontPixels(const QFont& font) {
+    return font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF() * 96 / 72;
+}
 
-std::string Shape(const CanvasOp& op, PixelSize px, const Canvas& c) {
-    const double w = op.width;
+// A segment as the PNG draws it at ratio 1: ends on whole pixels, the stroke on their
+// centres, square caps; nothing when it misses the picture.
+std::string Segment(const CanvasOp& op, const Canvas& c) {
+    QPointF a = op.pixel1, b = op.pixel2;
+    if (!ClipToPicture(a, b, c.pixelSize())) return {};
+    const double offset = StrokeOffset(op.width);
+    auto at = [offset](double v) { return Number(std::round(v) + offset); };
+    return "<line x1=\"" + at(a.x()) + "\" y1=\"" + at(a.y()) + "\" x2=\"" + at(b.x()) +
+           "\" y2=\"" + at(b.y()) + "\" stroke=\"" + Colour(op.color) + "\" stroke-width=\"" +
+           std::to_string(std::max(1, op.width)) + "\"/>\n";
+}
+
+// A dot as the pixels the PNG sets for it; nothing when it misses the picture.
+std::string Dot(const CanvasOp& op, const Canvas& c) {
+    const QPointF p = op.pixel1;
+    if (!(std::fabs(p.x()) < 1e6 && std::fabs(p.y()) < 1e6)) return {};
+    const QRect dot = DotRect(p, op.width, 1);
+    if (!dot.intersects(QRect(QPoint(0, 0), c.pixelSize()))) return {};
+    return "<rect x=\"" + std::to_string(dot.x()) + "\" y=\"" + std::to_string(dot.y()) +
+           "\" width=\"" + std::to_string(dot.width()) + "\" height=\"" +
+           std::to_string(dot.height()) + "\" fill=\"" + Colour(op.color) + "\"/>\n";
+}
+
+// Hard-edged glyphs in the picture ask the renderer for hard edges too.
+std::string TextRendering(const QFont& font) {
+    if (!(font.styleStrategy() & QFont::NoAntialias)) return {};
+    return " text-rendering=\"optimizeSpeed\"";
+}
+
+// Text upright at its top-left corner, baseline one ascent lower, in the canvas font.
+std::string Text(const CanvasOp& op, const Canvas& c) {
+    const QPointF at = op.pixel1;
+    const QString text = QString::fromStdString(op.text);
+    if (!(std::fabs(at.x()) < 1e6 && std::fabs(at.y()) < 1e6)) return {};
+    if (!TextBox(at, c.font(), text).intersects(QRectF(QPointF(0, 0), c.pixelSize()))) return {};
+    return "<text x=\"" + Number(at.x()) + "\" y=\"" +
+           Number(at.y() + QFontMetricsF(c.font()).ascent()) + "\" fill=\"" + Colour(op.color) +
+           "\" font-family=\"" + FontFamily(c.font()) + "\" font-size=\"" +
+           Number(FontPixels(c.font())) + "px\"" + TextRendering(c.font()) +
+           " xml:space=\"preserve\">" + Escape(op.text) + "</text>\n";
+}
+
+std::string Shape(const CanvasOp& op, const Canvas& c) {
     switch (op.kind) {
         case CanvasOp::Line:
-            return "<line x1=\"" + Number(Tame(op.x1)) + "\" y1=\"" + Number(Tame(op.y1)) +
-                   "\" x2=\"" + Number(Tame(op.x2)) + "\" y2=\"" + Number(Tame(op.y2)) +
-                   "\" stroke=\"" + Colour(op.color) + "\" stroke-width=\"" + Number(w) +
-                   "\" vector-effect=\"non-scaling-stroke\"/>\n";
+            return Segment(op, c);
         case CanvasOp::Point:
-            if (std::fabs(op.x1) > 1e6 || std::fabs(op.y1) > 1e6) return {};
-            return "<rect x=\"" + Number(op.x1 - w * px.x / 2) + "\" y=\"" +
-                   Number(op.y1 - w * px.y / 2) + "\" width=\"" + Number(w * px.x) +
-                   "\" height=\"" + Number(w * px.y) + "\" fill=\"" + Colour(op.color) + "\"/>\n";
-        case CanvasOp::Text: {
-            // Text is drawn upright in pixel units at the user position.
-            const QFontMetricsF metrics(c.font());
-            const QPointF at = c.toPixel(op.x1, op.y1);
-            return "<text x=\"" + Number(at.x()) + "\" y=\"" + Number(at.y() + metrics.ascent()) +
-                   "\" fill=\"" + Colour(op.color) + "\" font-family=\"" +
-                   Escape(c.font().family().toStdString()) + "\" font-size=\"" +
-                   Number(c.font().pixelSize() > 0 ? c.font().pixelSize()
-                                                   : c.font().pointSizeF() * 96 / 72) +
-                   "px\" xml:space=\"preserve\">" + Escape(op.text) + "</text>\n";
-        }
+            return Dot(op, c);
+        case CanvasOp::Text:
+            return Text(op, c);
         case CanvasOp::Clear:
-            return {};
+            break;
     }
     return {};
-}
-
-// Opens a group that maps user units onto the bitmap's pixel centres.
-std::string UserGroup(const Canvas& c) {
-    const double sx = (c.Image().width() - 1) / double(c.scaleWidth());
-    const double sy = (c.Image().height() - 1) / double(c.scaleHeight());
-    return "<g shape-rendering=\"crispEdges\" transform=\"matrix(" + Number(sx) + " 0 0 " +
-           Number(sy) + " " + Number(-c.scaleLeft() * sx) + " " + Number(-c.scaleTop() * sy) +
-           ")\">\n";
 }
 
 }  // namespace
 
 std::string ToSvg(const Canvas& c) {
-    const int width = c.Image().width(), height = c.Image().height();
-    const PixelSize px{std::fabs(c.scaleWidth()) / std::max(1, width - 1),
-                       std::fabs(c.scaleHeight()) / std::max(1, height - 1)};
-    const std::string size = std::to_string(width) + " " + std::to_string(height);
+    const std::string width = std::to_string(c.pixelSize().width());
+    const std::string height = std::to_string(c.pixelSize().height());
     std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
-    svg += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + std::to_string(width) +
-           "\" height=\"" + std::to_string(height) + "\" viewBox=\"0 0 " + size + "\">\n";
+    svg += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + width + "\" height=\"" + height +
+           "\" viewBox=\"0 0 " + width + " " + height + "\">\n";
     svg += "<rect width=\"100%\" height=\"100%\" fill=\"" + Colour(c.background().rgb()) + "\"/>\n";
-    svg += UserGroup(c);
-    for (const CanvasOp& op : c.trace()) {
-        // Text stays upright, so it leaves the flipped user group for a moment.
-        if (op.kind == CanvasOp::Text)
-            svg += "</g>\n" + Shape(op, px, c) + UserGroup(c);
-        else
-            svg += Shape(op, px, c);
-    }
+    svg += "<g shape-rendering=\"crispEdges\" stroke-linecap=\"square\">\n";
+    for (const CanvasOp& op : c.trace())
+        svg += Shape(op, c);
     svg += "</g>\n</svg>\n";
     return svg;
 }

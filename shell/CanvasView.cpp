@@ -1,8 +1,10 @@
 #include "shell/CanvasView.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QScreen>
 #include <algorithm>
 #include <cmath>
 
@@ -43,6 +45,16 @@ CanvasView::CanvasView(canvas::Canvas& canvas, QWidget* parent) : QFrame(parent)
     canvas_.setChangedCallback([self] {
         if (self) self->scheduleRepaint();
     });
+    followScreenRatio();
+}
+
+// The picture is kept at the highest ratio of the screens, so moving the window between
+// them shows it sharp without a redraw; a screen plugged in later raises it from then on.
+void CanvasView::followScreenRatio() {
+    qreal ratio = devicePixelRatioF();
+    for (const QScreen* screen : QGuiApplication::screens())
+        ratio = std::max(ratio, screen->devicePixelRatio());
+    if (ratio > canvas_.devicePixelRatio()) canvas_.setDevicePixelRatio(ratio);
 }
 
 void CanvasView::scheduleRepaint() {
@@ -50,6 +62,7 @@ void CanvasView::scheduleRepaint() {
 }
 
 void CanvasView::paintEvent(QPaintEvent* event) {
+    followScreenRatio();
     QPainter painter(this);
     const QRect inner = contentsRect();
     painter.fillRect(inner, canvas_.background());

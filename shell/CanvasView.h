@@ -9,7 +9,8 @@ namespace shell {
 
 // Shows a picture box (a canvas) inside a sunken 2-pixel border and reports pointer moves in
 // the canvas's user coordinates. Drawing goes into the canvas bitmap at once; the widget
-// repaints at most about 60 times a second, however many points a plot sets.
+// repaints at most about 60 times a second, however many points a plot sets. The bitmap
+// follows the screen's device pixel ratio; the user coordinates stay logical.
 class CanvasView : public QFrame {
     Q_OBJECT
   public:
@@ -31,6 +32,7 @@ class CanvasView : public QFrame {
 
   private:
     void scheduleRepaint();
+    void followScreenRatio();
 
     canvas::Canvas& canvas_;
     QTimer repaintTimer_;

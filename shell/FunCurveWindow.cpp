@@ -103,7 +103,7 @@ frmFunCurve::frmFunCurve(QString programFolder, QWidget* parent, PlotTrace trace
       picture4_(MakePicture("Picture4")),
       engine_(std::make_unique<script::ScriptEngine>()),
       endProgram_([] { QCoreApplication::exit(0); }) {
-    picture1_->setTraceEnabled(trace == PlotTrace::On);
+    picture1_->setTrace(trace == PlotTrace::On ? canvas::Trace::Visible : canvas::Trace::Off);
     RegisterFontSubstitutions();
     setObjectName(QStringLiteral("frmFunCurve"));
     setWindowTitle(ApplicationTitle());

@@ -6,8 +6,9 @@
 
 namespace shell {
 
-QImage PlotImage(const canvas::Canvas& canvas) {
-    return canvas.Image();
+QImage PlotImage(const canvas::Canvas& canvas, qreal ratio) {
+    if (ratio <= 0 || ratio == canvas.devicePixelRatio()) return canvas.Image();
+    return canvas.renderImage(ratio);
 }
 
 QByteArray PlotPictureBytes(const canvas::Canvas& canvas, PictureFormat format) {

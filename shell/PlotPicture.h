@@ -7,9 +7,10 @@
 
 namespace shell {
 
-// The canvas's pixels as the clipboard, a saved PNG and `funcurve-cli render --png` get them.
+// The canvas's pixels as the clipboard, a saved PNG and `funcurve-cli render --png` get them:
+// the picture itself at its own device pixel ratio, or drawn afresh at another ratio.
 // The one place that says which picture of the canvas that is.
-QImage PlotImage(const canvas::Canvas& canvas);
+QImage PlotImage(const canvas::Canvas& canvas, qreal ratio = 0);
 
 enum class PictureFormat { Png, Svg };
 

@@ -26,14 +26,16 @@ const char* const kSummaryZh =
     "mihanshu2 zhishu duishu fanbili zhengxian yuxian zhengqie yuqie tuoyuan shuang1 "
     "shuang2），--join 连点成线，--coord1/--coord2 坐标系，--grid 网格线，--clear 清除，--test "
     "测试。输出：--png 画布图片，--svg 矢量图，--points 点文件副本，--formula/--legend "
-    "公式与图例文字，--status 在标准输出打印状态。消息框的文字以 message: 文字 写到标准错误。";
+    "公式与图例文字，--status 在标准输出打印状态，--scale N（1 到 4）按 N 倍分辨率重绘 "
+    "PNG。消息框的文字以 message: 文字 写到标准错误。";
 const char* const kSummaryEn =
     "Run the window's operations offscreen, in the order given, and write what they produced. "
     "Steps: --a/--b set the parameter boxes, --x/--y/--t FROM,TO the range boxes, --draw "
     "EQUATION plots, --preset NAME presses a preset button, --join, --coord1, --coord2, --grid, "
     "--clear, --test press those buttons. Outputs: --png canvas pixels, --svg vector drawing, "
     "--points copy of CoordinateData.txt, --formula/--legend printed text lines, --status "
-    "prints the status caption. Message boxes go to stderr as message: TEXT.";
+    "prints the status caption, --scale N (1 to 4) redraws the PNG at N times the resolution. "
+    "Message boxes go to stderr as message: TEXT.";
 
 // What only the command's own help adds: the order of outputs, the files and the status.
 const char* const kDetailsZh =
@@ -88,13 +90,11 @@ int ExitStatus(const cli::render::RunOutcome& outcome, int messagesShown) {
     return messagesShown > 0 ? 3 : 0;
 }
 
-// The window on this run's own point folder, tracing Picture1 only when a vector drawing is
-// asked for (the trace grows with every point).
+// The window on this run's own point folder. Picture1 records what it draws on the canvas
+// (only what is visible, so the record stays small) for the SVG and for a sharp --scale.
 int RunWindow(const cli::render::Job& job, const QString& pointFolder, const int& messagesShown) {
-    using Trace = shell::frmFunCurve::PlotTrace;
-    const bool wantsSvg = cli::render::Requests(job, cli::render::Output::Svg);
     shell::frmFunCurve window(QCoreApplication::applicationDirPath(), nullptr,
-                              wantsSvg ? Trace::On : Trace::Off);
+                              shell::frmFunCurve::PlotTrace::On);
     window.setEndProgram([] {});
     window.setPointFolder(pointFolder);
     cli::render::SetInterruptCleanupFile(window.pointFilePath());

@@ -12,7 +12,7 @@ namespace cli::render {
 const char* const kSynopsis =
     "[--a TEXT] [--b TEXT] [--x|--y|--t FROM,TO] [--draw EQUATION] [--preset NAME] "
     "[--join|--coord1|--coord2|--grid|--clear|--test]... "
-    "[--png|--svg|--points|--formula|--legend FILE|-]... [--status]";
+    "[--png|--svg|--points|--formula|--legend FILE|-]... [--status] [--scale N]";
 
 namespace {
 
@@ -57,7 +57,7 @@ auto Find(const Table& table, std::string_view option) -> const typename Table::
 
 bool TakesValue(std::string_view option) {
     return Find(kBoxOptions, option) || Find(kRangeOptions, option) || Find(kFileOptions, option) ||
-           option == "--draw" || option == "--preset";
+           option == "--draw" || option == "--preset" || option == "--scale";
 }
 
 // A separate argument that cannot be the value of the option before it.
@@ -79,6 +79,8 @@ class Parser {
         for (next_ = 0; next_ < args_.size() && parsed_.error.empty() && !parsed_.help;)
             takeOption(args_[next_++]);
         if (parsed_.error.empty() && !parsed_.help) requireStepsAndOutputs();
+        for (Output& output : parsed_.job.outputs)
+            if (output.kind == Output::Png) output.scale = scale_;
         return std::move(parsed_);
     }
 
@@ -152,6 +154,10 @@ class Parser {
                 return fail(std::string(option) + " 需要文件名",
                             std::string(option) + " needs a file name");
             addOutput(file->kind, text);
+        } else if (option == "--scale") {
+            if (text.size() != 1 || text[0] < '1' || text[0] > '4')
+                return fail("--scale 需要 1 到 4", "--scale needs 1 to 4");
+            scale_ = text[0] - '0';
         } else if (option == "--draw") {
             steps.push_back({Step::SetEquation, "Combo1", text});
             steps.push_back({Step::Press, "cmd绘制图像", {}});
@@ -195,6 +201,7 @@ class Parser {
 
     const std::vector<std::string>& args_;
     size_t next_ = 0;
+    int scale_ = 1;
     Parsed parsed_;
 };
 

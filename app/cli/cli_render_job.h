@@ -24,6 +24,7 @@ struct Output {
     Kind kind;
     std::string path;       // "-" is standard output; unused by Status (standard output)
     size_t afterSteps = 0;  // how many of the job's steps run before it is written
+    int scale = 1;          // Png: device pixels per canvas pixel (--scale)
 };
 
 struct Job {

@@ -113,7 +113,8 @@ bool PrintStatus(shell::frmFunCurve& window) {
 bool WriteOutput(shell::frmFunCurve& window, const Output& output) {
     switch (output.kind) {
         case Output::Png:
-            return WriteFile(output.path, PngBytes(shell::PlotImage(window.picture1())));
+            return WriteFile(output.path,
+                             PngBytes(shell::PlotImage(window.picture1(), output.scale)));
         case Output::Svg:
             return WriteFile(output.path,
                              QByteArray::fromStdString(canvas::ToSvg(window.picture1())));

@@ -50,6 +50,18 @@ class CanvasTest : public QObject {
         QCOMPARE(CountPixels(c.Image(), kRed), 560);  // only the long horizontal line
     }
 
+    // A trace of what is visible keeps only what leaves a mark: bounded by the picture.
+    void visibleTraceSkipsWhatMissesThePicture() {
+        auto c = PlotCanvas();
+        c.setTrace(canvas::Trace::Visible);
+        c.PSet(13, 0, kRed);
+        c.Line(20, 20, 30, 30, kRed);
+        c.setCurrentX(40);
+        c.Print("x");
+        c.Line(-20, 0, 20, 0, kRed);
+        QCOMPARE(c.trace().size(), size_t(1));
+    }
+
     void drawWidthMakesBiggerDots() {
         auto c = PlotCanvas();
         c.setDrawWidth(2);
@@ -112,6 +124,31 @@ class CanvasTest : public QObject {
         c.PSet(50, 50, kRed);  // invisible: nothing changed
         c.Line(0, 0, 1, 1, kRed);
         QCOMPARE(calls, 2);
+    }
+
+    // At ratio 2 lines and dots cover the device pixels of their ratio-1 pixels, drawn at 2x
+    // from the start or replayed later; text is drawn afresh, not enlarged.
+    void ratioTwoIsRedrawnNotEnlarged() {
+        auto draw = [](canvas::Canvas& on) {
+            on.Line(-10, 0, 10, 0, kRed);
+            on.PSet(5, 5, kRed);
+            on.setDrawWidth(2);
+            on.PSet(-5, -5, kRed);
+            on.Line(3, -12, 3, 12, qRgb(0, 255, 0));
+        };
+        auto c = PlotCanvas(), direct = PlotCanvas();
+        c.setTraceEnabled(true);
+        draw(c);
+        direct.setDevicePixelRatio(2);
+        draw(direct);
+        QImage enlarged = c.Image().scaled(c.Image().size() * 2);
+        enlarged.setDevicePixelRatio(2);
+        QCOMPARE(c.renderImage(2).convertToFormat(QImage::Format_RGB32), enlarged);
+        QCOMPARE(direct.Image(), c.renderImage(2));
+        c.Print("y= 2 x+ 3 ");
+        QVERIFY(c.renderImage(2).convertToFormat(QImage::Format_RGB32) !=
+                c.Image().scaled(c.Image().size() * 2));
+        QCOMPARE(direct.toUser(QPointF(0, 0)), QPointF(-12, 12));  // the geometry stays logical
     }
 };
 

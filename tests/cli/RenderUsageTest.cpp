@@ -46,6 +46,8 @@ class RenderUsageTest : public QObject {
                                  << QByteArray("no step given");
         QTest::newRow("no output") << QStringList{"--draw", "y=x"} << QByteArray("no output given");
         QTest::newRow("nothing") << QStringList{} << QByteArray("no step given");
+        QTest::newRow("scale beyond 4") << QStringList{"--clear", "--png", "a.png", "--scale", "5"}
+                                        << QByteArray("--scale needs 1 to 4");
     }
     void usageErrors() {
         QFETCH(QStringList, args);

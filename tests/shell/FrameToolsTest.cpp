@@ -122,6 +122,11 @@ class FrameToolsTest : public QObject {
         QVERIFY(!data->hasText());
         const QImage copied = clipboard->image().convertToFormat(QImage::Format_RGB32);
         QCOMPARE(copied, w->picture1().Image().convertToFormat(QImage::Format_RGB32));
+        // On a 2x screen the copy is the sharp picture, twice the pixels, with its ratio.
+        w->picture1().setDevicePixelRatio(2);
+        w.click("Command4");
+        QCOMPARE(clipboard->image().size(), QSize(1112, 1016));
+        QCOMPARE(clipboard->image().devicePixelRatio(), 2.0);
     }
 
     void clearErasesAllThreeBoxes() {

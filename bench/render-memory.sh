@@ -1,0 +1,28 @@
+#!/bin/sh
+# Peak memory of `funcurve-cli render` on a preset with some 350 000 points, without and
+# with an SVG, and the SVG's size, as one line for the CI log. Goals: below 150 MB, below
+# 300 MB and below 2 MB. Usage: bench/render-memory.sh [BUILD_DIR]
+set -e
+cli="$(cd "${1:-build}" && pwd)/bin/funcurve-cli"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work"
+
+# Peak resident memory of one run, in whole MB.
+peak_mb() {
+    /usr/bin/time -f %M -o time.txt "$cli" render --a 490 --preset shuang1 --formula f.txt "$@" \
+        >/dev/null 2>&1
+    echo $(( $(tail -n 1 time.txt) / 1024 ))
+}
+
+# "ok" when the figure is below its goal.
+verdict() {
+    [ "$1" -lt "$2" ] && echo ok || echo OVER
+}
+
+plain=$(peak_mb)
+with_svg=$(peak_mb --svg s.svg)
+svg_kb=$(( $(wc -c <s.svg) / 1024 ))
+echo "render-memory: peak ${plain} MB (goal 150, $(verdict "$plain" 150)), with --svg" \
+    "${with_svg} MB (goal 300, $(verdict "$with_svg" 300)), SVG ${svg_kb} KB" \
+    "(goal 2048, $(verdict "$svg_kb" 2048))"
