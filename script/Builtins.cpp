@@ -4,6 +4,7 @@
 
 #include "script/Convert.h"
 #include "vbrt/Rounding.h"
+#include "vbrt/RuntimeError.h"
 
 namespace script {
 
@@ -55,7 +56,7 @@ int roundCall(const Value* args, int argc, Value& out) {
     std::int32_t digits = 0;
     if (argc == 2) {
         if (int e = toLong(args[1], digits)) return e;
-        if (digits < 0) return 5;
+        if (digits < 0) return vbrt::kInvalidCall;
     }
     if (keepsWhole(args[0], out)) return 0;
     double x = 0;
@@ -68,7 +69,7 @@ int convertWhole(const Value& v, double lo, double hi, Kind kind, Value& out) {
     double x = 0;
     if (int e = toDouble(v, x)) return e;
     double r = vbrt::RoundHalfEven(x);
-    if (!(r >= lo && r <= hi)) return 6;
+    if (!(r >= lo && r <= hi)) return vbrt::kOverflow;
     out = kind == Kind::Integer ? Value::integer(static_cast<std::int32_t>(r))
                                 : Value::longValue(static_cast<std::int32_t>(r));
     return 0;
@@ -120,17 +121,17 @@ int builtinOnDouble(int id, double x, double& out) {
             out = x;
             return 0;
         case Builtin::Log:
-            if (x <= 0) return 5;
+            if (x <= 0) return vbrt::kInvalidCall;
             out = std::log(x);
             return 0;
         case Builtin::Sqr:
-            if (x < 0) return 5;
+            if (x < 0) return vbrt::kInvalidCall;
             out = std::sqrt(x);
             return 0;
         default:
-            return 13;
+            return vbrt::kTypeMismatch;
     }
-    return std::isfinite(out) ? 0 : 6;
+    return std::isfinite(out) ? 0 : vbrt::kOverflow;
 }
 
 int callBuiltin(int id, const Value* args, int argc, Value& out) {

@@ -5,6 +5,7 @@
 #include "vbrt/NumberReading.h"
 #include "vbrt/NumberText.h"
 #include "vbrt/Rounding.h"
+#include "vbrt/RuntimeError.h"
 
 namespace script {
 
@@ -15,7 +16,7 @@ int toDouble(const Value& v, double& out) {
             return 0;
         case Kind::String: {
             auto parsed = vbrt::ParseNumber(v.str());
-            if (!parsed) return 13;
+            if (!parsed) return vbrt::kTypeMismatch;
             out = *parsed;
             return 0;
         }
@@ -35,7 +36,7 @@ int toLong(const Value& v, std::int32_t& out) {
     double d = 0;
     if (int e = toDouble(v, d)) return e;
     double r = vbrt::RoundHalfEven(d);
-    if (!(r >= -2147483648.0 && r <= 2147483647.0)) return 6;
+    if (!(r >= -2147483648.0 && r <= 2147483647.0)) return vbrt::kOverflow;
     out = static_cast<std::int32_t>(r);
     return 0;
 }

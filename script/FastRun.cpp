@@ -6,6 +6,7 @@
 #include "script/Fast.h"
 #include "script/Operators.h"
 #include "vbrt/Rounding.h"
+#include "vbrt/RuntimeError.h"
 
 namespace script {
 
@@ -18,11 +19,11 @@ double boolValue(bool b) {
 }  // namespace
 
 // The result of an arithmetic step, or overflow (6) when it is not finite.
-#define FAST_FINITE(expr)                 \
-    do {                                  \
-        double r_ = (expr);               \
-        if (!std::isfinite(r_)) return 6; \
-        top = r_;                         \
+#define FAST_FINITE(expr)                               \
+    do {                                                \
+        double r_ = (expr);                             \
+        if (!std::isfinite(r_)) return vbrt::kOverflow; \
+        top = r_;                                       \
     } while (0)
 // fn(a, b, result) with a result variable of its own, so that `top` stays in a register.
 #define FAST_CHECKED(fn, a, b)                    \
@@ -164,9 +165,9 @@ op_Exp:
 op_Round:
     FAST_CALLING(top = vbrt::RoundHalfEven(top));
 op_Log:
-    FAST_CALLING(if (top <= 0) return 5; top = std::log(top));
+    FAST_CALLING(if (top <= 0) return vbrt::kInvalidCall; top = std::log(top));
 op_Sqr:
-    FAST_CALLING(if (top < 0) return 5; top = std::sqrt(top));
+    FAST_CALLING(if (top < 0) return vbrt::kInvalidCall; top = std::sqrt(top));
 op_Sgn:
     top = top > 0 ? 1.0 : top < 0 ? -1.0 : 0.0;
     FAST_NEXT;
@@ -203,22 +204,22 @@ op_DivConst:
     FAST_NEXT;
 op_AddVarSquare:
     FAST_LOAD(x);
-    if (!std::isfinite(x * x)) return 6;
+    if (!std::isfinite(x * x)) return vbrt::kOverflow;
     FAST_FINITE(top + x * x);
     FAST_NEXT;
 op_SubVarSquare:
     FAST_LOAD(x);
-    if (!std::isfinite(x * x)) return 6;
+    if (!std::isfinite(x * x)) return vbrt::kOverflow;
     FAST_FINITE(top - x * x);
     FAST_NEXT;
 op_MulVarSquare:
     FAST_LOAD(x);
-    if (!std::isfinite(x * x)) return 6;
+    if (!std::isfinite(x * x)) return vbrt::kOverflow;
     FAST_FINITE(top * (x * x));
     FAST_NEXT;
 op_DivVarSquare:
     FAST_LOAD(x);
-    if (!std::isfinite(x * x)) return 6;
+    if (!std::isfinite(x * x)) return vbrt::kOverflow;
     FAST_CHECKED(divide, top, x * x);
     FAST_NEXT;
 op_AddVarFn:

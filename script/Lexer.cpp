@@ -1,6 +1,7 @@
 #include "script/Lexer.h"
 
 #include "script/Decimal.h"
+#include "vbrt/RuntimeError.h"
 
 namespace script {
 
@@ -51,9 +52,9 @@ int readRadix(std::string_view text, size_t& pos, Value& out) {
     size_t digits = 0;
     for (; p < text.size() && hexDigit(text[p], base) >= 0; ++p, ++digits) {
         value = value * base + hexDigit(text[p], base);
-        if (value > 0xFFFFFFFFull) return 6;
+        if (value > 0xFFFFFFFFull) return vbrt::kOverflow;
     }
-    if (digits == 0) return 1002;
+    if (digits == 0) return vbrt::kSyntaxError;
     bool longSuffix = p < text.size() && text[p] == '&';
     if (longSuffix) ++p;
     pos = p;
@@ -69,7 +70,7 @@ int readString(std::string_view text, size_t& pos, Value& out) {
     std::string s;
     size_t p = pos + 1;
     for (;;) {
-        if (p >= text.size() || text[p] == '\n' || text[p] == '\r') return 1002;
+        if (p >= text.size() || text[p] == '\n' || text[p] == '\r') return vbrt::kSyntaxError;
         if (text[p] == '"') {
             if (p + 1 < text.size() && text[p + 1] == '"') {
                 s += '"';
@@ -193,7 +194,7 @@ std::vector<Token> tokenize(std::string_view text) {
             size_t start = pos;
             while (pos < text.size() && isNameChar(text[pos]))
                 t.name += lower(text[pos++]);
-            if (pos - start > kMaxNameLength) return fail(1002), tokens;
+            if (pos - start > kMaxNameLength) return fail(vbrt::kSyntaxError), tokens;
             if (t.name == "rem") {
                 skipToLineEnd(text, pos);
                 continue;
@@ -203,7 +204,7 @@ std::vector<Token> tokenize(std::string_view text) {
         } else {
             t.colon = c == ':';
             t.type = operatorToken(text, pos);
-            if (t.type == Tok::Invalid) return fail(1032), tokens;
+            if (t.type == Tok::Invalid) return fail(vbrt::kInvalidCharacter), tokens;
         }
         tokens.push_back(std::move(t));
     }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "script/Convert.h"
+#include "vbrt/RuntimeError.h"
 
 namespace script {
 
@@ -100,7 +101,7 @@ int wholeDivision(Op op, const Value& a, const Value& b, Value& out) {
     std::int32_t x = 0, y = 0;
     if (int e = toLong(a, x)) return e;
     if (int e = toLong(b, y)) return e;
-    if (y == 0) return 11;
+    if (y == 0) return vbrt::kDivisionByZero;
     std::int64_t r = 0;
     if (op == Op::IntDiv) {
         r = static_cast<std::int64_t>(x) / y;
@@ -108,7 +109,7 @@ int wholeDivision(Op op, const Value& a, const Value& b, Value& out) {
         r = (y == -1) ? 0 : x % y;
     }
     bool small = isSmallWhole(a.kind) && isSmallWhole(b.kind);
-    if (!small && (r < INT32_MIN || r > INT32_MAX)) return 6;
+    if (!small && (r < INT32_MIN || r > INT32_MAX)) return vbrt::kOverflow;
     out = wholeResult(r, small);
     return 0;
 }
@@ -229,7 +230,7 @@ int binaryOp(Op op, const Value& a, const Value& b, Value& out) {
         case Op::Imp:
             return logical(op, a, b, out);
         default:
-            return 1002;
+            return vbrt::kSyntaxError;
     }
 }
 

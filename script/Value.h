@@ -6,11 +6,6 @@
 
 namespace script {
 
-// Error numbers the engine raises beyond the runtime's common ones.
-constexpr int kOutOfMemory = 7;       // a text longer than the engine accepts
-constexpr int kOutOfStackSpace = 28;  // nesting or recursion too deep, or too much work
-constexpr int kWrongArgumentCount = 450;
-
 enum class Kind : std::uint8_t { Empty, Boolean, Integer, Long, Double, String, Ref };
 
 // The engine's own value: small and cheap to copy while it holds a number. A Ref (only on

@@ -6,25 +6,9 @@
 namespace shell {
 
 QString RuntimeErrorText(int number) {
-    QString name;
-    switch (number) {
-        case vbrt::kInvalidCall:
-            name = QStringLiteral("无效的过程调用或参数");
-            break;
-        case vbrt::kOverflow:
-            name = QStringLiteral("溢出");
-            break;
-        case vbrt::kDivisionByZero:
-            name = QStringLiteral("除数为零");
-            break;
-        case vbrt::kTypeMismatch:
-            name = QStringLiteral("类型不匹配");
-            break;
-        default:
-            name = QStringLiteral("运行出错");
-            break;
-    }
-    return QStringLiteral("运行时错误 %1：%2").arg(number).arg(name);
+    return QStringLiteral("运行时错误 %1：%2")
+        .arg(number)
+        .arg(QString::fromUtf8(vbrt::ChineseErrorText(number)));
 }
 
 void RunGuarded(const std::function<void()>& operation) {

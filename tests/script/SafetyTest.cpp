@@ -4,6 +4,7 @@
 #include "common/TestRegistry.h"
 #include "script/ScriptTestSupport.h"
 #include "script/Value.h"
+#include "vbrt/RuntimeError.h"
 
 namespace {
 
@@ -37,8 +38,8 @@ class SafetyTest : public QObject {
     void deepNestingIsAnError() {
         QFETCH(QString, expression);
         script::ScriptEngine engine;
-        QCOMPARE(engine.TryEval(expression.toStdString()).error, script::kOutOfStackSpace);
-        QCOMPARE(engine.TryAddCode(("x=" + expression).toStdString()), script::kOutOfStackSpace);
+        QCOMPARE(engine.TryEval(expression.toStdString()).error, vbrt::kOutOfStackSpace);
+        QCOMPARE(engine.TryAddCode(("x=" + expression).toStdString()), vbrt::kOutOfStackSpace);
     }
 
     void moderateNestingWorks() {
@@ -64,8 +65,8 @@ class SafetyTest : public QObject {
                                    " Else\r\n  wide = wide(n - 1) + wide(n - 1)\r\n End If\r\n"
                                    "End Function"),
                  0);
-        QCOMPARE(engine.TryEval("down(1)").error, script::kOutOfStackSpace);
-        QCOMPARE(engine.TryEval("wide(60)").error, script::kOutOfStackSpace);
+        QCOMPARE(engine.TryEval("down(1)").error, vbrt::kOutOfStackSpace);
+        QCOMPARE(engine.TryEval("wide(60)").error, vbrt::kOutOfStackSpace);
         QCOMPARE(evalText(engine, "wide(10)"), QStringLiteral("Integer\t1024"));
     }
 
