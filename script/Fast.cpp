@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "script/Builtins.h"
 #include "script/Operators.h"
@@ -95,62 +96,40 @@ FastOp binaryFastOp(Op op) {
     }
 }
 
-Kind callKind(int id, Kind arg) {
-    if (arg != Kind::Double) return Kind::String;
-    switch (static_cast<Builtin>(id)) {
-        case Builtin::Sgn:
-            return Kind::Integer;
-        case Builtin::CBool:
-            return Kind::Boolean;
-        case Builtin::CInt:
-        case Builtin::CLng:
-            return Kind::String;
-        default:
-            return Kind::Double;
-    }
+Kind callKind(Builtin id, Kind arg) {
+    return arg == Kind::Double ? builtinEntry(id).result : Kind::String;
 }
 
-FastOp callFastOp(int id) {
-    switch (static_cast<Builtin>(id)) {
+// The all-numbers instruction of a one-argument built-in, or nothing (the general machine
+// serves). Every built-in is listed, so that one added without its entry fails the build.
+std::optional<FastOp> callFastOp(Builtin id) {
+    switch (id) {
         case Builtin::Abs:
             return FastOp::Abs;
-        case Builtin::Exp:
-            return FastOp::Exp;
-        case Builtin::Log:
-            return FastOp::Log;
-        case Builtin::Round:
-            return FastOp::Round;
         case Builtin::Sgn:
             return FastOp::Sgn;
-        case Builtin::Sqr:
-            return FastOp::Sqr;
-        case Builtin::Tan:
-            return FastOp::Tan;
         case Builtin::CBool:
             return FastOp::CBool;
-        default:
-            return FastOp::Fn;
-    }
-}
-
-// The built-ins that cannot fail on a finite double: the C library's own functions, called
-// through their addresses without a wrapper in between.
-using DoubleFunction = double (*)(double);
-DoubleFunction pureFunction(int id) {
-    switch (static_cast<Builtin>(id)) {
         case Builtin::Atn:
-            return &::atan;
         case Builtin::Cos:
-            return &::cos;
         case Builtin::Sin:
-            return &::sin;
         case Builtin::Fix:
-            return &::trunc;
         case Builtin::Int:
-            return &::floor;
-        default:
-            return nullptr;
+        case Builtin::Round:
+            return FastOp::Fn;
+        case Builtin::Exp:
+        case Builtin::Tan:
+            return FastOp::FnFinite;
+        case Builtin::Log:
+        case Builtin::Sqr:
+            return FastOp::FnDomain;
+        case Builtin::CDbl:  // no instruction: the number itself (see TreeBuilder)
+        case Builtin::CInt:  // whole results with a range check
+        case Builtin::CLng:
+        case Builtin::Count:
+            return std::nullopt;
     }
+    return std::nullopt;
 }
 
 // Instructions whose work is inline arithmetic (no library or helper call).
@@ -164,11 +143,8 @@ bool callsNothing(FastOp op) {
         case FastOp::SubVarFn:
         case FastOp::MulVarFn:
         case FastOp::DivVarFn:
-        case FastOp::Exp:
-        case FastOp::Log:
-        case FastOp::Round:
-        case FastOp::Sqr:
-        case FastOp::Tan:
+        case FastOp::FnFinite:
+        case FastOp::FnDomain:
             return false;
         default:
             return true;
@@ -205,15 +181,19 @@ class TreeBuilder {
                          : in.op == Op::Not ? (k == Kind::Boolean ? k : Kind::String)
                                             : (isNumber(k) ? Kind::Double : Kind::String);
             } else if (in.op == Op::CallBuiltin && in.argc == 1 && !stack.empty()) {
+                const Builtin id = static_cast<Builtin>(in.arg);
                 n.a = pop(stack);
-                n.kind = callKind(in.arg, nodes[n.a].kind);
+                n.kind = callKind(id, nodes[n.a].kind);
                 if (n.kind == Kind::String) return false;
-                if (in.arg == static_cast<int>(Builtin::CDbl)) {
+                if (id == Builtin::CDbl) {
                     stack.push_back(n.a);
                     continue;
                 }
-                n.op = callFastOp(in.arg);
-                n.fn = pureFunction(in.arg);
+                const std::optional<FastOp> op = callFastOp(id);
+                if (!op) return false;
+                n.op = *op;
+                n.fn = builtinEntry(id).onNumber;
+                n.slot = static_cast<int>(builtinEntry(id).domain);
             } else {
                 return false;
             }
@@ -255,7 +235,7 @@ class Emitter {
         }
         if (n.b < 0) {
             emit(n.a);
-            return push({n.op, 0, 0, n.fn});
+            return push({n.op, n.slot, 0, n.fn});
         }
         binary(n);
     }

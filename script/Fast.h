@@ -15,15 +15,17 @@ namespace script {
 // Every instruction of the all-numbers form, in one list so that the enum and the
 // evaluation loop's jump table cannot drift apart. The ...Var, ...Const, ...VarSquare and
 // ...VarFn forms take their right operand from a variable, a constant, a squared variable or
-// a pure function of a variable instead of the stack; the R forms take a constant left operand. Fn
-// applies a built-in that cannot fail (Atn, Cos, Sin, Fix, Int) through its pointer; VarFn applies
-// it to a variable. End closes every program.
+// a pure function of a variable instead of the stack; the R forms take a constant left operand.
+// Fn applies a built-in that cannot fail on a number (Atn, Cos, Sin, Fix, Int, Round) through
+// the built-in table's pointer; VarFn applies it to a variable; FnFinite (Exp, Tan) checks the
+// result's range, FnDomain (Log, Sqr) the argument against the table's domain, kept in `slot`.
+// End closes every program.
 // clang-format off
 #define SCRIPT_FAST_OPS(X)                                                                  \
     X(Const) X(Var) X(VarSquare) X(Neg) X(Not) X(Square)                                    \
     X(Pow) X(Mul) X(Div) X(Add) X(Sub) X(Eq) X(Ne) X(Lt) X(Gt) X(Le) X(Ge)                  \
     X(And) X(Or) X(Xor) X(Eqv) X(Imp)                                                       \
-    X(Abs) X(Fn) X(VarFn) X(Exp) X(Log) X(Round) X(Sqr) X(Tan) X(Sgn) X(CBool)                     \
+    X(Abs) X(Fn) X(FnFinite) X(FnDomain) X(VarFn) X(Sgn) X(CBool)                           \
     X(AddVar) X(SubVar) X(MulVar) X(DivVar) X(AddConst) X(SubConst) X(MulConst) X(DivConst) \
     X(AddVarSquare) X(SubVarSquare) X(MulVarSquare) X(DivVarSquare)                         \
     X(AddVarFn) X(SubVarFn) X(MulVarFn) X(DivVarFn)                                         \

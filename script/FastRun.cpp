@@ -3,9 +3,9 @@
 // instruction and no bounds check.
 #include <cmath>
 
+#include "script/Builtins.h"
 #include "script/Fast.h"
 #include "script/Operators.h"
-#include "vbrt/Rounding.h"
 #include "vbrt/RuntimeError.h"
 
 namespace script {
@@ -158,16 +158,11 @@ op_Fn:
     FAST_CALLING(top = ip->fn(top));
 op_VarFn:
     FAST_CALLING(FAST_LOAD(x); FAST_PUSH(ip->fn(x)));
-op_Tan:
-    FAST_CALLING(FAST_FINITE(std::tan(top)));
-op_Exp:
-    FAST_CALLING(FAST_FINITE(std::exp(top)));
-op_Round:
-    FAST_CALLING(top = vbrt::RoundHalfEven(top));
-op_Log:
-    FAST_CALLING(if (top <= 0) return vbrt::kInvalidCall; top = std::log(top));
-op_Sqr:
-    FAST_CALLING(if (top < 0) return vbrt::kInvalidCall; top = std::sqrt(top));
+op_FnFinite:
+    FAST_CALLING(FAST_FINITE(ip->fn(top)));
+op_FnDomain:
+    FAST_CALLING(if (int e_ = domainError(static_cast<Domain>(ip->slot), top)) return e_;
+                 top = ip->fn(top));
 op_Sgn:
     top = top > 0 ? 1.0 : top < 0 ? -1.0 : 0.0;
     FAST_NEXT;
