@@ -18,17 +18,6 @@ bool startsNumber(std::string_view s, size_t p) {
 
 }  // namespace
 
-bool isReservedWord(std::string_view lower) {
-    static constexpr std::string_view kWords[] = {
-        "and",   "or",   "not",   "xor",   "eqv",    "imp", "mod",      "true",   "false",
-        "empty", "if",   "then",  "else",  "elseif", "end", "function", "sub",    "exit",
-        "dim",   "call", "byval", "byref", "is",     "set", "class",    "option", "rem"};
-    for (std::string_view w : kWords) {
-        if (lower == w) return true;
-    }
-    return false;
-}
-
 bool parseFastAssignment(std::string_view s, FastAssignment& out) {
     size_t p = 0;
     skipBlanks(s, p);

@@ -23,7 +23,4 @@ struct FastAssignment {
 // exactly what the full parser would give. False for anything else (the full path).
 bool parseFastAssignment(std::string_view source, FastAssignment& out);
 
-// Whether a lower-case word is reserved (cannot be a variable).
-bool isReservedWord(std::string_view lower);
-
 }  // namespace script

@@ -1,5 +1,7 @@
 #include "script/Lexer.h"
 
+#include <iterator>
+
 #include "script/Decimal.h"
 #include "vbrt/RuntimeError.h"
 
@@ -21,15 +23,10 @@ constexpr KeywordEntry kKeywords[] = {
     {"else", Kw::Else},   {"elseif", Kw::ElseIf}, {"end", Kw::End}, {"function", Kw::Function},
     {"sub", Kw::Sub},     {"exit", Kw::Exit},     {"dim", Kw::Dim}, {"call", Kw::Call},
     {"byval", Kw::ByVal}, {"byref", Kw::ByRef},   {"is", Kw::Is},   {"set", Kw::Set},
-    {"class", Kw::Class}, {"option", Kw::Option},
+    {"class", Kw::Class}, {"option", Kw::Option}, {"rem", Kw::Rem},
 };
-
-Kw keywordOf(std::string_view lower) {
-    for (const auto& k : kKeywords) {
-        if (lower == k.text) return k.kw;
-    }
-    return Kw::None;
-}
+// Every keyword has its row (Kw::None has none; Kw::Rem is the last).
+static_assert(std::size(kKeywords) == static_cast<size_t>(Kw::Rem));
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
@@ -146,6 +143,13 @@ Tok operatorToken(std::string_view text, size_t& pos) {
 
 }  // namespace
 
+Kw keywordOf(std::string_view lower) {
+    for (const auto& k : kKeywords) {
+        if (lower == k.text) return k.kw;
+    }
+    return Kw::None;
+}
+
 int readDecimal(std::string_view text, size_t& pos, Value& out) {
     Decimal d;
     if (int e = readDecimal(text, pos, d)) return e;
@@ -195,11 +199,11 @@ std::vector<Token> tokenize(std::string_view text) {
             while (pos < text.size() && isNameChar(text[pos]))
                 t.name += lower(text[pos++]);
             if (pos - start > kMaxNameLength) return fail(vbrt::kSyntaxError), tokens;
-            if (t.name == "rem") {
+            t.kw = keywordOf(t.name);
+            if (t.kw == Kw::Rem) {
                 skipToLineEnd(text, pos);
                 continue;
             }
-            t.kw = keywordOf(t.name);
             t.type = t.kw == Kw::None ? Tok::Name : Tok::Keyword;
         } else {
             t.colon = c == ':';
