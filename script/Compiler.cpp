@@ -287,30 +287,7 @@ int compileExpression(const std::vector<Token>& tokens, size_t& pos, Scope& scop
 }
 
 void measureDepth(Program& program) {
-    int depth = 0, most = 0;
-    for (const Instr& in : program.code) {
-        switch (in.op) {
-            case Op::PushConst:
-            case Op::PushGlobal:
-            case Op::PushLocal:
-            case Op::RefGlobal:
-            case Op::RefLocal:
-                ++depth;
-                break;
-            case Op::CallBuiltin:
-            case Op::CallUser:
-                depth += 1 - in.argc;
-                break;
-            case Op::Fail:
-                ++depth;
-                break;
-            default:
-                if (isBinary(in.op)) --depth;
-                break;
-        }
-        most = std::max(most, depth);
-    }
-    program.maxDepth = most;
+    program.maxDepth = deepestStack(program.code, [](const Instr& in) { return stackEffect(in); });
 }
 
 }  // namespace script

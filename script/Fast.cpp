@@ -132,25 +132,6 @@ std::optional<FastOp> callFastOp(Builtin id) {
     return std::nullopt;
 }
 
-// Instructions whose work is inline arithmetic (no library or helper call).
-bool callsNothing(FastOp op) {
-    switch (op) {
-        case FastOp::Pow:
-        case FastOp::PowConst:
-        case FastOp::Fn:
-        case FastOp::VarFn:
-        case FastOp::AddVarFn:
-        case FastOp::SubVarFn:
-        case FastOp::MulVarFn:
-        case FastOp::DivVarFn:
-        case FastOp::FnFinite:
-        case FastOp::FnDomain:
-            return false;
-        default:
-            return true;
-    }
-}
-
 class TreeBuilder {
   public:
     // Rebuilds the tree with static kinds; false when some node is not all-numbers.
@@ -240,7 +221,6 @@ class Emitter {
         binary(n);
     }
     std::vector<FastInstr> code;
-    size_t depth = 0, most = 0;
 
   private:
     // Operands that a fused instruction can fetch itself: a variable, a constant, a squared
@@ -251,6 +231,29 @@ class Emitter {
         return op == FastOp::Const || op == FastOp::Var ||
                ((op == FastOp::Square || op == FastOp::Fn) && ofVariable);
     }
+    // The instruction doing `op` with its right operand fetched by itself (rows: variable,
+    // constant, squared variable, function of a variable), if there is one.
+    std::optional<FastOp> fusedOp(FastOp op, const Node& right) const {
+        static constexpr FastOp kFused[4][4] = {
+            {FastOp::AddVar, FastOp::SubVar, FastOp::MulVar, FastOp::DivVar},
+            {FastOp::AddConst, FastOp::SubConst, FastOp::MulConst, FastOp::DivConst},
+            {FastOp::AddVarSquare, FastOp::SubVarSquare, FastOp::MulVarSquare,
+             FastOp::DivVarSquare},
+            {FastOp::AddVarFn, FastOp::SubVarFn, FastOp::MulVarFn, FastOp::DivVarFn},
+        };
+        const int column = op == FastOp::Add   ? 0
+                           : op == FastOp::Sub ? 1
+                           : op == FastOp::Mul ? 2
+                           : op == FastOp::Div ? 3
+                                               : -1;
+        const int row = right.op == FastOp::Var      ? 0
+                        : right.op == FastOp::Const  ? 1
+                        : right.op == FastOp::Square ? 2
+                        : right.op == FastOp::Fn     ? 3
+                                                     : -1;
+        if (column < 0 || row < 0) return std::nullopt;
+        return kFused[row][column];
+    }
     bool errorFree(int k) const {
         return nodes_[k].op == FastOp::Const || nodes_[k].op == FastOp::Var;
     }
@@ -259,51 +262,61 @@ class Emitter {
         int a = n.a, b = n.b;
         bool commutes = n.op == FastOp::Add || n.op == FastOp::Mul;
         if (commutes && errorFree(a) && !isOperand(b)) std::swap(a, b);
-        int arith = n.op == FastOp::Add   ? 0
-                    : n.op == FastOp::Sub ? 1
-                    : n.op == FastOp::Mul ? 2
-                    : n.op == FastOp::Div ? 3
-                                          : -1;
         const Node& right = nodes_[b];
-        if (arith >= 0 && isOperand(b)) {
+        if (std::optional<FastOp> fused = fusedOp(n.op, right); fused && isOperand(b)) {
             emit(a);
-            FastOp base = right.op == FastOp::Var      ? FastOp::AddVar
-                          : right.op == FastOp::Const  ? FastOp::AddConst
-                          : right.op == FastOp::Square ? FastOp::AddVarSquare
-                                                       : FastOp::AddVarFn;
             int slot = right.a >= 0 ? nodes_[right.a].slot : right.slot;
-            return replaceTop(
-                {static_cast<FastOp>(static_cast<int>(base) + arith), slot, right.value, right.fn});
+            return push({*fused, slot, right.value, right.fn});
         }
         if (n.op == FastOp::Pow && right.op == FastOp::Const) {
             emit(a);
-            return replaceTop({FastOp::PowConst, 0, right.value});
+            return push({FastOp::PowConst, 0, right.value});
         }
         if ((n.op == FastOp::Sub || n.op == FastOp::Div) && nodes_[a].op == FastOp::Const) {
             emit(b);
             FastOp op = n.op == FastOp::Sub ? FastOp::RSubConst : FastOp::RDivConst;
-            return replaceTop({op, 0, nodes_[a].value});
+            return push({op, 0, nodes_[a].value});
         }
         emit(a);
         emit(b);
         push({n.op});
     }
 
-    // Stack effect bookkeeping: loads push, binary ops pop one, fused ops keep the depth.
-    void push(FastInstr in) {
-        bool load = in.op == FastOp::Const || in.op == FastOp::Var || in.op == FastOp::VarSquare ||
-                    in.op == FastOp::VarFn;
-        bool binary = in.op >= FastOp::Pow && in.op <= FastOp::Imp;
-        if (load) most = std::max(most, ++depth);
-        if (binary) --depth;
-        code.push_back(in);
-    }
-    void replaceTop(FastInstr in) { code.push_back(in); }
+    void push(FastInstr in) { code.push_back(in); }
 
     const std::vector<Node>& nodes_;
 };
 
 }  // namespace
+
+namespace {
+
+struct FastOpRow {
+    const char* name;
+    Shape shape;
+    bool calls;
+};
+
+constexpr bool Call = true, Inline = false;
+constexpr FastOpRow kFastOps[] = {
+#define SCRIPT_FAST_ROW(name, shape, calls) {#name, Shape::shape, calls},
+    SCRIPT_FAST_OPS(SCRIPT_FAST_ROW)
+#undef SCRIPT_FAST_ROW
+};
+
+}  // namespace
+
+int fastStackEffect(FastOp op) {
+    return shapeEffect(kFastOps[static_cast<int>(op)].shape, 0);
+}
+
+bool fastOpCalls(FastOp op) {
+    return kFastOps[static_cast<int>(op)].calls;
+}
+
+const char* fastOpName(FastOp op) {
+    return kFastOps[static_cast<int>(op)].name;
+}
 
 bool buildFast(const Program& program, FastProgram& out) {
     if (program.code.size() > kMaxFastCode) return false;
@@ -311,11 +324,13 @@ bool buildFast(const Program& program, FastProgram& out) {
     if (!tree.build(program)) return false;
     Emitter emitter(tree.nodes);
     emitter.emit(tree.root);
-    if (emitter.most > kFastStack) return false;
+    const int deepest =
+        deepestStack(emitter.code, [](const FastInstr& in) { return fastStackEffect(in.op); });
+    if (deepest > static_cast<int>(kFastStack)) return false;
     out.code = std::move(emitter.code);
     out.code.push_back({FastOp::End});
-    out.leaf = std::all_of(out.code.begin(), out.code.end(),
-                           [](const FastInstr& in) { return callsNothing(in.op); });
+    out.leaf = std::none_of(out.code.begin(), out.code.end(),
+                            [](const FastInstr& in) { return fastOpCalls(in.op); });
     // A text without variables is folded to a constant or fails: the general path serves.
     bool reads = std::any_of(tree.nodes.begin(), tree.nodes.end(),
                              [](const Node& n) { return n.op == FastOp::Var; });

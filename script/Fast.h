@@ -20,20 +20,32 @@ namespace script {
 // the built-in table's pointer; VarFn applies it to a variable; FnFinite (Exp, Tan) checks the
 // result's range, FnDomain (Log, Sqr) the argument against the table's domain, kept in `slot`.
 // End closes every program.
+// Each instruction's shape (see Program.h; every fused form is Unary: it replaces the top)
+// and whether it calls a function (Call) or is inline arithmetic (Inline).
 // clang-format off
-#define SCRIPT_FAST_OPS(X)                                                                  \
-    X(Const) X(Var) X(VarSquare) X(Neg) X(Not) X(Square)                                    \
-    X(Pow) X(Mul) X(Div) X(Add) X(Sub) X(Eq) X(Ne) X(Lt) X(Gt) X(Le) X(Ge)                  \
-    X(And) X(Or) X(Xor) X(Eqv) X(Imp)                                                       \
-    X(Abs) X(Fn) X(FnFinite) X(FnDomain) X(VarFn) X(Sgn) X(CBool)                           \
-    X(AddVar) X(SubVar) X(MulVar) X(DivVar) X(AddConst) X(SubConst) X(MulConst) X(DivConst) \
-    X(AddVarSquare) X(SubVarSquare) X(MulVarSquare) X(DivVarSquare)                         \
-    X(AddVarFn) X(SubVarFn) X(MulVarFn) X(DivVarFn)                                         \
-    X(PowConst) X(RSubConst) X(RDivConst) X(End)
+#define SCRIPT_FAST_OPS(X)                                                                   \
+    X(Const, Load, Inline) X(Var, Load, Inline) X(VarSquare, Load, Inline)                   \
+    X(Neg, Unary, Inline) X(Not, Unary, Inline) X(Square, Unary, Inline)                     \
+    X(Pow, Binary, Call) X(Mul, Binary, Inline) X(Div, Binary, Inline)                       \
+    X(Add, Binary, Inline) X(Sub, Binary, Inline) X(Eq, Binary, Inline)                      \
+    X(Ne, Binary, Inline) X(Lt, Binary, Inline) X(Gt, Binary, Inline) X(Le, Binary, Inline)  \
+    X(Ge, Binary, Inline) X(And, Binary, Inline) X(Or, Binary, Inline)                       \
+    X(Xor, Binary, Inline) X(Eqv, Binary, Inline) X(Imp, Binary, Inline)                     \
+    X(Abs, Unary, Inline) X(Fn, Unary, Call) X(FnFinite, Unary, Call)                        \
+    X(FnDomain, Unary, Call) X(VarFn, Load, Call) X(Sgn, Unary, Inline)                      \
+    X(CBool, Unary, Inline)                                                                  \
+    X(AddVar, Unary, Inline) X(SubVar, Unary, Inline) X(MulVar, Unary, Inline)               \
+    X(DivVar, Unary, Inline) X(AddConst, Unary, Inline) X(SubConst, Unary, Inline)           \
+    X(MulConst, Unary, Inline) X(DivConst, Unary, Inline)                                    \
+    X(AddVarSquare, Unary, Inline) X(SubVarSquare, Unary, Inline)                            \
+    X(MulVarSquare, Unary, Inline) X(DivVarSquare, Unary, Inline)                            \
+    X(AddVarFn, Unary, Call) X(SubVarFn, Unary, Call) X(MulVarFn, Unary, Call)               \
+    X(DivVarFn, Unary, Call) X(PowConst, Unary, Call) X(RSubConst, Unary, Inline)            \
+    X(RDivConst, Unary, Inline) X(End, Unary, Inline)
 // clang-format on
 
 enum class FastOp : std::uint8_t {
-#define SCRIPT_FAST_ENUM(name) name,
+#define SCRIPT_FAST_ENUM(name, shape, calls) name,
     SCRIPT_FAST_OPS(SCRIPT_FAST_ENUM)
 #undef SCRIPT_FAST_ENUM
 };
@@ -47,6 +59,13 @@ struct FastInstr {
     double value = 0;
     double (*fn)(double) = nullptr;
 };
+
+// Values an all-numbers instruction adds to the stack (negative: removes).
+int fastStackEffect(FastOp op);
+// Whether the instruction calls a function (absent from the leaf build of runFast).
+bool fastOpCalls(FastOp op);
+// The instruction's name as in the list above, for listings.
+const char* fastOpName(FastOp op);
 
 struct FastProgram {
     std::vector<FastInstr> code;

@@ -24,7 +24,7 @@ bool parseFastAssignment(std::string_view s, FastAssignment& out) {
     if (p >= s.size() || !isNameStart(s[p])) return false;
     size_t n = 0;
     for (; p < s.size() && isNameChar(s[p]); ++p) {
-        if (n >= kQuickNameLength) return false;
+        if (n >= kPaddedNameLength) return false;
         char c = s[p];
         out.name[n++] = (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
     }

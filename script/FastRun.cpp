@@ -71,7 +71,7 @@ double boolValue(bool b) {
 template <bool kLeaf>
 int runLoop(const FastProgram& program, const Value* globals, double& out) {
     static const void* const kLabels[] = {
-#define SCRIPT_FAST_LABEL(name) &&op_##name,
+#define SCRIPT_FAST_LABEL(name, shape, calls) &&op_##name,
         SCRIPT_FAST_OPS(SCRIPT_FAST_LABEL)
 #undef SCRIPT_FAST_LABEL
     };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -7,38 +8,44 @@
 
 namespace script {
 
+// How an instruction moves the value stack: a load pushes one value, a unary operation
+// replaces the top, a binary one replaces the top two by one, a call replaces its argc
+// arguments by the result, a failure stops the run (counted as a push, like the value it
+// stands for).
+enum class Shape : std::uint8_t { Load, Unary, Binary, Call, Fail };
+
+// Every instruction of the general machine with its shape, in one list.
+//   PushConst arg: constant index    PushGlobal arg: global slot
+//   PushLocal arg: local slot of the running function
+//   RefGlobal/RefLocal: a bare variable passed to a user function (may bind by reference)
+//   Square: x^2 fused, the exact product instead of the power function
+//   CallBuiltin arg: built-in id, argc: argument count; CallUser arg: function index
+//   Fail arg: the error number raised when reached
+// clang-format off
+#define SCRIPT_OPS(X)                                                                       \
+    X(PushConst, Load) X(PushGlobal, Load) X(PushLocal, Load) X(RefGlobal, Load)            \
+    X(RefLocal, Load) X(Neg, Unary) X(Not, Unary) X(Square, Unary)                          \
+    X(Pow, Binary) X(Mul, Binary) X(Div, Binary) X(IntDiv, Binary) X(Mod, Binary)           \
+    X(Add, Binary) X(Sub, Binary) X(Concat, Binary) X(Eq, Binary) X(Ne, Binary)             \
+    X(Lt, Binary) X(Gt, Binary) X(Le, Binary) X(Ge, Binary) X(And, Binary) X(Or, Binary)    \
+    X(Xor, Binary) X(Eqv, Binary) X(Imp, Binary)                                            \
+    X(CallBuiltin, Call) X(CallUser, Call) X(Fail, Fail)
+// clang-format on
+
 enum class Op : std::uint8_t {
-    PushConst,   // arg: constant index
-    PushGlobal,  // arg: global slot
-    PushLocal,   // arg: local slot of the running function
-    RefGlobal,   // a bare variable passed to a user function (may bind by reference)
-    RefLocal,
-    Neg,
-    Not,
-    Square,  // x^2 fused: exact product instead of the power function
-    Pow,
-    Mul,
-    Div,
-    IntDiv,
-    Mod,
-    Add,
-    Sub,
-    Concat,
-    Eq,
-    Ne,
-    Lt,
-    Gt,
-    Le,
-    Ge,
-    And,
-    Or,
-    Xor,
-    Eqv,
-    Imp,
-    CallBuiltin,  // arg: builtin id, argc: argument count
-    CallUser,     // arg: function index, argc: argument count
-    Fail,         // arg: error number raised when reached
+#define SCRIPT_OP_ENUM(name, shape) name,
+    SCRIPT_OPS(SCRIPT_OP_ENUM)
+#undef SCRIPT_OP_ENUM
 };
+
+inline Shape shapeOf(Op op) {
+    static constexpr Shape kShapes[] = {
+#define SCRIPT_OP_SHAPE(name, shape) Shape::shape,
+        SCRIPT_OPS(SCRIPT_OP_SHAPE)
+#undef SCRIPT_OP_SHAPE
+    };
+    return kShapes[static_cast<int>(op)];
+}
 
 struct Instr {
     Op op;
@@ -54,7 +61,40 @@ struct Program {
 };
 
 inline bool isBinary(Op op) {
-    return op >= Op::Pow && op <= Op::Imp;
+    return shapeOf(op) == Shape::Binary;
+}
+
+// Values an instruction of the shape adds to the stack (negative: removes); argc counts a
+// call's arguments.
+inline int shapeEffect(Shape shape, int argc) {
+    switch (shape) {
+        case Shape::Load:
+        case Shape::Fail:
+            return 1;
+        case Shape::Unary:
+            return 0;
+        case Shape::Binary:
+            return -1;
+        case Shape::Call:
+            return 1 - argc;
+    }
+    return 0;
+}
+
+inline int stackEffect(const Instr& in) {
+    return shapeEffect(shapeOf(in.op), in.argc);
+}
+
+// The deepest stack straight-line code reaches, for either instruction set: the one
+// place that adds up stack effects.
+template <typename Code, typename Effect>
+int deepestStack(const Code& code, Effect effectOf) {
+    int depth = 0, most = 0;
+    for (const auto& in : code) {
+        depth += effectOf(in);
+        most = std::max(most, depth);
+    }
+    return most;
 }
 
 }  // namespace script
