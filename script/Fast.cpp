@@ -173,8 +173,10 @@ class TreeBuilder {
                 const std::optional<FastOp> op = callFastOp(id);
                 if (!op) return false;
                 n.op = *op;
-                n.fn = builtinEntry(id).onNumber;
-                n.slot = static_cast<int>(builtinEntry(id).domain);
+                if (fastOpCalls(n.op)) {
+                    n.fn = builtinEntry(id).onNumber;
+                    n.slot = static_cast<int>(builtinEntry(id).domain);
+                }
             } else {
                 return false;
             }

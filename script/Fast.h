@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "script/Program.h"
@@ -80,5 +81,9 @@ bool buildFast(const Program& program, FastProgram& out);
 // does not hold (use the general machine), else 0 or an error number. `out` gets the
 // number; its kind is program.result.
 int runFast(const FastProgram& program, const Value* globals, double& out);
+
+// A readable listing, one instruction a line: its name, then the variable it reads (by the
+// name slotNames gives it, else @slot), its constant and the built-in it calls.
+std::string listFast(const FastProgram& program, const std::vector<std::string>& slotNames = {});
 
 }  // namespace script
