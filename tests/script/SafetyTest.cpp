@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "common/TestRegistry.h"
+#include "script/EvalCache.h"
 #include "script/ScriptTestSupport.h"
 #include "script/Value.h"
 #include "vbrt/RuntimeError.h"
@@ -108,6 +109,24 @@ class SafetyTest : public QObject {
     }
 
     void theCacheStaysBounded() {
+        script::EvalCache cache;
+        std::string text;
+        for (int k = 0; k < 1000; ++k) {
+            text = "x*" + std::to_string(k);
+            cache.insert(text, std::make_unique<script::CompiledEval>());
+            QVERIFY(cache.size() <= script::EvalCache::kMaxEntries);
+        }
+        QVERIFY(cache.find(text));
+        const std::string third(script::EvalCache::kMaxBytes / 3, 'x');
+        for (int k = 0; k < 10; ++k) {
+            text = third + std::to_string(k);
+            cache.insert(text, std::make_unique<script::CompiledEval>());
+            QVERIFY(cache.bytes() <= script::EvalCache::kMaxBytes);
+        }
+        QVERIFY(cache.find(text));
+    }
+
+    void answersStayRightPastTheCacheBound() {
         script::ScriptEngine engine;
         QCOMPARE(engine.TryAddCode("x = 2"), 0);
         for (int k = 0; k < 5000; ++k) {
