@@ -33,66 +33,48 @@ struct Node {
 // expressible on doubles".
 Kind binaryKind(Op op, Kind a, Kind b) {
     if (!isNumber(a) || !isNumber(b)) return Kind::String;
-    switch (op) {
-        case Op::Add:
-        case Op::Sub:
-        case Op::Mul:
+    switch (familyOf(op)) {
+        case Family::Sum:
             return (a == Kind::Double || b == Kind::Double) ? Kind::Double : Kind::String;
-        case Op::Div:
-        case Op::Pow:
+        case Family::Real:
             return Kind::Double;
-        case Op::Eq:
-        case Op::Ne:
-        case Op::Lt:
-        case Op::Gt:
-        case Op::Le:
-        case Op::Ge:
+        case Family::Compare:
             return Kind::Boolean;
-        case Op::And:
-        case Op::Or:
-        case Op::Xor:
-        case Op::Eqv:
-        case Op::Imp:
+        case Family::Logic:
             return (a == Kind::Boolean && b == Kind::Boolean) ? Kind::Boolean : Kind::String;
-        default:
+        case Family::None:
+        case Family::Whole:
+        case Family::Concat:
             return Kind::String;
     }
+    return Kind::String;
 }
 
-FastOp binaryFastOp(Op op) {
+// The all-numbers instruction of a binary operator, or nothing: the names are the same.
+std::optional<FastOp> binaryFastOp(Op op) {
     switch (op) {
-        case Op::Pow:
-            return FastOp::Pow;
-        case Op::Mul:
-            return FastOp::Mul;
-        case Op::Div:
-            return FastOp::Div;
-        case Op::Add:
-            return FastOp::Add;
-        case Op::Sub:
-            return FastOp::Sub;
-        case Op::Eq:
-            return FastOp::Eq;
-        case Op::Ne:
-            return FastOp::Ne;
-        case Op::Lt:
-            return FastOp::Lt;
-        case Op::Gt:
-            return FastOp::Gt;
-        case Op::Le:
-            return FastOp::Le;
-        case Op::Ge:
-            return FastOp::Ge;
-        case Op::And:
-            return FastOp::And;
-        case Op::Or:
-            return FastOp::Or;
-        case Op::Xor:
-            return FastOp::Xor;
-        case Op::Eqv:
-            return FastOp::Eqv;
+#define SCRIPT_FAST_BINARY(name) \
+    case Op::name:               \
+        return FastOp::name;
+        SCRIPT_FAST_BINARY(Pow)
+        SCRIPT_FAST_BINARY(Mul)
+        SCRIPT_FAST_BINARY(Div)
+        SCRIPT_FAST_BINARY(Add)
+        SCRIPT_FAST_BINARY(Sub)
+        SCRIPT_FAST_BINARY(Eq)
+        SCRIPT_FAST_BINARY(Ne)
+        SCRIPT_FAST_BINARY(Lt)
+        SCRIPT_FAST_BINARY(Gt)
+        SCRIPT_FAST_BINARY(Le)
+        SCRIPT_FAST_BINARY(Ge)
+        SCRIPT_FAST_BINARY(And)
+        SCRIPT_FAST_BINARY(Or)
+        SCRIPT_FAST_BINARY(Xor)
+        SCRIPT_FAST_BINARY(Eqv)
+        SCRIPT_FAST_BINARY(Imp)
+#undef SCRIPT_FAST_BINARY
         default:
-            return FastOp::Imp;
+            return std::nullopt;
     }
 }
 
@@ -149,7 +131,9 @@ class TreeBuilder {
             } else if (isBinary(in.op) && stack.size() >= 2) {
                 n.b = pop(stack);
                 n.a = pop(stack);
-                n.op = binaryFastOp(in.op);
+                const std::optional<FastOp> op = binaryFastOp(in.op);
+                if (!op) return false;
+                n.op = *op;
                 n.kind = binaryKind(in.op, nodes[n.a].kind, nodes[n.b].kind);
             } else if ((in.op == Op::Neg || in.op == Op::Not || in.op == Op::Square) &&
                        !stack.empty()) {

@@ -14,7 +14,11 @@ namespace script {
 // stands for).
 enum class Shape : std::uint8_t { Load, Unary, Binary, Call, Fail };
 
-// Every instruction of the general machine with its shape, in one list.
+// Which rule of the operators a binary instruction follows: + - * (whole kinds stay whole),
+// / and ^ (always Double), \ and Mod (on Longs), &, the comparisons, the logical operators.
+enum class Family : std::uint8_t { None, Sum, Real, Whole, Concat, Compare, Logic };
+
+// Every instruction of the general machine with its shape and family, in one list.
 //   PushConst arg: constant index    PushGlobal arg: global slot
 //   PushLocal arg: local slot of the running function
 //   RefGlobal/RefLocal: a bare variable passed to a user function (may bind by reference)
@@ -23,28 +27,40 @@ enum class Shape : std::uint8_t { Load, Unary, Binary, Call, Fail };
 //   Fail arg: the error number raised when reached
 // clang-format off
 #define SCRIPT_OPS(X)                                                                       \
-    X(PushConst, Load) X(PushGlobal, Load) X(PushLocal, Load) X(RefGlobal, Load)            \
-    X(RefLocal, Load) X(Neg, Unary) X(Not, Unary) X(Square, Unary)                          \
-    X(Pow, Binary) X(Mul, Binary) X(Div, Binary) X(IntDiv, Binary) X(Mod, Binary)           \
-    X(Add, Binary) X(Sub, Binary) X(Concat, Binary) X(Eq, Binary) X(Ne, Binary)             \
-    X(Lt, Binary) X(Gt, Binary) X(Le, Binary) X(Ge, Binary) X(And, Binary) X(Or, Binary)    \
-    X(Xor, Binary) X(Eqv, Binary) X(Imp, Binary)                                            \
-    X(CallBuiltin, Call) X(CallUser, Call) X(Fail, Fail)
+    X(PushConst, Load, None) X(PushGlobal, Load, None) X(PushLocal, Load, None)             \
+    X(RefGlobal, Load, None) X(RefLocal, Load, None)                                        \
+    X(Neg, Unary, None) X(Not, Unary, None) X(Square, Unary, None)                          \
+    X(Pow, Binary, Real) X(Mul, Binary, Sum) X(Div, Binary, Real) X(IntDiv, Binary, Whole)  \
+    X(Mod, Binary, Whole) X(Add, Binary, Sum) X(Sub, Binary, Sum) X(Concat, Binary, Concat) \
+    X(Eq, Binary, Compare) X(Ne, Binary, Compare) X(Lt, Binary, Compare)                    \
+    X(Gt, Binary, Compare) X(Le, Binary, Compare) X(Ge, Binary, Compare)                    \
+    X(And, Binary, Logic) X(Or, Binary, Logic) X(Xor, Binary, Logic) X(Eqv, Binary, Logic)  \
+    X(Imp, Binary, Logic)                                                                   \
+    X(CallBuiltin, Call, None) X(CallUser, Call, None) X(Fail, Fail, None)
 // clang-format on
 
 enum class Op : std::uint8_t {
-#define SCRIPT_OP_ENUM(name, shape) name,
+#define SCRIPT_OP_ENUM(name, shape, family) name,
     SCRIPT_OPS(SCRIPT_OP_ENUM)
 #undef SCRIPT_OP_ENUM
 };
 
 inline Shape shapeOf(Op op) {
     static constexpr Shape kShapes[] = {
-#define SCRIPT_OP_SHAPE(name, shape) Shape::shape,
+#define SCRIPT_OP_SHAPE(name, shape, family) Shape::shape,
         SCRIPT_OPS(SCRIPT_OP_SHAPE)
 #undef SCRIPT_OP_SHAPE
     };
     return kShapes[static_cast<int>(op)];
+}
+
+inline Family familyOf(Op op) {
+    static constexpr Family kFamilies[] = {
+#define SCRIPT_OP_FAMILY(name, shape, family) Family::family,
+        SCRIPT_OPS(SCRIPT_OP_FAMILY)
+#undef SCRIPT_OP_FAMILY
+    };
+    return kFamilies[static_cast<int>(op)];
 }
 
 struct Instr {
