@@ -45,22 +45,24 @@ enum class Op : std::uint8_t {
 #undef SCRIPT_OP_ENUM
 };
 
-inline Shape shapeOf(Op op) {
-    static constexpr Shape kShapes[] = {
-#define SCRIPT_OP_SHAPE(name, shape, family) Shape::shape,
-        SCRIPT_OPS(SCRIPT_OP_SHAPE)
-#undef SCRIPT_OP_SHAPE
+// The shape and family of an instruction, from the list above.
+struct OpRow {
+    Shape shape;
+    Family family;
+};
+inline const OpRow& opRow(Op op) {
+    static constexpr OpRow kRows[] = {
+#define SCRIPT_OP_ROW(name, shape, family) {Shape::shape, Family::family},
+        SCRIPT_OPS(SCRIPT_OP_ROW)
+#undef SCRIPT_OP_ROW
     };
-    return kShapes[static_cast<int>(op)];
+    return kRows[static_cast<int>(op)];
 }
-
+inline Shape shapeOf(Op op) {
+    return opRow(op).shape;
+}
 inline Family familyOf(Op op) {
-    static constexpr Family kFamilies[] = {
-#define SCRIPT_OP_FAMILY(name, shape, family) Family::family,
-        SCRIPT_OPS(SCRIPT_OP_FAMILY)
-#undef SCRIPT_OP_FAMILY
-    };
-    return kFamilies[static_cast<int>(op)];
+    return opRow(op).family;
 }
 
 struct Instr {
