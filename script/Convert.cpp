@@ -14,12 +14,8 @@ int toDouble(const Value& v, double& out) {
         case Kind::Double:
             out = v.d;
             return 0;
-        case Kind::String: {
-            auto parsed = vbrt::ParseNumber(v.str());
-            if (!parsed) return vbrt::kTypeMismatch;
-            out = *parsed;
-            return 0;
-        }
+        case Kind::String:
+            return vbrt::TextToDouble(v.str(), out);
         case Kind::Ref:
             return toDouble(*v.ref, out);
         default:

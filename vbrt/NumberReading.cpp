@@ -131,6 +131,13 @@ std::optional<double> ParseNumber(std::string_view text) {
     return value;
 }
 
+int TextToDouble(std::string_view text, double& out) {
+    const std::optional<double> number = ParseNumber(text);
+    if (!number) return kTypeMismatch;
+    out = *number;
+    return 0;
+}
+
 bool IsNumeric(std::string_view text) {
     return ParseNumber(text).has_value();
 }

@@ -16,6 +16,11 @@ double Val(std::string_view text);
 // decimal point, an optional exponent, or &H / &O digits. Empty text is not a number.
 bool IsNumeric(std::string_view text);
 
+// The number a text stands for in arithmetic: 0 with `out` set, or the error number (type
+// mismatch) when it stands for none. The one rule behind the engine's and the runtime's
+// conversions of a text to a number.
+int TextToDouble(std::string_view text, double& out);
+
 // The number a whole text stands for, under the rules of IsNumeric; nullopt when it is not
 // a number or beyond the double range. Used for strings in arithmetic.
 std::optional<double> ParseNumber(std::string_view text);
