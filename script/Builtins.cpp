@@ -70,14 +70,14 @@ int roundCall(Builtin, const Value* args, int argc, Value& out) {
 // CInt and CLng: rounded into the range of the table's result kind, else overflow.
 int convertWhole(Builtin id, const Value* args, int, Value& out) {
     const bool integer = builtinEntry(id).result == Kind::Integer;
-    const double lo = integer ? -32768.0 : -2147483648.0;
-    const double hi = integer ? 32767.0 : 2147483647.0;
     double x = 0;
+    std::int32_t r = 0;
     if (int e = toDouble(args[0], x)) return e;
-    double r = vbrt::RoundHalfEven(x);
-    if (!(r >= lo && r <= hi)) return vbrt::kOverflow;
-    out = integer ? Value::integer(static_cast<std::int32_t>(r))
-                  : Value::longValue(static_cast<std::int32_t>(r));
+    if (int e =
+            vbrt::RoundInto(x, integer ? vbrt::WholeRange::Integer : vbrt::WholeRange::Long, r)) {
+        return e;
+    }
+    out = Value::whole(builtinEntry(id).result, r);
     return 0;
 }
 
