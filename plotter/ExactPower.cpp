@@ -13,7 +13,7 @@ namespace {
 
 // Remainder with the dividend's sign; a divisor of 0 is a division by zero.
 std::int32_t wholeMod(std::int32_t a, std::int32_t b) {
-    if (b == 0) throw vbrt::RuntimeError(vbrt::kDivisionByZero, "Division by zero");
+    if (b == 0) throw vbrt::RuntimeError(vbrt::kDivisionByZero);
     return b == -1 ? 0 : a % b;
 }
 
@@ -21,13 +21,13 @@ std::int32_t wholeMod(std::int32_t a, std::int32_t b) {
 // result beyond the double range an overflow.
 double realPower(double base, double exponent) {
     if (base == 0 && exponent < 0) {
-        throw vbrt::RuntimeError(vbrt::kInvalidCall, "Invalid procedure call or argument");
+        throw vbrt::RuntimeError(vbrt::kInvalidCall);
     }
     if (base < 0 && exponent != std::trunc(exponent)) {
-        throw vbrt::RuntimeError(vbrt::kInvalidCall, "Invalid procedure call or argument");
+        throw vbrt::RuntimeError(vbrt::kInvalidCall);
     }
     double r = std::pow(base, exponent);
-    if (!std::isfinite(r)) throw vbrt::RuntimeError(vbrt::kOverflow, "Overflow");
+    if (!std::isfinite(r)) throw vbrt::RuntimeError(vbrt::kOverflow);
     return r;
 }
 

@@ -1,6 +1,9 @@
 #include "script/Builtins.h"
 
+#include <math.h>
+
 #include <cmath>
+#include <iterator>
 
 #include "script/Convert.h"
 #include "vbrt/Rounding.h"
@@ -8,19 +11,6 @@
 namespace script {
 
 namespace {
-
-struct Entry {
-    const char* name;
-    int minArgs;
-    int maxArgs;
-};
-
-constexpr Entry kEntries[] = {
-    {"abs", 1, 1},  {"atn", 1, 1},   {"cos", 1, 1},  {"exp", 1, 1},   {"fix", 1, 1}, {"int", 1, 1},
-    {"log", 1, 1},  {"round", 1, 2}, {"sgn", 1, 1},  {"sin", 1, 1},   {"sqr", 1, 1}, {"tan", 1, 1},
-    {"cint", 1, 1}, {"clng", 1, 1},  {"cdbl", 1, 1}, {"cbool", 1, 1},
-};
-static_assert(std::size(kEntries) == static_cast<size_t>(Builtin::Count));
 
 // Rounds to n decimals with ties to even on the scaled value.
 double roundTo(double x, int n) {
@@ -40,23 +30,36 @@ bool keepsWhole(const Value& v, Value& out) {
     return true;
 }
 
-int absolute(const Value& v, Value& out) {
-    if (isWhole(v.kind)) {
-        std::int64_t x = v.i;
-        out = wholeResult(x < 0 ? -x : x, isSmallWhole(v.kind));
-        return 0;
-    }
+// The number rule of a built-in on its argument's number, the result of the table's kind.
+int onArgumentNumber(Builtin id, const Value& v, Value& out) {
+    const BuiltinEntry& entry = builtinEntry(id);
     double x = 0;
     if (int e = toDouble(v, x)) return e;
-    out = Value::number(std::fabs(x));
+    if (int e = domainError(entry.domain, x)) return e;
+    const double r = entry.onNumber(x);
+    if (!std::isfinite(r)) return vbrt::kOverflow;
+    out = entry.result == Kind::Integer ? Value::integer(static_cast<std::int32_t>(r))
+                                        : Value::number(r);
     return 0;
 }
 
-int roundCall(const Value* args, int argc, Value& out) {
+int absolute(Builtin id, const Value* args, int, Value& out) {
+    const Value& v = args[0];
+    if (!isWhole(v.kind)) return onArgumentNumber(id, v, out);
+    std::int64_t x = v.i;
+    out = wholeResult(x < 0 ? -x : x, isSmallWhole(v.kind));
+    return 0;
+}
+
+int wholeOrNumber(Builtin id, const Value* args, int, Value& out) {
+    return keepsWhole(args[0], out) ? 0 : onArgumentNumber(id, args[0], out);
+}
+
+int roundCall(Builtin, const Value* args, int argc, Value& out) {
     std::int32_t digits = 0;
     if (argc == 2) {
         if (int e = toLong(args[1], digits)) return e;
-        if (digits < 0) return 5;
+        if (digits < 0) return vbrt::kInvalidCall;
     }
     if (args[0].kind == Kind::Boolean) return out = args[0], 0;  // Round(True) is True
     if (keepsWhole(args[0], out)) return 0;
@@ -66,17 +69,67 @@ int roundCall(const Value* args, int argc, Value& out) {
     return 0;
 }
 
-int convertWhole(const Value& v, double lo, double hi, Kind kind, Value& out) {
+// CInt and CLng: rounded into the range of the table's result kind, else overflow.
+int convertWhole(Builtin id, const Value* args, int, Value& out) {
+    const bool integer = builtinEntry(id).result == Kind::Integer;
     double x = 0;
-    if (int e = toDouble(v, x)) return e;
-    double r = vbrt::RoundHalfEven(x);
-    if (!(r >= lo && r <= hi)) return 6;
-    out = kind == Kind::Integer ? Value::integer(static_cast<std::int32_t>(r))
-                                : Value::longValue(static_cast<std::int32_t>(r));
+    std::int32_t r = 0;
+    if (int e = toDouble(args[0], x)) return e;
+    if (int e =
+            vbrt::RoundInto(x, integer ? vbrt::WholeRange::Integer : vbrt::WholeRange::Long, r)) {
+        return e;
+    }
+    out = Value::whole(builtinEntry(id).result, r);
     return 0;
 }
 
+int truth(Builtin, const Value* args, int, Value& out) {
+    bool b = false;
+    if (int e = toBoolean(args[0], b)) return e;
+    out = Value::boolean(b);
+    return 0;
+}
+
+constexpr double same(double x) {
+    return x;
+}
+constexpr double sign(double x) {
+    return x > 0 ? 1.0 : x < 0 ? -1.0 : 0.0;
+}
+constexpr double truthNumber(double x) {
+    return x != 0 ? -1.0 : 0.0;
+}
+
+using D = Domain;
+constexpr Kind kDouble = Kind::Double;
+
+// The C library's own functions are named by their addresses, so that the all-numbers form
+// calls them without a wrapper in between.
+constexpr BuiltinEntry kEntries[] = {
+    {"abs", 1, 1, kDouble, D::Any, &::fabs, absolute},
+    {"atn", 1, 1, kDouble, D::Any, &::atan, nullptr},
+    {"cos", 1, 1, kDouble, D::Any, &::cos, nullptr},
+    {"exp", 1, 1, kDouble, D::Any, &::exp, nullptr},
+    {"fix", 1, 1, kDouble, D::Any, &::trunc, wholeOrNumber},
+    {"int", 1, 1, kDouble, D::Any, &::floor, wholeOrNumber},
+    {"log", 1, 1, kDouble, D::Positive, &::log, nullptr},
+    {"round", 1, 2, kDouble, D::Any, &vbrt::RoundHalfEven, roundCall},
+    {"sgn", 1, 1, Kind::Integer, D::Any, &sign, nullptr},
+    {"sin", 1, 1, kDouble, D::Any, &::sin, nullptr},
+    {"sqr", 1, 1, kDouble, D::NotNegative, &::sqrt, nullptr},
+    {"tan", 1, 1, kDouble, D::Any, &::tan, nullptr},
+    {"cint", 1, 1, Kind::Integer, D::Any, &vbrt::RoundHalfEven, convertWhole},
+    {"clng", 1, 1, Kind::Long, D::Any, &vbrt::RoundHalfEven, convertWhole},
+    {"cdbl", 1, 1, kDouble, D::Any, &same, nullptr},
+    {"cbool", 1, 1, Kind::Boolean, D::Any, &truthNumber, truth},
+};
+static_assert(std::size(kEntries) == static_cast<size_t>(Builtin::Count));
+
 }  // namespace
+
+const BuiltinEntry& builtinEntry(Builtin id) {
+    return kEntries[static_cast<int>(id)];
+}
 
 int findBuiltin(std::string_view lowerName) {
     for (size_t k = 0; k < std::size(kEntries); ++k) {
@@ -89,87 +142,11 @@ bool builtinAccepts(int id, int argc) {
     return argc >= kEntries[id].minArgs && argc <= kEntries[id].maxArgs;
 }
 
-int builtinOnDouble(int id, double x, double& out) {
-    switch (static_cast<Builtin>(id)) {
-        case Builtin::Abs:
-            out = std::fabs(x);
-            return 0;
-        case Builtin::Atn:
-            out = std::atan(x);
-            return 0;
-        case Builtin::Cos:
-            out = std::cos(x);
-            return 0;
-        case Builtin::Sin:
-            out = std::sin(x);
-            return 0;
-        case Builtin::Tan:
-            out = std::tan(x);
-            break;
-        case Builtin::Exp:
-            out = std::exp(x);
-            break;
-        case Builtin::Fix:
-            out = std::trunc(x);
-            return 0;
-        case Builtin::Int:
-            out = std::floor(x);
-            return 0;
-        case Builtin::Round:
-            out = vbrt::RoundHalfEven(x);
-            return 0;
-        case Builtin::CDbl:
-            out = x;
-            return 0;
-        case Builtin::Log:
-            if (x <= 0) return 5;
-            out = std::log(x);
-            return 0;
-        case Builtin::Sqr:
-            if (x < 0) return 5;
-            out = std::sqrt(x);
-            return 0;
-        default:
-            return 13;
-    }
-    return std::isfinite(out) ? 0 : 6;
-}
-
 int callBuiltin(int id, const Value* args, int argc, Value& out) {
-    const Value& v = args[0];
-    switch (static_cast<Builtin>(id)) {
-        case Builtin::Abs:
-            return absolute(v, out);
-        case Builtin::Sgn: {
-            double x = 0;
-            if (int e = toDouble(v, x)) return e;
-            out = Value::integer(x > 0 ? 1 : x < 0 ? -1 : 0);
-            return 0;
-        }
-        case Builtin::Fix:
-        case Builtin::Int:
-            if (keepsWhole(v, out)) return 0;
-            break;
-        case Builtin::Round:
-            return roundCall(args, argc, out);
-        case Builtin::CInt:
-            return convertWhole(v, -32768.0, 32767.0, Kind::Integer, out);
-        case Builtin::CLng:
-            return convertWhole(v, -2147483648.0, 2147483647.0, Kind::Long, out);
-        case Builtin::CBool: {
-            bool b = false;
-            if (int e = toBoolean(v, b)) return e;
-            out = Value::boolean(b);
-            return 0;
-        }
-        default:
-            break;
-    }
-    double x = 0, r = 0;
-    if (int e = toDouble(v, x)) return e;
-    if (int e = builtinOnDouble(id, x, r)) return e;
-    out = Value::number(r);
-    return 0;
+    const Builtin builtin = static_cast<Builtin>(id);
+    const BuiltinEntry& entry = kEntries[id];
+    if (entry.onValues) return entry.onValues(builtin, args, argc, out);
+    return onArgumentNumber(builtin, args[0], out);
 }
 
 }  // namespace script

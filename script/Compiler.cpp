@@ -4,6 +4,7 @@
 
 #include "script/Builtins.h"
 #include "script/Operators.h"
+#include "vbrt/RuntimeError.h"
 
 namespace script {
 
@@ -155,10 +156,10 @@ class Parser {
   private:
     const Token& cur() const { return t_[pos_]; }
     const Token& next() const { return t_[std::min(pos_ + 1, t_.size() - 1)]; }
-    int unexpected() const { return cur().type == Tok::Invalid ? cur().error : 1002; }
+    int unexpected() const { return cur().type == Tok::Invalid ? cur().error : vbrt::kSyntaxError; }
 
     int parseOperand() {
-        if (++depth_ > kMaxNesting) return kOutOfStackSpace;
+        if (++depth_ > kMaxNesting) return vbrt::kOutOfStackSpace;
         int e = parsePrefixed();
         --depth_;
         return e;
@@ -204,7 +205,7 @@ class Parser {
                 } else if (t.kw == Kw::Empty) {
                     out_.constant(Value{});
                 } else {
-                    return 1002;
+                    return vbrt::kSyntaxError;
                 }
                 ++pos_;
                 return 0;
@@ -222,7 +223,7 @@ class Parser {
         } else if (int f = scope_.function(name); f >= 0) {
             out_.emit(Op::CallUser, f, 0);
         } else if (findBuiltin(name) >= 0) {
-            out_.emit(Op::Fail, kWrongArgumentCount);  // `sin` without its argument list
+            out_.emit(Op::Fail, vbrt::kWrongArgumentCount);  // `sin` without its argument list
         } else {
             out_.emit(Op::PushGlobal, scope_.global(name));
         }
@@ -238,7 +239,7 @@ class Parser {
         int argc = 0;
         if (cur().type != Tok::RParen) {
             for (;;) {
-                if (++argc > kMaxArguments) return kOutOfStackSpace;
+                if (++argc > kMaxArguments) return vbrt::kOutOfStackSpace;
                 if (int e = parseArgument(user >= 0)) return e;
                 if (cur().type != Tok::Comma) break;
                 ++pos_;
@@ -251,7 +252,7 @@ class Parser {
         } else if (builtin >= 0 && builtinAccepts(builtin, argc)) {
             out_.builtin(builtin, argc);
         } else {
-            out_.emit(Op::Fail, builtin >= 0 ? kWrongArgumentCount : 13);
+            out_.emit(Op::Fail, builtin >= 0 ? vbrt::kWrongArgumentCount : vbrt::kTypeMismatch);
         }
         return 0;
     }
@@ -288,30 +289,7 @@ int compileExpression(const std::vector<Token>& tokens, size_t& pos, Scope& scop
 }
 
 void measureDepth(Program& program) {
-    int depth = 0, most = 0;
-    for (const Instr& in : program.code) {
-        switch (in.op) {
-            case Op::PushConst:
-            case Op::PushGlobal:
-            case Op::PushLocal:
-            case Op::RefGlobal:
-            case Op::RefLocal:
-                ++depth;
-                break;
-            case Op::CallBuiltin:
-            case Op::CallUser:
-                depth += 1 - in.argc;
-                break;
-            case Op::Fail:
-                ++depth;
-                break;
-            default:
-                if (isBinary(in.op)) --depth;
-                break;
-        }
-        most = std::max(most, depth);
-    }
-    program.maxDepth = most;
+    program.maxDepth = deepestStack(program.code, [](const Instr& in) { return stackEffect(in); });
 }
 
 }  // namespace script

@@ -3,8 +3,8 @@
 #include <string_view>
 
 #include "vbrt/NumberReading.h"
-#include "vbrt/NumberText.h"
 #include "vbrt/Rounding.h"
+#include "vbrt/RuntimeError.h"
 
 namespace script {
 
@@ -14,7 +14,7 @@ int toDouble(const Value& v, double& out) {
             out = v.d;
             return 0;
         case Kind::String:
-            return vbrt::ReadNumber(v.str(), out);
+            return vbrt::TextToDouble(v.str(), out);
         case Kind::Ref:
             return toDouble(*v.ref, out);
         default:
@@ -30,10 +30,7 @@ int toLong(const Value& v, std::int32_t& out) {
     }
     double d = 0;
     if (int e = toDouble(v, d)) return e;
-    double r = vbrt::RoundHalfEven(d);
-    if (!(r >= -2147483648.0 && r <= 2147483647.0)) return 6;
-    out = static_cast<std::int32_t>(r);
-    return 0;
+    return vbrt::RoundInto(d, vbrt::WholeRange::Long, out);
 }
 
 static bool equalsNoCase(std::string_view a, std::string_view b) {
@@ -62,22 +59,9 @@ int toBoolean(const Value& v, bool& out) {
 }
 
 std::string toText(const Value& v) {
-    switch (v.kind) {
-        case Kind::Empty:
-            return {};
-        case Kind::Boolean:
-            return v.i ? "True" : "False";
-        case Kind::Integer:
-        case Kind::Long:
-            return std::to_string(v.i);
-        case Kind::Double:
-            return vbrt::NumberToText(v.d);
-        case Kind::String:
-            return v.str();
-        case Kind::Ref:
-            return toText(*v.ref);
-    }
-    return {};
+    if (v.kind == Kind::String) return v.str();
+    if (v.kind == Kind::Ref) return toText(*v.ref);
+    return vbrt::ToText(toVariant(v));  // the runtime's rule, without copying a text
 }
 
 Value wholeResult(std::int64_t v, bool small) {

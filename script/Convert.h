@@ -5,6 +5,7 @@
 #include <string>
 
 #include "script/Value.h"
+#include "vbrt/RuntimeError.h"
 #include "vbrt/Variant.h"
 
 namespace script {
@@ -33,7 +34,7 @@ std::string toText(const Value& v);
 Value wholeResult(std::int64_t v, bool small);
 // A Double result, or overflow (6) when it is not finite.
 inline int doubleResult(double r, Value& out) {
-    if (!std::isfinite(r)) return 6;
+    if (!std::isfinite(r)) return vbrt::kOverflow;
     out = Value::number(r);
     return 0;
 }

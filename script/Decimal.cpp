@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "vbrt/RuntimeError.h"
+
 namespace script {
 
 namespace {
@@ -78,11 +80,11 @@ int valueOf(std::string_view literal, const Shape& s, double& out) {
     }
     auto [end, ec] = std::from_chars(literal.data(), literal.data() + literal.size(), out);
     if (ec == std::errc::result_out_of_range) {
-        if (s.exponent > 0) return 6;
+        if (s.exponent > 0) return vbrt::kOverflow;
         out = 0;  // underflow reads as zero
         return 0;
     }
-    return (ec == std::errc() && end == literal.data() + literal.size()) ? 0 : 1002;
+    return (ec == std::errc() && end == literal.data() + literal.size()) ? 0 : vbrt::kSyntaxError;
 }
 
 }  // namespace
@@ -96,7 +98,7 @@ int readDecimal(std::string_view text, size_t& pos, Decimal& out) {
         ++p;
         readDigits(text, p, s, true);
     }
-    if (p == pos || (p == pos + 1 && text[pos] == '.')) return 1002;
+    if (p == pos || (p == pos + 1 && text[pos] == '.')) return vbrt::kSyntaxError;
     readExponent(text, p, s);
     double value = 0;
     if (int e = valueOf(text.substr(pos, p - pos), s, value)) return e;

@@ -24,6 +24,11 @@ struct CompiledEval {
 // Compiled Eval texts by their exact text, bounded in count and bytes.
 class EvalCache {
   public:
+    static constexpr size_t kMaxEntries = 256;
+    static constexpr size_t kMaxBytes = 8u << 20;  // of text, summed over the entries
+
+    size_t size() const { return entries_.size(); }
+    size_t bytes() const { return bytes_; }
     // The entry of the text asked for last time, if this is that text.
     CompiledEval* lastHit(std::string_view text) const {
         return last_ && sameText(text, lastText_) ? last_ : nullptr;
@@ -78,8 +83,6 @@ class EvalCache {
         std::memcpy(&w, p, sizeof w);
         return w;
     }
-    static constexpr size_t kMaxEntries = 256;
-    static constexpr size_t kMaxBytes = 8u << 20;
     void remember(const std::string& key, CompiledEval* entry) {
         lastText_ = key;
         last_ = entry;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "script/Builtins.h"
 #include "script/Operators.h"
@@ -32,147 +33,85 @@ struct Node {
 // expressible on doubles".
 Kind binaryKind(Op op, Kind a, Kind b) {
     if (!isNumber(a) || !isNumber(b)) return Kind::String;
-    switch (op) {
-        case Op::Add:
-        case Op::Sub:
-        case Op::Mul:
+    switch (familyOf(op)) {
+        case Family::Sum:
             return (a == Kind::Double || b == Kind::Double) ? Kind::Double : Kind::String;
-        case Op::Div:
-        case Op::Pow:
+        case Family::Real:
             return Kind::Double;
-        case Op::Eq:
-        case Op::Ne:
-        case Op::Lt:
-        case Op::Gt:
-        case Op::Le:
-        case Op::Ge:
+        case Family::Compare:
             return Kind::Boolean;
-        case Op::And:
-        case Op::Or:
-        case Op::Xor:
-        case Op::Eqv:
-        case Op::Imp:
+        case Family::Logic:
             return (a == Kind::Boolean && b == Kind::Boolean) ? Kind::Boolean : Kind::String;
-        default:
+        case Family::None:
+        case Family::Whole:
+        case Family::Concat:
             return Kind::String;
     }
+    return Kind::String;
 }
 
-FastOp binaryFastOp(Op op) {
+// The all-numbers instruction of a binary operator, or nothing: the names are the same.
+std::optional<FastOp> binaryFastOp(Op op) {
     switch (op) {
-        case Op::Pow:
-            return FastOp::Pow;
-        case Op::Mul:
-            return FastOp::Mul;
-        case Op::Div:
-            return FastOp::Div;
-        case Op::Add:
-            return FastOp::Add;
-        case Op::Sub:
-            return FastOp::Sub;
-        case Op::Eq:
-            return FastOp::Eq;
-        case Op::Ne:
-            return FastOp::Ne;
-        case Op::Lt:
-            return FastOp::Lt;
-        case Op::Gt:
-            return FastOp::Gt;
-        case Op::Le:
-            return FastOp::Le;
-        case Op::Ge:
-            return FastOp::Ge;
-        case Op::And:
-            return FastOp::And;
-        case Op::Or:
-            return FastOp::Or;
-        case Op::Xor:
-            return FastOp::Xor;
-        case Op::Eqv:
-            return FastOp::Eqv;
+#define SCRIPT_FAST_BINARY(name) \
+    case Op::name:               \
+        return FastOp::name;
+        SCRIPT_FAST_BINARY(Pow)
+        SCRIPT_FAST_BINARY(Mul)
+        SCRIPT_FAST_BINARY(Div)
+        SCRIPT_FAST_BINARY(Add)
+        SCRIPT_FAST_BINARY(Sub)
+        SCRIPT_FAST_BINARY(Eq)
+        SCRIPT_FAST_BINARY(Ne)
+        SCRIPT_FAST_BINARY(Lt)
+        SCRIPT_FAST_BINARY(Gt)
+        SCRIPT_FAST_BINARY(Le)
+        SCRIPT_FAST_BINARY(Ge)
+        SCRIPT_FAST_BINARY(And)
+        SCRIPT_FAST_BINARY(Or)
+        SCRIPT_FAST_BINARY(Xor)
+        SCRIPT_FAST_BINARY(Eqv)
+        SCRIPT_FAST_BINARY(Imp)
+#undef SCRIPT_FAST_BINARY
         default:
-            return FastOp::Imp;
+            return std::nullopt;
     }
 }
 
-Kind callKind(int id, Kind arg) {
-    if (arg != Kind::Double) return Kind::String;
-    switch (static_cast<Builtin>(id)) {
-        case Builtin::Sgn:
-            return Kind::Integer;
-        case Builtin::CBool:
-            return Kind::Boolean;
-        case Builtin::CInt:
-        case Builtin::CLng:
-            return Kind::String;
-        default:
-            return Kind::Double;
-    }
+Kind callKind(Builtin id, Kind arg) {
+    return arg == Kind::Double ? builtinEntry(id).result : Kind::String;
 }
 
-FastOp callFastOp(int id) {
-    switch (static_cast<Builtin>(id)) {
+// The all-numbers instruction of a one-argument built-in, or nothing (the general machine
+// serves). Every built-in is listed, so that one added without its entry fails the build.
+std::optional<FastOp> callFastOp(Builtin id) {
+    switch (id) {
         case Builtin::Abs:
             return FastOp::Abs;
-        case Builtin::Exp:
-            return FastOp::Exp;
-        case Builtin::Log:
-            return FastOp::Log;
-        case Builtin::Round:
-            return FastOp::Round;
         case Builtin::Sgn:
             return FastOp::Sgn;
-        case Builtin::Sqr:
-            return FastOp::Sqr;
-        case Builtin::Tan:
-            return FastOp::Tan;
         case Builtin::CBool:
             return FastOp::CBool;
-        default:
-            return FastOp::Fn;
-    }
-}
-
-// The built-ins that cannot fail on a finite double: the C library's own functions, called
-// through their addresses without a wrapper in between.
-using DoubleFunction = double (*)(double);
-DoubleFunction pureFunction(int id) {
-    switch (static_cast<Builtin>(id)) {
         case Builtin::Atn:
-            return &::atan;
         case Builtin::Cos:
-            return &::cos;
         case Builtin::Sin:
-            return &::sin;
         case Builtin::Fix:
-            return &::trunc;
         case Builtin::Int:
-            return &::floor;
-        default:
-            return nullptr;
+        case Builtin::Round:
+            return FastOp::Fn;
+        case Builtin::Exp:
+        case Builtin::Tan:
+            return FastOp::FnFinite;
+        case Builtin::Log:
+        case Builtin::Sqr:
+            return FastOp::FnDomain;
+        case Builtin::CDbl:  // no instruction: the number itself (see TreeBuilder)
+        case Builtin::CInt:  // whole results with a range check
+        case Builtin::CLng:
+        case Builtin::Count:
+            return std::nullopt;
     }
-}
-
-// Instructions whose work is inline arithmetic (no library or helper call).
-bool callsNothing(FastOp op) {
-    switch (op) {
-        case FastOp::Pow:
-        case FastOp::PowConst:
-        case FastOp::Fn:
-        case FastOp::VarFn:
-        case FastOp::AddVarFn:
-        case FastOp::SubVarFn:
-        case FastOp::MulVarFn:
-        case FastOp::DivVarFn:
-        case FastOp::Exp:
-        case FastOp::Log:
-        case FastOp::Round:
-        case FastOp::Sqr:
-        case FastOp::Tan:
-            return false;
-        default:
-            return true;
-    }
+    return std::nullopt;
 }
 
 class TreeBuilder {
@@ -192,7 +131,9 @@ class TreeBuilder {
             } else if (isBinary(in.op) && stack.size() >= 2) {
                 n.b = pop(stack);
                 n.a = pop(stack);
-                n.op = binaryFastOp(in.op);
+                const std::optional<FastOp> op = binaryFastOp(in.op);
+                if (!op) return false;
+                n.op = *op;
                 n.kind = binaryKind(in.op, nodes[n.a].kind, nodes[n.b].kind);
             } else if ((in.op == Op::Neg || in.op == Op::Not || in.op == Op::Square) &&
                        !stack.empty()) {
@@ -205,15 +146,21 @@ class TreeBuilder {
                          : in.op == Op::Not ? (k == Kind::Boolean ? k : Kind::String)
                                             : (isNumber(k) ? Kind::Double : Kind::String);
             } else if (in.op == Op::CallBuiltin && in.argc == 1 && !stack.empty()) {
+                const Builtin id = static_cast<Builtin>(in.arg);
                 n.a = pop(stack);
-                n.kind = callKind(in.arg, nodes[n.a].kind);
+                n.kind = callKind(id, nodes[n.a].kind);
                 if (n.kind == Kind::String) return false;
-                if (in.arg == static_cast<int>(Builtin::CDbl)) {
+                if (id == Builtin::CDbl) {
                     stack.push_back(n.a);
                     continue;
                 }
-                n.op = callFastOp(in.arg);
-                n.fn = pureFunction(in.arg);
+                const std::optional<FastOp> op = callFastOp(id);
+                if (!op) return false;
+                n.op = *op;
+                if (fastOpCalls(n.op)) {
+                    n.fn = builtinEntry(id).onNumber;
+                    n.slot = static_cast<int>(builtinEntry(id).domain);
+                }
             } else {
                 return false;
             }
@@ -255,12 +202,11 @@ class Emitter {
         }
         if (n.b < 0) {
             emit(n.a);
-            return push({n.op, 0, 0, n.fn});
+            return push({n.op, n.slot, 0, n.fn});
         }
         binary(n);
     }
     std::vector<FastInstr> code;
-    size_t depth = 0, most = 0;
 
   private:
     // Operands that a fused instruction can fetch itself: a variable, a constant, a squared
@@ -271,6 +217,29 @@ class Emitter {
         return op == FastOp::Const || op == FastOp::Var ||
                ((op == FastOp::Square || op == FastOp::Fn) && ofVariable);
     }
+    // The instruction doing `op` with its right operand fetched by itself (rows: variable,
+    // constant, squared variable, function of a variable), if there is one.
+    std::optional<FastOp> fusedOp(FastOp op, const Node& right) const {
+        static constexpr FastOp kFused[4][4] = {
+            {FastOp::AddVar, FastOp::SubVar, FastOp::MulVar, FastOp::DivVar},
+            {FastOp::AddConst, FastOp::SubConst, FastOp::MulConst, FastOp::DivConst},
+            {FastOp::AddVarSquare, FastOp::SubVarSquare, FastOp::MulVarSquare,
+             FastOp::DivVarSquare},
+            {FastOp::AddVarFn, FastOp::SubVarFn, FastOp::MulVarFn, FastOp::DivVarFn},
+        };
+        const int column = op == FastOp::Add   ? 0
+                           : op == FastOp::Sub ? 1
+                           : op == FastOp::Mul ? 2
+                           : op == FastOp::Div ? 3
+                                               : -1;
+        const int row = right.op == FastOp::Var      ? 0
+                        : right.op == FastOp::Const  ? 1
+                        : right.op == FastOp::Square ? 2
+                        : right.op == FastOp::Fn     ? 3
+                                                     : -1;
+        if (column < 0 || row < 0) return std::nullopt;
+        return kFused[row][column];
+    }
     bool errorFree(int k) const {
         return nodes_[k].op == FastOp::Const || nodes_[k].op == FastOp::Var;
     }
@@ -279,51 +248,61 @@ class Emitter {
         int a = n.a, b = n.b;
         bool commutes = n.op == FastOp::Add || n.op == FastOp::Mul;
         if (commutes && errorFree(a) && !isOperand(b)) std::swap(a, b);
-        int arith = n.op == FastOp::Add   ? 0
-                    : n.op == FastOp::Sub ? 1
-                    : n.op == FastOp::Mul ? 2
-                    : n.op == FastOp::Div ? 3
-                                          : -1;
         const Node& right = nodes_[b];
-        if (arith >= 0 && isOperand(b)) {
+        if (std::optional<FastOp> fused = fusedOp(n.op, right); fused && isOperand(b)) {
             emit(a);
-            FastOp base = right.op == FastOp::Var      ? FastOp::AddVar
-                          : right.op == FastOp::Const  ? FastOp::AddConst
-                          : right.op == FastOp::Square ? FastOp::AddVarSquare
-                                                       : FastOp::AddVarFn;
             int slot = right.a >= 0 ? nodes_[right.a].slot : right.slot;
-            return replaceTop(
-                {static_cast<FastOp>(static_cast<int>(base) + arith), slot, right.value, right.fn});
+            return push({*fused, slot, right.value, right.fn});
         }
         if (n.op == FastOp::Pow && right.op == FastOp::Const) {
             emit(a);
-            return replaceTop({FastOp::PowConst, 0, right.value});
+            return push({FastOp::PowConst, 0, right.value});
         }
         if ((n.op == FastOp::Sub || n.op == FastOp::Div) && nodes_[a].op == FastOp::Const) {
             emit(b);
             FastOp op = n.op == FastOp::Sub ? FastOp::RSubConst : FastOp::RDivConst;
-            return replaceTop({op, 0, nodes_[a].value});
+            return push({op, 0, nodes_[a].value});
         }
         emit(a);
         emit(b);
         push({n.op});
     }
 
-    // Stack effect bookkeeping: loads push, binary ops pop one, fused ops keep the depth.
-    void push(FastInstr in) {
-        bool load = in.op == FastOp::Const || in.op == FastOp::Var || in.op == FastOp::VarSquare ||
-                    in.op == FastOp::VarFn;
-        bool binary = in.op >= FastOp::Pow && in.op <= FastOp::Imp;
-        if (load) most = std::max(most, ++depth);
-        if (binary) --depth;
-        code.push_back(in);
-    }
-    void replaceTop(FastInstr in) { code.push_back(in); }
+    void push(FastInstr in) { code.push_back(in); }
 
     const std::vector<Node>& nodes_;
 };
 
 }  // namespace
+
+namespace {
+
+struct FastOpRow {
+    const char* name;
+    Shape shape;
+    bool calls;
+};
+
+constexpr bool Call = true, Inline = false;
+constexpr FastOpRow kFastOps[] = {
+#define SCRIPT_FAST_ROW(name, shape, calls) {#name, Shape::shape, calls},
+    SCRIPT_FAST_OPS(SCRIPT_FAST_ROW)
+#undef SCRIPT_FAST_ROW
+};
+
+}  // namespace
+
+int fastStackEffect(FastOp op) {
+    return shapeEffect(kFastOps[static_cast<int>(op)].shape, 0);
+}
+
+bool fastOpCalls(FastOp op) {
+    return kFastOps[static_cast<int>(op)].calls;
+}
+
+const char* fastOpName(FastOp op) {
+    return kFastOps[static_cast<int>(op)].name;
+}
 
 bool buildFast(const Program& program, FastProgram& out) {
     if (program.code.size() > kMaxFastCode) return false;
@@ -331,11 +310,13 @@ bool buildFast(const Program& program, FastProgram& out) {
     if (!tree.build(program)) return false;
     Emitter emitter(tree.nodes);
     emitter.emit(tree.root);
-    if (emitter.most > kFastStack) return false;
+    const int deepest =
+        deepestStack(emitter.code, [](const FastInstr& in) { return fastStackEffect(in.op); });
+    if (deepest > static_cast<int>(kFastStack)) return false;
     out.code = std::move(emitter.code);
     out.code.push_back({FastOp::End});
-    out.leaf = std::all_of(out.code.begin(), out.code.end(),
-                           [](const FastInstr& in) { return callsNothing(in.op); });
+    out.leaf = std::none_of(out.code.begin(), out.code.end(),
+                            [](const FastInstr& in) { return fastOpCalls(in.op); });
     // A text without variables is folded to a constant or fails: the general path serves.
     bool reads = std::any_of(tree.nodes.begin(), tree.nodes.end(),
                              [](const Node& n) { return n.op == FastOp::Var; });

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "script/Program.h"
@@ -15,23 +16,37 @@ namespace script {
 // Every instruction of the all-numbers form, in one list so that the enum and the
 // evaluation loop's jump table cannot drift apart. The ...Var, ...Const, ...VarSquare and
 // ...VarFn forms take their right operand from a variable, a constant, a squared variable or
-// a pure function of a variable instead of the stack; the R forms take a constant left operand. Fn
-// applies a built-in that cannot fail (Atn, Cos, Sin, Fix, Int) through its pointer; VarFn applies
-// it to a variable. End closes every program.
+// a pure function of a variable instead of the stack; the R forms take a constant left operand.
+// Fn applies a built-in that cannot fail on a number (Atn, Cos, Sin, Fix, Int, Round) through
+// the built-in table's pointer; VarFn applies it to a variable; FnFinite (Exp, Tan) checks the
+// result's range, FnDomain (Log, Sqr) the argument against the table's domain, kept in `slot`.
+// End closes every program.
+// Each instruction's shape (see Program.h; every fused form is Unary: it replaces the top)
+// and whether it calls a function (Call) or is inline arithmetic (Inline).
 // clang-format off
-#define SCRIPT_FAST_OPS(X)                                                                  \
-    X(Const) X(Var) X(VarSquare) X(Neg) X(Not) X(Square)                                    \
-    X(Pow) X(Mul) X(Div) X(Add) X(Sub) X(Eq) X(Ne) X(Lt) X(Gt) X(Le) X(Ge)                  \
-    X(And) X(Or) X(Xor) X(Eqv) X(Imp)                                                       \
-    X(Abs) X(Fn) X(VarFn) X(Exp) X(Log) X(Round) X(Sqr) X(Tan) X(Sgn) X(CBool)                     \
-    X(AddVar) X(SubVar) X(MulVar) X(DivVar) X(AddConst) X(SubConst) X(MulConst) X(DivConst) \
-    X(AddVarSquare) X(SubVarSquare) X(MulVarSquare) X(DivVarSquare)                         \
-    X(AddVarFn) X(SubVarFn) X(MulVarFn) X(DivVarFn)                                         \
-    X(PowConst) X(RSubConst) X(RDivConst) X(End)
+#define SCRIPT_FAST_OPS(X)                                                                   \
+    X(Const, Load, Inline) X(Var, Load, Inline) X(VarSquare, Load, Inline)                   \
+    X(Neg, Unary, Inline) X(Not, Unary, Inline) X(Square, Unary, Inline)                     \
+    X(Pow, Binary, Call) X(Mul, Binary, Inline) X(Div, Binary, Inline)                       \
+    X(Add, Binary, Inline) X(Sub, Binary, Inline) X(Eq, Binary, Inline)                      \
+    X(Ne, Binary, Inline) X(Lt, Binary, Inline) X(Gt, Binary, Inline) X(Le, Binary, Inline)  \
+    X(Ge, Binary, Inline) X(And, Binary, Inline) X(Or, Binary, Inline)                       \
+    X(Xor, Binary, Inline) X(Eqv, Binary, Inline) X(Imp, Binary, Inline)                     \
+    X(Abs, Unary, Inline) X(Fn, Unary, Call) X(FnFinite, Unary, Call)                        \
+    X(FnDomain, Unary, Call) X(VarFn, Load, Call) X(Sgn, Unary, Inline)                      \
+    X(CBool, Unary, Inline)                                                                  \
+    X(AddVar, Unary, Inline) X(SubVar, Unary, Inline) X(MulVar, Unary, Inline)               \
+    X(DivVar, Unary, Inline) X(AddConst, Unary, Inline) X(SubConst, Unary, Inline)           \
+    X(MulConst, Unary, Inline) X(DivConst, Unary, Inline)                                    \
+    X(AddVarSquare, Unary, Inline) X(SubVarSquare, Unary, Inline)                            \
+    X(MulVarSquare, Unary, Inline) X(DivVarSquare, Unary, Inline)                            \
+    X(AddVarFn, Unary, Call) X(SubVarFn, Unary, Call) X(MulVarFn, Unary, Call)               \
+    X(DivVarFn, Unary, Call) X(PowConst, Unary, Call) X(RSubConst, Unary, Inline)            \
+    X(RDivConst, Unary, Inline) X(End, Unary, Inline)
 // clang-format on
 
 enum class FastOp : std::uint8_t {
-#define SCRIPT_FAST_ENUM(name) name,
+#define SCRIPT_FAST_ENUM(name, shape, calls) name,
     SCRIPT_FAST_OPS(SCRIPT_FAST_ENUM)
 #undef SCRIPT_FAST_ENUM
 };
@@ -46,6 +61,13 @@ struct FastInstr {
     double (*fn)(double) = nullptr;
 };
 
+// Values an all-numbers instruction adds to the stack (negative: removes).
+int fastStackEffect(FastOp op);
+// Whether the instruction calls a function (absent from the leaf build of runFast).
+bool fastOpCalls(FastOp op);
+// The instruction's name as in the list above, for listings.
+const char* fastOpName(FastOp op);
+
 struct FastProgram {
     std::vector<FastInstr> code;
     Kind result = Kind::Double;
@@ -59,5 +81,9 @@ bool buildFast(const Program& program, FastProgram& out);
 // does not hold (use the general machine), else 0 or an error number. `out` gets the
 // number; its kind is program.result.
 int runFast(const FastProgram& program, const Value* globals, double& out);
+
+// A readable listing, one instruction a line: its name, then the variable it reads (by the
+// name slotNames gives it, else @slot), its constant and the built-in it calls.
+std::string listFast(const FastProgram& program, const std::vector<std::string>& slotNames = {});
 
 }  // namespace script

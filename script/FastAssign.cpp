@@ -18,24 +18,13 @@ bool startsNumber(std::string_view s, size_t p) {
 
 }  // namespace
 
-bool isReservedWord(std::string_view lower) {
-    static constexpr std::string_view kWords[] = {
-        "and",   "or",   "not",   "xor",   "eqv",    "imp", "mod",      "true",   "false",
-        "empty", "if",   "then",  "else",  "elseif", "end", "function", "sub",    "exit",
-        "dim",   "call", "byval", "byref", "is",     "set", "class",    "option", "rem"};
-    for (std::string_view w : kWords) {
-        if (lower == w) return true;
-    }
-    return false;
-}
-
 bool parseFastAssignment(std::string_view s, FastAssignment& out) {
     size_t p = 0;
     skipBlanks(s, p);
     if (p >= s.size() || !isNameStart(s[p])) return false;
     size_t n = 0;
     for (; p < s.size() && isNameChar(s[p]); ++p) {
-        if (n >= kQuickNameLength) return false;
+        if (n >= kPaddedNameLength) return false;
         char c = s[p];
         out.name[n++] = (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
     }

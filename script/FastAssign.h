@@ -3,15 +3,13 @@
 #include <string_view>
 
 #include "script/Decimal.h"
+#include "script/Names.h"
 
 namespace script {
 
-// Longest name the quick path handles; longer ones take the full parse.
-constexpr size_t kQuickNameLength = 16;
-
 struct FastAssignment {
-    // Lower-case name, zero-padded to the full buffer for word-wise comparison.
-    alignas(8) char name[kQuickNameLength] = {};
+    // Lower-case name, zero-padded for word-wise comparison; longer names take the full parse.
+    alignas(8) char name[kPaddedNameLength] = {};
     size_t length = 0;
     bool negative = false;
     Decimal number;
@@ -22,8 +20,5 @@ struct FastAssignment {
 // a full parse. The caller applies the sign with the ordinary negation, so the value is
 // exactly what the full parser would give. False for anything else (the full path).
 bool parseFastAssignment(std::string_view source, FastAssignment& out);
-
-// Whether a lower-case word is reserved (cannot be a variable).
-bool isReservedWord(std::string_view lower);
 
 }  // namespace script

@@ -1,11 +1,13 @@
 // The evaluation loop of the all-numbers form. It dispatches with a jump table of label
 // addresses (a GNU extension that g++ and clang both provide): one indirect jump per
-// instruction and no bounds check.
+// instruction and no bounds check. Configured with FUNCURVE_THREADED_DISPATCH=OFF, the same
+// instructions form the cases of a plain switch, for compilers without the extension.
 #include <cmath>
 
+#include "script/Builtins.h"
 #include "script/Fast.h"
 #include "script/Operators.h"
-#include "vbrt/Rounding.h"
+#include "vbrt/RuntimeError.h"
 
 namespace script {
 
@@ -18,11 +20,11 @@ double boolValue(bool b) {
 }  // namespace
 
 // The result of an arithmetic step, or overflow (6) when it is not finite.
-#define FAST_FINITE(expr)                 \
-    do {                                  \
-        double r_ = (expr);               \
-        if (!std::isfinite(r_)) return 6; \
-        top = r_;                         \
+#define FAST_FINITE(expr)                               \
+    do {                                                \
+        double r_ = (expr);                             \
+        if (!std::isfinite(r_)) return vbrt::kOverflow; \
+        top = r_;                                       \
     } while (0)
 // fn(a, b, result) with a result variable of its own, so that `top` stays in a register.
 #define FAST_CHECKED(fn, a, b)                    \
@@ -40,7 +42,27 @@ double boolValue(bool b) {
             return -1;                            \
         into = v_.d;                              \
     } while (0)
+// The dispatch: FAST_BEGIN starts at the first instruction, FAST_CASE(name) marks an
+// instruction's code, FAST_NEXT goes on to the next instruction, FAST_FINISH closes the loop.
+#if FUNCURVE_THREADED_DISPATCH
+#define FAST_BEGIN                                                      \
+    static const void* const kLabels[] = {SCRIPT_FAST_OPS(FAST_LABEL)}; \
+    goto* kLabels[static_cast<int>(ip->op)];
+#define FAST_LABEL(name, shape, calls) &&op_##name,
+#define FAST_CASE(name) op_##name
 #define FAST_NEXT goto* kLabels[static_cast<int>((++ip)->op)]
+#define FAST_FINISH
+#else
+#define FAST_BEGIN  \
+    for (;; ++ip) { \
+        switch (ip->op) {
+#define FAST_CASE(name) case FastOp::name
+#define FAST_NEXT goto next_instruction
+#define FAST_FINISH    \
+    }                  \
+    next_instruction:; \
+    }
+#endif
 #define FAST_PUSH(value) \
     do {                 \
         *sp++ = top;     \
@@ -69,177 +91,120 @@ double boolValue(bool b) {
 // instruction reach the leaf build anyway, it hands the request to the general machine.
 template <bool kLeaf>
 int runLoop(const FastProgram& program, const Value* globals, double& out) {
-    static const void* const kLabels[] = {
-#define SCRIPT_FAST_LABEL(name) &&op_##name,
-        SCRIPT_FAST_OPS(SCRIPT_FAST_LABEL)
-#undef SCRIPT_FAST_LABEL
-    };
     double stack[kFastStack + 1];
     double* sp = stack;  // values below the top; the top itself lives in `top`
     double top = 0;
     double x = 0;
     const FastInstr* ip = program.code.data();
-    goto* kLabels[static_cast<int>(ip->op)];
+    FAST_BEGIN
 
-op_Const:
-    FAST_PUSH(ip->value);
+    FAST_CASE(Const) : FAST_PUSH(ip->value);
     FAST_NEXT;
-op_Var:
-    FAST_LOAD(x);
+    FAST_CASE(Var) : FAST_LOAD(x);
     FAST_PUSH(x);
     FAST_NEXT;
-op_VarSquare:
-    FAST_LOAD(x);
+    FAST_CASE(VarSquare) : FAST_LOAD(x);
     *sp++ = top;
     FAST_FINITE(x * x);
     FAST_NEXT;
-op_Neg:
-    top = -top;
+    FAST_CASE(Neg) : top = -top;
     FAST_NEXT;
-op_Not:
-    top = boolValue(top == 0);
+    FAST_CASE(Not) : top = boolValue(top == 0);
     FAST_NEXT;
-op_Square:
-    FAST_FINITE(top * top);
+    FAST_CASE(Square) : FAST_FINITE(top * top);
     FAST_NEXT;
-op_Pow:
-    FAST_CALLING(x = *--sp; FAST_CHECKED(power, x, top));
-op_Mul:
-    FAST_FINITE(*--sp * top);
+    FAST_CASE(Pow) : FAST_CALLING(x = *--sp; FAST_CHECKED(power, x, top));
+    FAST_CASE(Mul) : FAST_FINITE(*--sp * top);
     FAST_NEXT;
-op_Div:
-    x = *--sp;
+    FAST_CASE(Div) : x = *--sp;
     FAST_CHECKED(divide, x, top);
     FAST_NEXT;
-op_Add:
-    FAST_FINITE(*--sp + top);
+    FAST_CASE(Add) : FAST_FINITE(*--sp + top);
     FAST_NEXT;
-op_Sub:
-    FAST_FINITE(*--sp - top);
+    FAST_CASE(Sub) : FAST_FINITE(*--sp - top);
     FAST_NEXT;
-op_Eq:
-    FAST_COMPARE(==);
+    FAST_CASE(Eq) : FAST_COMPARE(==);
     FAST_NEXT;
-op_Ne:
-    FAST_COMPARE(!=);
+    FAST_CASE(Ne) : FAST_COMPARE(!=);
     FAST_NEXT;
-op_Lt:
-    FAST_COMPARE(<);
+    FAST_CASE(Lt) : FAST_COMPARE(<);
     FAST_NEXT;
-op_Gt:
-    FAST_COMPARE(>);
+    FAST_CASE(Gt) : FAST_COMPARE(>);
     FAST_NEXT;
-op_Le:
-    FAST_COMPARE(<=);
+    FAST_CASE(Le) : FAST_COMPARE(<=);
     FAST_NEXT;
-op_Ge:
-    FAST_COMPARE(>=);
+    FAST_CASE(Ge) : FAST_COMPARE(>=);
     FAST_NEXT;
-op_And:
-    FAST_LOGIC(x_ && y_);
+    FAST_CASE(And) : FAST_LOGIC(x_ && y_);
     FAST_NEXT;
-op_Or:
-    FAST_LOGIC(x_ || y_);
+    FAST_CASE(Or) : FAST_LOGIC(x_ || y_);
     FAST_NEXT;
-op_Xor:
-    FAST_LOGIC(x_ != y_);
+    FAST_CASE(Xor) : FAST_LOGIC(x_ != y_);
     FAST_NEXT;
-op_Eqv:
-    FAST_LOGIC(x_ == y_);
+    FAST_CASE(Eqv) : FAST_LOGIC(x_ == y_);
     FAST_NEXT;
-op_Imp:
-    FAST_LOGIC(!x_ || y_);
+    FAST_CASE(Imp) : FAST_LOGIC(!x_ || y_);
     FAST_NEXT;
-op_Abs:
-    top = std::fabs(top);
+    FAST_CASE(Abs) : top = std::fabs(top);
     FAST_NEXT;
-op_Fn:
-    FAST_CALLING(top = ip->fn(top));
-op_VarFn:
-    FAST_CALLING(FAST_LOAD(x); FAST_PUSH(ip->fn(x)));
-op_Tan:
-    FAST_CALLING(FAST_FINITE(std::tan(top)));
-op_Exp:
-    FAST_CALLING(FAST_FINITE(std::exp(top)));
-op_Round:
-    FAST_CALLING(top = vbrt::RoundHalfEven(top));
-op_Log:
-    FAST_CALLING(if (top <= 0) return 5; top = std::log(top));
-op_Sqr:
-    FAST_CALLING(if (top < 0) return 5; top = std::sqrt(top));
-op_Sgn:
-    top = top > 0 ? 1.0 : top < 0 ? -1.0 : 0.0;
+    FAST_CASE(Fn) : FAST_CALLING(top = ip->fn(top));
+    FAST_CASE(VarFn) : FAST_CALLING(FAST_LOAD(x); FAST_PUSH(ip->fn(x)));
+    FAST_CASE(FnFinite) : FAST_CALLING(FAST_FINITE(ip->fn(top)));
+    FAST_CASE(FnDomain)
+        : FAST_CALLING(if (int e_ = domainError(static_cast<Domain>(ip->slot), top)) return e_;
+                       top = ip->fn(top));
+    FAST_CASE(Sgn) : top = top > 0 ? 1.0 : top < 0 ? -1.0 : 0.0;
     FAST_NEXT;
-op_CBool:
-    top = boolValue(top != 0);
+    FAST_CASE(CBool) : top = boolValue(top != 0);
     FAST_NEXT;
-op_AddVar:
-    FAST_LOAD(x);
+    FAST_CASE(AddVar) : FAST_LOAD(x);
     FAST_FINITE(top + x);
     FAST_NEXT;
-op_SubVar:
-    FAST_LOAD(x);
+    FAST_CASE(SubVar) : FAST_LOAD(x);
     FAST_FINITE(top - x);
     FAST_NEXT;
-op_MulVar:
-    FAST_LOAD(x);
+    FAST_CASE(MulVar) : FAST_LOAD(x);
     FAST_FINITE(top * x);
     FAST_NEXT;
-op_DivVar:
-    FAST_LOAD(x);
+    FAST_CASE(DivVar) : FAST_LOAD(x);
     FAST_CHECKED(divide, top, x);
     FAST_NEXT;
-op_AddConst:
-    FAST_FINITE(top + ip->value);
+    FAST_CASE(AddConst) : FAST_FINITE(top + ip->value);
     FAST_NEXT;
-op_SubConst:
-    FAST_FINITE(top - ip->value);
+    FAST_CASE(SubConst) : FAST_FINITE(top - ip->value);
     FAST_NEXT;
-op_MulConst:
-    FAST_FINITE(top * ip->value);
+    FAST_CASE(MulConst) : FAST_FINITE(top * ip->value);
     FAST_NEXT;
-op_DivConst:
-    FAST_CHECKED(divide, top, ip->value);
+    FAST_CASE(DivConst) : FAST_CHECKED(divide, top, ip->value);
     FAST_NEXT;
-op_AddVarSquare:
-    FAST_LOAD(x);
-    if (!std::isfinite(x * x)) return 6;
+    FAST_CASE(AddVarSquare) : FAST_LOAD(x);
+    if (!std::isfinite(x * x)) return vbrt::kOverflow;
     FAST_FINITE(top + x * x);
     FAST_NEXT;
-op_SubVarSquare:
-    FAST_LOAD(x);
-    if (!std::isfinite(x * x)) return 6;
+    FAST_CASE(SubVarSquare) : FAST_LOAD(x);
+    if (!std::isfinite(x * x)) return vbrt::kOverflow;
     FAST_FINITE(top - x * x);
     FAST_NEXT;
-op_MulVarSquare:
-    FAST_LOAD(x);
-    if (!std::isfinite(x * x)) return 6;
+    FAST_CASE(MulVarSquare) : FAST_LOAD(x);
+    if (!std::isfinite(x * x)) return vbrt::kOverflow;
     FAST_FINITE(top * (x * x));
     FAST_NEXT;
-op_DivVarSquare:
-    FAST_LOAD(x);
-    if (!std::isfinite(x * x)) return 6;
+    FAST_CASE(DivVarSquare) : FAST_LOAD(x);
+    if (!std::isfinite(x * x)) return vbrt::kOverflow;
     FAST_CHECKED(divide, top, x * x);
     FAST_NEXT;
-op_AddVarFn:
-    FAST_CALLING(FAST_LOAD(x); FAST_FINITE(top + ip->fn(x)));
-op_SubVarFn:
-    FAST_CALLING(FAST_LOAD(x); FAST_FINITE(top - ip->fn(x)));
-op_MulVarFn:
-    FAST_CALLING(FAST_LOAD(x); FAST_FINITE(top * ip->fn(x)));
-op_DivVarFn:
-    FAST_CALLING(FAST_LOAD(x); FAST_CHECKED(divide, top, ip->fn(x)));
-op_PowConst:
-    FAST_CALLING(FAST_CHECKED(power, top, ip->value));
-op_RSubConst:
-    FAST_FINITE(ip->value - top);
+    FAST_CASE(AddVarFn) : FAST_CALLING(FAST_LOAD(x); FAST_FINITE(top + ip->fn(x)));
+    FAST_CASE(SubVarFn) : FAST_CALLING(FAST_LOAD(x); FAST_FINITE(top - ip->fn(x)));
+    FAST_CASE(MulVarFn) : FAST_CALLING(FAST_LOAD(x); FAST_FINITE(top * ip->fn(x)));
+    FAST_CASE(DivVarFn) : FAST_CALLING(FAST_LOAD(x); FAST_CHECKED(divide, top, ip->fn(x)));
+    FAST_CASE(PowConst) : FAST_CALLING(FAST_CHECKED(power, top, ip->value));
+    FAST_CASE(RSubConst) : FAST_FINITE(ip->value - top);
     FAST_NEXT;
-op_RDivConst:
-    FAST_CHECKED(divide, ip->value, top);
+    FAST_CASE(RDivConst) : FAST_CHECKED(divide, ip->value, top);
     FAST_NEXT;
-op_End:
-    out = top;
+    FAST_CASE(End) : out = top;
     return 0;
+    FAST_FINISH
 }
 
 int runFast(const FastProgram& program, const Value* globals, double& out) {
@@ -255,5 +220,9 @@ int runFast(const FastProgram& program, const Value* globals, double& out) {
 #undef FAST_CALLING
 #undef FAST_COMPARE
 #undef FAST_LOGIC
+#undef FAST_BEGIN
+#undef FAST_LABEL
+#undef FAST_CASE
+#undef FAST_FINISH
 
 }  // namespace script

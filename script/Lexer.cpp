@@ -1,6 +1,9 @@
 #include "script/Lexer.h"
 
+#include <iterator>
+
 #include "script/Decimal.h"
+#include "vbrt/RuntimeError.h"
 
 namespace script {
 
@@ -20,15 +23,10 @@ constexpr KeywordEntry kKeywords[] = {
     {"else", Kw::Else},   {"elseif", Kw::ElseIf}, {"end", Kw::End}, {"function", Kw::Function},
     {"sub", Kw::Sub},     {"exit", Kw::Exit},     {"dim", Kw::Dim}, {"call", Kw::Call},
     {"byval", Kw::ByVal}, {"byref", Kw::ByRef},   {"is", Kw::Is},   {"set", Kw::Set},
-    {"class", Kw::Class}, {"option", Kw::Option},
+    {"class", Kw::Class}, {"option", Kw::Option}, {"rem", Kw::Rem},
 };
-
-Kw keywordOf(std::string_view lower) {
-    for (const auto& k : kKeywords) {
-        if (lower == k.text) return k.kw;
-    }
-    return Kw::None;
-}
+// Every keyword has its row (Kw::None has none; Kw::Rem is the last).
+static_assert(std::size(kKeywords) == static_cast<size_t>(Kw::Rem));
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
@@ -51,9 +49,9 @@ int readRadix(std::string_view text, size_t& pos, Value& out) {
     size_t digits = 0;
     for (; p < text.size() && hexDigit(text[p], base) >= 0; ++p, ++digits) {
         value = value * base + hexDigit(text[p], base);
-        if (value > 0xFFFFFFFFull) return 6;
+        if (value > 0xFFFFFFFFull) return vbrt::kOverflow;
     }
-    if (digits == 0) return 1002;
+    if (digits == 0) return vbrt::kSyntaxError;
     bool longSuffix = p < text.size() && text[p] == '&';
     if (longSuffix) ++p;
     pos = p;
@@ -69,7 +67,7 @@ int readString(std::string_view text, size_t& pos, Value& out) {
     std::string s;
     size_t p = pos + 1;
     for (;;) {
-        if (p >= text.size() || text[p] == '\n' || text[p] == '\r') return 1002;
+        if (p >= text.size() || text[p] == '\n' || text[p] == '\r') return vbrt::kSyntaxError;
         if (text[p] == '"') {
             if (p + 1 < text.size() && text[p + 1] == '"') {
                 s += '"';
@@ -145,6 +143,13 @@ Tok operatorToken(std::string_view text, size_t& pos) {
 
 }  // namespace
 
+Kw keywordOf(std::string_view lower) {
+    for (const auto& k : kKeywords) {
+        if (lower == k.text) return k.kw;
+    }
+    return Kw::None;
+}
+
 int readDecimal(std::string_view text, size_t& pos, Value& out) {
     Decimal d;
     if (int e = readDecimal(text, pos, d)) return e;
@@ -193,17 +198,17 @@ std::vector<Token> tokenize(std::string_view text) {
             size_t start = pos;
             while (pos < text.size() && isNameChar(text[pos]))
                 t.name += lower(text[pos++]);
-            if (pos - start > kMaxNameLength) return fail(1002), tokens;
-            if (t.name == "rem") {
+            if (pos - start > kMaxNameLength) return fail(vbrt::kSyntaxError), tokens;
+            t.kw = keywordOf(t.name);
+            if (t.kw == Kw::Rem) {
                 skipToLineEnd(text, pos);
                 continue;
             }
-            t.kw = keywordOf(t.name);
             t.type = t.kw == Kw::None ? Tok::Name : Tok::Keyword;
         } else {
             t.colon = c == ':';
             t.type = operatorToken(text, pos);
-            if (t.type == Tok::Invalid) return fail(1032), tokens;
+            if (t.type == Tok::Invalid) return fail(vbrt::kInvalidCharacter), tokens;
         }
         tokens.push_back(std::move(t));
     }

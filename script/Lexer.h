@@ -62,7 +62,8 @@ enum class Kw : std::uint8_t {
     Is,
     Set,
     Class,
-    Option
+    Option,
+    Rem,  // a comment to the line's end; never reaches the parser (keep last)
 };
 
 struct Token {
@@ -81,6 +82,14 @@ std::vector<Token> tokenize(std::string_view text);
 // Reads a decimal literal ("2", ".5", "1.5E-3") at text[pos...]; advances pos. Whole
 // numbers become Integer, Long or Double by size. Returns 0 or an error number.
 int readDecimal(std::string_view text, size_t& pos, Value& out);
+
+// The keyword a lower-case word spells, or Kw::None: the one list of reserved words, for the
+// lexer and the quick assignment path alike.
+Kw keywordOf(std::string_view lower);
+// Whether a lower-case word is reserved (cannot be a variable).
+inline bool isReservedWord(std::string_view lower) {
+    return keywordOf(lower) != Kw::None;
+}
 
 inline bool isNameStart(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');

@@ -3,6 +3,7 @@
 #include "script/Builtins.h"
 #include "script/Convert.h"
 #include "script/Operators.h"
+#include "vbrt/RuntimeError.h"
 
 namespace script {
 
@@ -114,9 +115,9 @@ int Machine::exec(const Body& body, Value** locals) {
 
 int Machine::call(int index, size_t argsAt, int argc, Value& out) {
     const Function& f = *functions[index];
-    if (!f.defined) return 13;
-    if (argc != static_cast<int>(f.byRef.size())) return kWrongArgumentCount;
-    if (depth_ >= kMaxCallDepth || ++calls_ > kMaxCallsPerRun) return kOutOfStackSpace;
+    if (!f.defined) return vbrt::kTypeMismatch;
+    if (argc != static_cast<int>(f.byRef.size())) return vbrt::kWrongArgumentCount;
+    if (depth_ >= kMaxCallDepth || ++calls_ > kMaxCallsPerRun) return vbrt::kOutOfStackSpace;
     // Locals live on the C++ stack for the usual small function, on the heap otherwise.
     constexpr int kInlineLocals = 8;
     Value inlineStorage[kInlineLocals];

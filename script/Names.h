@@ -9,6 +9,10 @@
 
 namespace script {
 
+// Names up to this length are kept zero-padded to it, so that two compare as two machine
+// words: the quick assignment path's buffer and the name table's recent hits alike.
+constexpr size_t kPaddedNameLength = 16;
+
 // Lower-case (ASCII) copy of a name; names are case-insensitive.
 inline std::string lowerName(std::string_view name) {
     std::string s(name);
@@ -23,8 +27,8 @@ class NameTable {
   public:
     // Slot of a lower-case name, or -1.
     int find(std::string_view lower) {
-        if (lower.size() <= kRecentLength) {
-            alignas(8) char padded[kRecentLength] = {};
+        if (lower.size() <= kPaddedNameLength) {
+            alignas(8) char padded[kPaddedNameLength] = {};
             std::memcpy(padded, lower.data(), lower.size());
             if (int slot = findRecent(padded); slot >= 0) return slot;
         }
@@ -33,7 +37,7 @@ class NameTable {
         note(lower, it->second);
         return it->second;
     }
-    // Same for a name already zero-padded to kRecentLength bytes.
+    // Same for a name already zero-padded to kPaddedNameLength bytes.
     int findPadded(const char* padded, size_t length) {
         if (int slot = findRecent(padded); slot >= 0) return slot;
         return find(std::string_view(padded, length));
@@ -45,7 +49,7 @@ class NameTable {
     }
 
   private:
-    static constexpr size_t kRecentLength = 16;
+    static_assert(kPaddedNameLength == 2 * sizeof(std::uint64_t), "findRecent compares two words");
     struct Recent {
         std::uint64_t words[2] = {~0ull, ~0ull};  // never matches a padded name
         int slot = -1;
@@ -60,8 +64,8 @@ class NameTable {
         return -1;
     }
     void note(std::string_view lower, int slot) {
-        if (lower.size() > kRecentLength) return;
-        char padded[kRecentLength] = {};
+        if (lower.size() > kPaddedNameLength) return;
+        char padded[kPaddedNameLength] = {};
         std::memcpy(padded, lower.data(), lower.size());
         Recent& r = recent_[next_++ % std::size(recent_)];
         std::memcpy(r.words, padded, sizeof padded);

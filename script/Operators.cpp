@@ -5,6 +5,7 @@
 
 #include "script/Convert.h"
 #include "vbrt/NumberReading.h"
+#include "vbrt/RuntimeError.h"
 
 namespace script {
 
@@ -110,7 +111,7 @@ int wholeDivision(Op op, const Value& a, const Value& b, Value& out) {
     std::int32_t x = 0, y = 0;
     if (int e = toLong(a, x)) return e;
     if (int e = toLong(b, y)) return e;
-    if (y == 0) return 11;
+    if (y == 0) return vbrt::kDivisionByZero;
     std::int64_t r = 0;
     if (op == Op::IntDiv) {
         r = static_cast<std::int64_t>(x) / y;
@@ -118,7 +119,7 @@ int wholeDivision(Op op, const Value& a, const Value& b, Value& out) {
         r = (y == -1) ? 0 : x % y;
     }
     bool small = isSmallWhole(a.kind) && isSmallWhole(b.kind);
-    if (!small && (r < INT32_MIN || r > INT32_MAX)) return 6;
+    if (!small && (r < INT32_MIN || r > INT32_MAX)) return vbrt::kOverflow;
     out = wholeResult(r, small);
     return 0;
 }
@@ -204,14 +205,10 @@ double wholePower(double a, int n) {
 }
 
 int binaryOp(Op op, const Value& a, const Value& b, Value& out) {
-    switch (op) {
-        case Op::Add:
-            return add(a, b, out);
-        case Op::Sub:
-        case Op::Mul:
-            return arithmetic(op, a, b, out);
-        case Op::Div:
-        case Op::Pow: {
+    switch (familyOf(op)) {
+        case Family::Sum:
+            return op == Op::Add ? add(a, b, out) : arithmetic(op, a, b, out);
+        case Family::Real: {
             double x = 0, y = 0, r = 0;
             if (int e = toDouble(a, x)) return e;
             if (int e = toDouble(b, y)) return e;
@@ -219,28 +216,19 @@ int binaryOp(Op op, const Value& a, const Value& b, Value& out) {
             out = Value::number(r);
             return 0;
         }
-        case Op::IntDiv:
-        case Op::Mod:
+        case Family::Whole:
             return wholeDivision(op, a, b, out);
-        case Op::Concat:
+        case Family::Concat:
             out = Value::text(toText(a) + toText(b));
             return 0;
-        case Op::Eq:
-        case Op::Ne:
-        case Op::Lt:
-        case Op::Gt:
-        case Op::Le:
-        case Op::Ge:
+        case Family::Compare:
             return comparison(op, a, b, out);
-        case Op::And:
-        case Op::Or:
-        case Op::Xor:
-        case Op::Eqv:
-        case Op::Imp:
+        case Family::Logic:
             return logical(op, a, b, out);
-        default:
-            return 1002;
+        case Family::None:
+            break;
     }
+    return vbrt::kSyntaxError;
 }
 
 int negate(const Value& a, Value& out) {

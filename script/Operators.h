@@ -4,6 +4,7 @@
 
 #include "script/Program.h"
 #include "script/Value.h"
+#include "vbrt/RuntimeError.h"
 
 namespace script {
 
@@ -26,18 +27,18 @@ inline int power(double a, double b, double& out) {
     if (b >= 2 && b <= kMaxWholePower && b == std::trunc(b)) {
         out = b == 2 ? a * a : wholePower(a, static_cast<int>(b));
     } else {
-        if (a < 0 && b != std::trunc(b)) return 5;
-        if (a == 0 && b < 0) return 5;
+        if (a < 0 && b != std::trunc(b)) return vbrt::kInvalidCall;
+        if (a == 0 && b < 0) return vbrt::kInvalidCall;
         out = std::pow(a, b);
     }
-    return std::isfinite(out) ? 0 : 6;
+    return std::isfinite(out) ? 0 : vbrt::kOverflow;
 }
 
 // Division with its two errors: 0/0 is overflow (6), x/0 division by zero (11).
 inline int divide(double a, double b, double& out) {
-    if (b == 0) return a == 0 ? 6 : 11;
+    if (b == 0) return a == 0 ? vbrt::kOverflow : vbrt::kDivisionByZero;
     out = a / b;
-    return std::isfinite(out) ? 0 : 6;
+    return std::isfinite(out) ? 0 : vbrt::kOverflow;
 }
 
 }  // namespace script

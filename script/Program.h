@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -7,38 +8,62 @@
 
 namespace script {
 
+// How an instruction moves the value stack: a load pushes one value, a unary operation
+// replaces the top, a binary one replaces the top two by one, a call replaces its argc
+// arguments by the result, a failure stops the run (counted as a push, like the value it
+// stands for).
+enum class Shape : std::uint8_t { Load, Unary, Binary, Call, Fail };
+
+// Which rule of the operators a binary instruction follows: + - * (whole kinds stay whole),
+// / and ^ (always Double), \ and Mod (on Longs), &, the comparisons, the logical operators.
+enum class Family : std::uint8_t { None, Sum, Real, Whole, Concat, Compare, Logic };
+
+// Every instruction of the general machine with its shape and family, in one list.
+//   PushConst arg: constant index    PushGlobal arg: global slot
+//   PushLocal arg: local slot of the running function
+//   RefGlobal/RefLocal: a bare variable passed to a user function (may bind by reference)
+//   Square: x^2 fused, the exact product instead of the power function
+//   CallBuiltin arg: built-in id, argc: argument count; CallUser arg: function index
+//   Fail arg: the error number raised when reached
+// clang-format off
+#define SCRIPT_OPS(X)                                                                       \
+    X(PushConst, Load, None) X(PushGlobal, Load, None) X(PushLocal, Load, None)             \
+    X(RefGlobal, Load, None) X(RefLocal, Load, None)                                        \
+    X(Neg, Unary, None) X(Not, Unary, None) X(Square, Unary, None)                          \
+    X(Pow, Binary, Real) X(Mul, Binary, Sum) X(Div, Binary, Real) X(IntDiv, Binary, Whole)  \
+    X(Mod, Binary, Whole) X(Add, Binary, Sum) X(Sub, Binary, Sum) X(Concat, Binary, Concat) \
+    X(Eq, Binary, Compare) X(Ne, Binary, Compare) X(Lt, Binary, Compare)                    \
+    X(Gt, Binary, Compare) X(Le, Binary, Compare) X(Ge, Binary, Compare)                    \
+    X(And, Binary, Logic) X(Or, Binary, Logic) X(Xor, Binary, Logic) X(Eqv, Binary, Logic)  \
+    X(Imp, Binary, Logic)                                                                   \
+    X(CallBuiltin, Call, None) X(CallUser, Call, None) X(Fail, Fail, None)
+// clang-format on
+
 enum class Op : std::uint8_t {
-    PushConst,   // arg: constant index
-    PushGlobal,  // arg: global slot
-    PushLocal,   // arg: local slot of the running function
-    RefGlobal,   // a bare variable passed to a user function (may bind by reference)
-    RefLocal,
-    Neg,
-    Not,
-    Square,  // x^2 fused: exact product instead of the power function
-    Pow,
-    Mul,
-    Div,
-    IntDiv,
-    Mod,
-    Add,
-    Sub,
-    Concat,
-    Eq,
-    Ne,
-    Lt,
-    Gt,
-    Le,
-    Ge,
-    And,
-    Or,
-    Xor,
-    Eqv,
-    Imp,
-    CallBuiltin,  // arg: builtin id, argc: argument count
-    CallUser,     // arg: function index, argc: argument count
-    Fail,         // arg: error number raised when reached
+#define SCRIPT_OP_ENUM(name, shape, family) name,
+    SCRIPT_OPS(SCRIPT_OP_ENUM)
+#undef SCRIPT_OP_ENUM
 };
+
+// The shape and family of an instruction, from the list above.
+struct OpRow {
+    Shape shape;
+    Family family;
+};
+inline const OpRow& opRow(Op op) {
+    static constexpr OpRow kRows[] = {
+#define SCRIPT_OP_ROW(name, shape, family) {Shape::shape, Family::family},
+        SCRIPT_OPS(SCRIPT_OP_ROW)
+#undef SCRIPT_OP_ROW
+    };
+    return kRows[static_cast<int>(op)];
+}
+inline Shape shapeOf(Op op) {
+    return opRow(op).shape;
+}
+inline Family familyOf(Op op) {
+    return opRow(op).family;
+}
 
 struct Instr {
     Op op;
@@ -54,7 +79,40 @@ struct Program {
 };
 
 inline bool isBinary(Op op) {
-    return op >= Op::Pow && op <= Op::Imp;
+    return shapeOf(op) == Shape::Binary;
+}
+
+// Values an instruction of the shape adds to the stack (negative: removes); argc counts a
+// call's arguments.
+inline int shapeEffect(Shape shape, int argc) {
+    switch (shape) {
+        case Shape::Load:
+        case Shape::Fail:
+            return 1;
+        case Shape::Unary:
+            return 0;
+        case Shape::Binary:
+            return -1;
+        case Shape::Call:
+            return 1 - argc;
+    }
+    return 0;
+}
+
+inline int stackEffect(const Instr& in) {
+    return shapeEffect(shapeOf(in.op), in.argc);
+}
+
+// The deepest stack straight-line code reaches, for either instruction set: the one
+// place that adds up stack effects.
+template <typename Code, typename Effect>
+int deepestStack(const Code& code, Effect effectOf) {
+    int depth = 0, most = 0;
+    for (const auto& in : code) {
+        depth += effectOf(in);
+        most = std::max(most, depth);
+    }
+    return most;
 }
 
 }  // namespace script

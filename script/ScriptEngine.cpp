@@ -4,7 +4,6 @@
 
 #include "script/Builtins.h"
 #include "script/Convert.h"
-#include "script/ErrorText.h"
 #include "script/EvalCache.h"
 #include "script/Fast.h"
 #include "script/FastAssign.h"
@@ -65,7 +64,7 @@ struct ScriptEngine::Impl : Definitions {
     }
 
     int addCode(std::string_view source) {
-        if (source.size() > kMaxTextLength) return kOutOfMemory;
+        if (source.size() > kMaxTextLength) return vbrt::kOutOfMemory;
         FastAssignment fast;
         if (parseFastAssignment(source, fast) && assign(fast)) return 0;
         CompiledSource compiled;
@@ -108,7 +107,8 @@ struct ScriptEngine::Impl : Definitions {
         size_t pos = 0;
         entry->error = compileExpression(tokens, pos, evalScope, entry->program);
         if (entry->error == 0 && tokens[pos].type != Tok::End) {
-            entry->error = tokens[pos].type == Tok::Invalid ? tokens[pos].error : 1002;
+            entry->error =
+                tokens[pos].type == Tok::Invalid ? tokens[pos].error : vbrt::kSyntaxError;
         }
         if (entry->error == 0) entry->hasFast = buildFast(entry->program, entry->fast);
         return cache.insert(text, std::move(entry));
@@ -126,7 +126,7 @@ struct ScriptEngine::Impl : Definitions {
     }
 
     [[gnu::noinline]] int eval(std::string_view text, vbrt::Variant& out) {
-        if (text.size() > kMaxTextLength) return kOutOfMemory;
+        if (text.size() > kMaxTextLength) return vbrt::kOutOfMemory;
         CompiledEval* c = compiled(text);
         if (c->error) return c->error;
         if (c->hasFast) {
@@ -160,7 +160,7 @@ struct ScriptEngine::Impl : Definitions {
 
     int run(std::string_view name, std::span<const vbrt::Variant> args, Value& out) {
         int index = functions.find(lowerName(name));
-        if (index < 0 || !machine.functions[index]->defined) return 13;
+        if (index < 0 || !machine.functions[index]->defined) return vbrt::kTypeMismatch;
         std::vector<Value> values;
         for (const auto& a : args)
             values.push_back(fromVariant(a));
@@ -174,7 +174,7 @@ ScriptEngine::~ScriptEngine() = default;
 
 namespace {
 [[noreturn]] void raise(int number) {
-    throw vbrt::RuntimeError(number, errorText(number));
+    throw vbrt::RuntimeError(number);
 }
 }  // namespace
 

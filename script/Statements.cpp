@@ -4,6 +4,7 @@
 #include <map>
 
 #include "script/Builtins.h"
+#include "vbrt/RuntimeError.h"
 
 namespace script {
 
@@ -55,7 +56,7 @@ class SourceCompiler {
             if (int e = statement()) return e;
             if (int e = endOfStatement()) return e;
         }
-        return (ifs_.empty() && !function_) ? 0 : 1002;
+        return (ifs_.empty() && !function_) ? 0 : vbrt::kSyntaxError;
     }
 
   private:
@@ -63,7 +64,7 @@ class SourceCompiler {
     const Token& peek() const { return t_[std::min(pos_ + 1, t_.size() - 1)]; }
     bool isKw(Kw kw) const { return cur().type == Tok::Keyword && cur().kw == kw; }
     bool isKw(const Token& t, Kw kw) const { return t.type == Tok::Keyword && t.kw == kw; }
-    int unexpected() const { return cur().type == Tok::Invalid ? cur().error : 1002; }
+    int unexpected() const { return cur().type == Tok::Invalid ? cur().error : vbrt::kSyntaxError; }
     Scope& scope() {
         return function_ ? static_cast<Scope&>(*functionScope_) : defs_.globalScope();
     }
@@ -114,7 +115,7 @@ class SourceCompiler {
     int simpleStatement() {
         if (isKw(Kw::Exit)) {
             ++pos_;
-            if (!isKw(Kw::Function) || !function_) return 1002;
+            if (!isKw(Kw::Function) || !function_) return vbrt::kSyntaxError;
             ++pos_;
             emit({StatementOp::Kind::Exit});
             return 0;
@@ -154,7 +155,7 @@ class SourceCompiler {
 
     // The value is computed, then the assignment fails at run time, as on the platform.
     int refuseAssignment(StatementOp op) {
-        body_->exprs[op.expr].code.push_back(Instr{Op::Fail, 0, kIllegalAssignment});
+        body_->exprs[op.expr].code.push_back(Instr{Op::Fail, 0, vbrt::kIllegalAssignment});
         op.kind = StatementOp::Kind::Discard;
         emit(op);
         return 0;
@@ -216,7 +217,7 @@ class SourceCompiler {
     // Closes the current branch of the innermost block If: jump to its end, then aim the
     // pending false-jump at what follows.
     int closeBranch() {
-        if (ifs_.empty() || ifs_.back().hadElse) return 1002;
+        if (ifs_.empty() || ifs_.back().hadElse) return vbrt::kSyntaxError;
         OpenIf& open = ifs_.back();
         open.endJumps.push_back(emit({StatementOp::Kind::Jump}));
         body_->ops[open.pendingFalseJump].target = static_cast<int>(here());
@@ -246,7 +247,7 @@ class SourceCompiler {
         ++pos_;
         if (isKw(Kw::If)) {
             ++pos_;
-            if (ifs_.empty()) return 1002;
+            if (ifs_.empty()) return vbrt::kSyntaxError;
             OpenIf open = ifs_.back();
             ifs_.pop_back();
             int end = static_cast<int>(here());
@@ -257,7 +258,7 @@ class SourceCompiler {
         }
         if (isKw(Kw::Function)) {
             ++pos_;
-            if (!function_ || !ifs_.empty()) return 1002;
+            if (!function_ || !ifs_.empty()) return vbrt::kSyntaxError;
             out_.functions.emplace_back(functionIndex_, std::move(*function_));
             function_.reset();
             functionScope_.reset();
@@ -269,7 +270,7 @@ class SourceCompiler {
     }
 
     int functionDefinition() {
-        if (function_ || !ifs_.empty()) return 1002;
+        if (function_ || !ifs_.empty()) return vbrt::kSyntaxError;
         ++pos_;
         if (cur().type != Tok::Name) return unexpected();
         function_ = std::make_unique<Function>();

@@ -6,12 +6,6 @@
 
 namespace script {
 
-// Error numbers the engine raises beyond the runtime's common ones.
-constexpr int kOutOfMemory = 7;       // a text longer than the engine accepts
-constexpr int kOutOfStackSpace = 28;  // nesting or recursion too deep, or too much work
-constexpr int kWrongArgumentCount = 450;
-constexpr int kIllegalAssignment = 501;  // a built-in or script function assigned to
-
 enum class Kind : std::uint8_t { Empty, Boolean, Integer, Long, Double, String, Ref };
 
 // The engine's own value: small and cheap to copy while it holds a number. A Ref (only on
@@ -25,24 +19,16 @@ struct Value {
     };
     std::shared_ptr<const std::string> s;
 
-    static Value boolean(bool b) {
+    // A whole number of kind Boolean (-1/0), Integer or Long.
+    static Value whole(Kind kind, std::int32_t x) {
         Value v;
-        v.kind = Kind::Boolean;
-        v.i = b ? -1 : 0;
-        return v;
-    }
-    static Value integer(std::int32_t x) {
-        Value v;
-        v.kind = Kind::Integer;
+        v.kind = kind;
         v.i = x;
         return v;
     }
-    static Value longValue(std::int32_t x) {
-        Value v;
-        v.kind = Kind::Long;
-        v.i = x;
-        return v;
-    }
+    static Value boolean(bool b) { return whole(Kind::Boolean, b ? -1 : 0); }
+    static Value integer(std::int32_t x) { return whole(Kind::Integer, x); }
+    static Value longValue(std::int32_t x) { return whole(Kind::Long, x); }
     static Value number(double x) {
         Value v;
         v.kind = Kind::Double;

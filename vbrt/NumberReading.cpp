@@ -114,11 +114,11 @@ double Val(std::string_view text) {
 
 std::optional<double> ParseNumber(std::string_view text) {
     double value = 0;
-    if (ReadNumber(text, value) != 0) return std::nullopt;
+    if (TextToDouble(text, value) != 0) return std::nullopt;
     return value;
 }
 
-int ReadNumber(std::string_view text, double& out) {
+int TextToDouble(std::string_view text, double& out) {
     const size_t first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos) return kTypeMismatch;
     const size_t last = text.find_last_not_of(" \t");

@@ -16,11 +16,12 @@ double Val(std::string_view text);
 // decimal point, an optional exponent, or &H / &O digits. Empty text is not a number.
 bool IsNumeric(std::string_view text);
 
-// The number a whole text stands for, under the rules of IsNumeric; nullopt when it is not
-// a number or beyond the double range. Used for strings in arithmetic.
+// The number a whole text stands for in arithmetic, under the rules of IsNumeric: 0 with
+// `out` set, kOverflow for a number beyond the double range ("1e400"), kTypeMismatch for a
+// text that is no number. The one rule behind the engine's and the runtime's conversions.
+int TextToDouble(std::string_view text, double& out);
+
+// The same as an optional: nullopt when the text is no number or beyond the double range.
 std::optional<double> ParseNumber(std::string_view text);
-// The same, telling the two failures apart: 0 with the number in `out`, kOverflow for a
-// number beyond the double range ("1e400"), kTypeMismatch for a text that is no number.
-int ReadNumber(std::string_view text, double& out);
 
 }  // namespace vbrt

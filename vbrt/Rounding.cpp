@@ -15,16 +15,33 @@ double RoundHalfEven(double value) {
     return std::fmod(floor, 2.0) == 0 ? floor : floor + 1;
 }
 
-std::int32_t ToLong(double value) {
+int RoundInto(double value, WholeRange range, std::int32_t& out) {
+    const bool integer = range == WholeRange::Integer;
+    const double lo = integer ? -32768.0 : -2147483648.0;
+    const double hi = integer ? 32767.0 : 2147483647.0;
     const double rounded = RoundHalfEven(value);
-    if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0)) throw RuntimeError(kOverflow);
-    return static_cast<std::int32_t>(rounded);
+    if (!(rounded >= lo && rounded <= hi)) return kOverflow;
+    out = static_cast<std::int32_t>(rounded);
+    return 0;
+}
+
+namespace {
+
+// RoundInto with its error raised.
+std::int32_t roundedOrRaise(double value, WholeRange range) {
+    std::int32_t out = 0;
+    if (const int error = RoundInto(value, range, out)) throw RuntimeError(error);
+    return out;
+}
+
+}  // namespace
+
+std::int32_t ToLong(double value) {
+    return roundedOrRaise(value, WholeRange::Long);
 }
 
 std::int16_t ToInteger(double value) {
-    const double rounded = RoundHalfEven(value);
-    if (!(rounded >= -32768.0 && rounded <= 32767.0)) throw RuntimeError(kOverflow);
-    return static_cast<std::int16_t>(rounded);
+    return static_cast<std::int16_t>(roundedOrRaise(value, WholeRange::Integer));
 }
 
 float ToSingle(double value) {

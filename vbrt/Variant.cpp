@@ -34,9 +34,11 @@ double ToDouble(const Variant& value) {
             return value.whole;
         case VarType::Double:
             return value.real;
-        case VarType::String:
-            if (const auto number = ParseNumber(value.text)) return *number;
-            throw RuntimeError(kTypeMismatch);
+        case VarType::String: {
+            double number = 0;
+            if (const int error = TextToDouble(value.text, number)) throw RuntimeError(error);
+            return number;
+        }
     }
     return 0;
 }

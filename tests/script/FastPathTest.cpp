@@ -3,27 +3,15 @@
 #include <cmath>
 
 #include "common/TestRegistry.h"
-#include "script/Compiler.h"
-#include "script/Convert.h"
-#include "script/Fast.h"
-#include "script/Lexer.h"
-#include "script/Machine.h"
+#include "script/BothRoutes.h"
 #include "script/Operators.h"
 
 namespace {
 
-// Globals x and y only; nothing else is defined.
-class TwoVariables : public script::Scope {
-  public:
-    std::optional<int> local(const std::string&) override { return std::nullopt; }
-    int global(const std::string& name) override { return name == "x" ? 0 : name == "y" ? 1 : 2; }
-    int function(const std::string&) override { return -1; }
-    int placeholder(const std::string&) override { return -1; }
-};
-
-QString describe(int error, const script::Value& v) {
-    if (error) return QStringLiteral("Error %1").arg(error);
-    return QStringLiteral("%1 %2").arg(int(v.kind)).arg(QString::fromStdString(script::toText(v)));
+// The text compiled for both routes; fails the test when it does not compile.
+void compileOrFail(const QString& expression, CompiledText& out) {
+    compileText(expression.toStdString(), out);
+    QCOMPARE(out.error, 0);
 }
 
 }  // namespace
@@ -108,57 +96,57 @@ class FastPathTest : public QObject {
     }
     void agreesWithTheGeneralMachine() {
         QFETCH(QString, expression);
-        const std::vector<script::Token> tokens = script::tokenize(expression.toStdString());
-        size_t pos = 0;
-        TwoVariables scope;
-        script::Program program;
-        QCOMPARE(script::compileExpression(tokens, pos, scope, program), 0);
-        script::FastProgram fast;
-        const bool hasFast = script::buildFast(program, fast);
         QFETCH(bool, expectFast);
-        QCOMPARE(hasFast, expectFast);
-        const double samples[] = {-3.5, -1, -0.25, 0, 0.5, 1, 2, 7.25, 1e-200, 1e200, -1e300};
-        script::Machine machine;
-        machine.globals.resize(3);
-        for (double x : samples) {
-            for (double y : samples) {
-                machine.globals[0] = script::Value::number(x);
-                machine.globals[1] = script::Value::number(y);
-                script::Value general;
-                machine.begin();
-                const int generalError = machine.run(program, nullptr, general);
-                if (!hasFast) continue;
-                double r = 0;
-                const int fastError = script::runFast(fast, machine.globals.data(), r);
-                QVERIFY(fastError >= 0);
-                script::Value quick;
-                quick.kind = fast.result;
-                if (fast.result == script::Kind::Double) {
-                    quick.d = r;
-                } else {
-                    quick.i = static_cast<int>(r);
-                }
-                QCOMPARE(describe(fastError, quick), describe(generalError, general));
-                if (!fastError && fast.result == script::Kind::Double) {
-                    QVERIFY(quick.d == general.d);  // exactly, not to 15 digits
-                    QCOMPARE(std::signbit(quick.d), std::signbit(general.d));
-                }
-            }
-        }
+        CompiledText compiled;
+        compileOrFail(expression, compiled);
+        QCOMPARE(compiled.hasFast, expectFast);
+        const std::vector<double> samples = {-3.5, -1,   -0.25,  0,     0.5,   1,
+                                             2,    7.25, 1e-200, 1e200, -1e300};
+        QCOMPARE(routesDisagree(compiled, samples), QString());
+    }
+
+    // What common texts compile to, so that an optimisation that stops applying fails here
+    // and not only in the benchmark.
+    void compiledForm_data() {
+        QTest::addColumn<QString>("expression");
+        QTest::addColumn<QString>("listing");
+        const std::pair<const char*, const char*> rows[] = {
+            {"x^2-1", "VarSquare x|SubConst 1"},
+            {"sin(x)*cos(y)", "VarFn sin x|MulVarFn cos y"},
+            {"abs(4-(x^2+y^2))", "VarSquare x|AddVarSquare y|RSubConst 4|Abs"},
+            {"2*x^3-3*x^2+1", "Var x|PowConst 3|MulConst 2|Const 3|MulVarSquare x|Sub|AddConst 1"},
+            {"sqr(abs(x))*exp(-x^2/4)",
+             "Var x|Abs|FnDomain sqr|VarSquare x|Neg|DivConst 4|FnFinite exp|Mul"},
+            {"x*2+y*3-x/4", "Var x|MulConst 2|Var y|MulConst 3|Add|Var x|DivConst 4|Sub"},
+            {"x/y^2", "Var x|DivVarSquare y"},
+            {"2-x", "Const 2|SubVar x"},
+            {"1/(x+y)", "Var x|AddVar y|RDivConst 1"},
+            {"cdbl(x)+round(y)", "Var x|AddVarFn round y"},
+            {"(x>0) And Not (y>0)", "Var x|Const 0|Gt|Var y|Const 0|Gt|Not|And"},
+            {"log(x)+sgn(y)", "Var x|FnDomain log|Var y|Sgn|Add"},
+        };
+        for (const auto& [expression, listing] : rows)
+            QTest::newRow(expression) << expression << QString::fromLatin1(listing);
+    }
+    void compiledForm() {
+        QFETCH(QString, expression);
+        QFETCH(QString, listing);
+        CompiledText compiled;
+        compileOrFail(expression, compiled);
+        QVERIFY(compiled.hasFast);
+        const std::string text = script::listFast(compiled.fast, compiled.scope.names);
+        QCOMPARE(QString::fromStdString(text).split('\n', Qt::SkipEmptyParts).join('|'),
+                 listing + "|End");
     }
 
     void takesTheGeneralPathForOtherKinds() {
-        const std::vector<script::Token> tokens = script::tokenize("x*2");
-        size_t pos = 0;
-        TwoVariables scope;
-        script::Program program;
-        QCOMPARE(script::compileExpression(tokens, pos, scope, program), 0);
-        script::FastProgram fast;
-        QVERIFY(script::buildFast(program, fast));
-        std::vector<script::Value> globals(3);
+        CompiledText compiled;
+        compileOrFail("x*2", compiled);
+        QVERIFY(compiled.hasFast);
+        std::vector<script::Value> globals(1);
         globals[0] = script::Value::integer(3);
         double r = 0;
-        QCOMPARE(script::runFast(fast, globals.data(), r), -1);
+        QCOMPARE(script::runFast(compiled.fast, globals.data(), r), -1);
     }
 
     void wholePowersAreCorrectlyRounded() {

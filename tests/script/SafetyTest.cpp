@@ -2,8 +2,10 @@
 #include <cmath>
 
 #include "common/TestRegistry.h"
+#include "script/EvalCache.h"
 #include "script/ScriptTestSupport.h"
 #include "script/Value.h"
+#include "vbrt/RuntimeError.h"
 
 namespace {
 
@@ -37,8 +39,8 @@ class SafetyTest : public QObject {
     void deepNestingIsAnError() {
         QFETCH(QString, expression);
         script::ScriptEngine engine;
-        QCOMPARE(engine.TryEval(expression.toStdString()).error, script::kOutOfStackSpace);
-        QCOMPARE(engine.TryAddCode(("x=" + expression).toStdString()), script::kOutOfStackSpace);
+        QCOMPARE(engine.TryEval(expression.toStdString()).error, vbrt::kOutOfStackSpace);
+        QCOMPARE(engine.TryAddCode(("x=" + expression).toStdString()), vbrt::kOutOfStackSpace);
     }
 
     void moderateNestingWorks() {
@@ -64,8 +66,8 @@ class SafetyTest : public QObject {
                                    " Else\r\n  wide = wide(n - 1) + wide(n - 1)\r\n End If\r\n"
                                    "End Function"),
                  0);
-        QCOMPARE(engine.TryEval("down(1)").error, script::kOutOfStackSpace);
-        QCOMPARE(engine.TryEval("wide(60)").error, script::kOutOfStackSpace);
+        QCOMPARE(engine.TryEval("down(1)").error, vbrt::kOutOfStackSpace);
+        QCOMPARE(engine.TryEval("wide(60)").error, vbrt::kOutOfStackSpace);
         QCOMPARE(evalText(engine, "wide(10)"), QStringLiteral("Integer\t1024"));
     }
 
@@ -107,6 +109,24 @@ class SafetyTest : public QObject {
     }
 
     void theCacheStaysBounded() {
+        script::EvalCache cache;
+        std::string text;
+        for (int k = 0; k < 1000; ++k) {
+            text = "x*" + std::to_string(k);
+            cache.insert(text, std::make_unique<script::CompiledEval>());
+            QVERIFY(cache.size() <= script::EvalCache::kMaxEntries);
+        }
+        QVERIFY(cache.find(text));
+        const std::string third(script::EvalCache::kMaxBytes / 3, 'x');
+        for (int k = 0; k < 10; ++k) {
+            text = third + std::to_string(k);
+            cache.insert(text, std::make_unique<script::CompiledEval>());
+            QVERIFY(cache.bytes() <= script::EvalCache::kMaxBytes);
+        }
+        QVERIFY(cache.find(text));
+    }
+
+    void answersStayRightPastTheCacheBound() {
         script::ScriptEngine engine;
         QCOMPARE(engine.TryAddCode("x = 2"), 0);
         for (int k = 0; k < 5000; ++k) {

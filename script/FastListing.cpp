@@ -1,0 +1,48 @@
+// The listing of an all-numbers program, for tests and for reading what a text compiles to.
+#include <charconv>
+#include <string_view>
+
+#include "script/Builtins.h"
+#include "script/Fast.h"
+
+namespace script {
+
+namespace {
+
+// The shortest text that reads back as the same double.
+std::string numberText(double value) {
+    char buffer[32];
+    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return ec == std::errc() ? std::string(buffer, end) : std::string("?");
+}
+
+// The built-in whose number rule is fn.
+std::string_view builtinName(NumberRule fn) {
+    for (int id = 0; id < static_cast<int>(Builtin::Count); ++id) {
+        const BuiltinEntry& entry = builtinEntry(static_cast<Builtin>(id));
+        if (entry.onNumber == fn) return entry.name;
+    }
+    return "?";
+}
+
+}  // namespace
+
+// Which operands an instruction has follows the names of the list in Fast.h: a ...Var
+// form reads a variable, a ...Const form carries a constant.
+std::string listFast(const FastProgram& program, const std::vector<std::string>& slotNames) {
+    std::string out;
+    for (const FastInstr& in : program.code) {
+        const std::string_view name = fastOpName(in.op);
+        out += name;
+        if (in.fn) out.append(" ").append(builtinName(in.fn));
+        if (name.find("Var") != std::string_view::npos) {
+            const bool named = in.slot >= 0 && static_cast<size_t>(in.slot) < slotNames.size();
+            out += " " + (named ? slotNames[in.slot] : "@" + std::to_string(in.slot));
+        }
+        if (name.find("Const") != std::string_view::npos) out += " " + numberText(in.value);
+        out += '\n';
+    }
+    return out;
+}
+
+}  // namespace script
