@@ -1,7 +1,7 @@
 #include "plotter/EquationForm.h"
 #include "plotter/Normalize.h"
-#include "plotter/Plotter.h"
-#include "plotter/Plotters.h"
+#include "plotter/PlotCommands.h"
+#include "plotter/EquationPlotters.h"
 #include "plotter/PointFile.h"
 
 namespace plotter {

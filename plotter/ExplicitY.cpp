@@ -1,6 +1,6 @@
 #include "plotter/PlotReport.h"
 #include "plotter/PlotSession.h"
-#include "plotter/Plotters.h"
+#include "plotter/EquationPlotters.h"
 #include "plotter/RangeBoxes.h"
 #include "plotter/XSweep.h"
 

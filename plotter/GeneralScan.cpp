@@ -2,15 +2,16 @@
 #include <string>
 #include <vector>
 
+#include "plotter/EquationPlotters.h"
 #include "plotter/Normalize.h"
+#include "plotter/PlotCommands.h"
 #include "plotter/PlotReport.h"
 #include "plotter/PlotSession.h"
-#include "plotter/Plotter.h"
-#include "plotter/Plotters.h"
 #include "plotter/PointFile.h"
 #include "plotter/RangeBoxes.h"
 #include "plotter/SampleScript.h"
 #include "vbrt/NumberText.h"
+#include "vbrt/Variant.h"
 
 namespace plotter {
 namespace {
@@ -24,8 +25,8 @@ constexpr double kAxisBand = 0.01;
 // never hits.
 bool IsHit(const script::EvalResult& result) {
     if (result.value.type == vbrt::VarType::String) return false;
-    const auto value = NumericValue(result.value);
-    return value && *value <= kHitLimit;
+    double value = 0;
+    return vbrt::ToDouble(result.value, value) == 0 && value <= kHitLimit;
 }
 
 // Rows whose y texts are kept: every range the boxes allow, about 5 MB at most.

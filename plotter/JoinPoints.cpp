@@ -3,9 +3,9 @@
 
 #include "canvas/Frame.h"
 #include "plotter/BluePoint.h"
-#include "plotter/Plotter.h"
+#include "plotter/PlotCommands.h"
 #include "plotter/PointStore.h"
-#include "plotter/StatusText.h"
+#include "plotter/StatusLine.h"
 
 namespace plotter {
 namespace {

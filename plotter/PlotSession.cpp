@@ -1,6 +1,6 @@
 #include "plotter/PlotSession.h"
 
-#include "plotter/StatusText.h"
+#include "plotter/StatusLine.h"
 
 namespace plotter {
 

@@ -5,7 +5,7 @@
 #include "plotter/Normalize.h"
 #include "plotter/PlotReport.h"
 #include "plotter/PlotSession.h"
-#include "plotter/Plotters.h"
+#include "plotter/EquationPlotters.h"
 #include "plotter/RangeBoxes.h"
 #include "plotter/SampleScript.h"
 #include "plotter/TSweep.h"

@@ -8,22 +8,6 @@
 
 namespace plotter {
 
-std::optional<double> NumericValue(const vbrt::Variant& value) {
-    switch (value.type) {
-        case vbrt::VarType::Empty:
-            return 0.0;
-        case vbrt::VarType::Boolean:
-        case vbrt::VarType::Integer:
-        case vbrt::VarType::Long:
-            return static_cast<double>(value.whole);
-        case vbrt::VarType::Double:
-            return value.real;
-        case vbrt::VarType::String:
-            return vbrt::ParseNumber(value.text);
-    }
-    return std::nullopt;
-}
-
 void SampleScript::fail(int number) {
     errorPending_ = true;
     if (firstFailure_ == 0) firstFailure_ = number;
@@ -62,8 +46,11 @@ script::EvalResult SampleScript::eval(std::string_view expression) {
 std::optional<double> SampleScript::evalNumber(std::string_view expression) {
     const script::EvalResult result = eval(expression);
     if (result.error != 0) return std::nullopt;
-    std::optional<double> value = NumericValue(result.value);
-    if (!value) fail(vbrt::kTypeMismatch);
+    double value = 0;
+    if (const int error = vbrt::ToDouble(result.value, value)) {
+        fail(error);
+        return std::nullopt;
+    }
     return value;
 }
 

@@ -10,10 +10,6 @@
 
 namespace plotter {
 
-// The ordinary numeric conversion without exceptions: Empty 0, True -1, False 0, numeric
-// text its value; nullopt for any other text.
-std::optional<double> NumericValue(const vbrt::Variant& value);
-
 // The per-sample conversation of a plotter with the script engine: each assignment is its
 // own AddCode of "name=" and the default number text, the constants e and p follow, then the
 // equation is evaluated. Nothing throws: a failing step leaves an error pending, as under

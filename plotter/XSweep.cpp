@@ -4,7 +4,7 @@
 
 #include "plotter/EquationForm.h"
 #include "plotter/Normalize.h"
-#include "plotter/Plotter.h"
+#include "plotter/PlotCommands.h"
 #include "plotter/RangeBoxes.h"
 #include "vbrt/NumberText.h"
 

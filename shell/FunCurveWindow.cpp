@@ -12,7 +12,7 @@
 #include <QScreen>
 
 #include "plotter/ExactPower.h"
-#include "plotter/Plotter.h"
+#include "plotter/PlotCommands.h"
 #include "presets/Presets.h"
 #include "shell/BoxChecks.h"
 #include "shell/CanvasView.h"

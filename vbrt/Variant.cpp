@@ -24,23 +24,29 @@ const char* TypeName(VarType type) {
     return "Empty";
 }
 
-double ToDouble(const Variant& value) {
+int ToDouble(const Variant& value, double& out) {
     switch (value.type) {
         case VarType::Empty:
+            out = 0;
             return 0;
         case VarType::Boolean:
         case VarType::Integer:
         case VarType::Long:
-            return value.whole;
+            out = value.whole;
+            return 0;
         case VarType::Double:
-            return value.real;
-        case VarType::String: {
-            double number = 0;
-            if (const int error = TextToDouble(value.text, number)) throw RuntimeError(error);
-            return number;
-        }
+            out = value.real;
+            return 0;
+        case VarType::String:
+            return TextToDouble(value.text, out);
     }
-    return 0;
+    return kTypeMismatch;
+}
+
+double ToDouble(const Variant& value) {
+    double number = 0;
+    if (const int error = ToDouble(value, number)) throw RuntimeError(error);
+    return number;
 }
 
 std::string ToText(const Variant& value) {

@@ -29,8 +29,10 @@ struct Variant {
 const char* TypeName(VarType type);
 
 // The ordinary numeric conversion: Empty 0, True -1, False 0, numeric text its value;
-// any other text raises type mismatch (13).
+// any other text raises type mismatch (13), a number text beyond the double range overflow (6).
 double ToDouble(const Variant& value);
+// The same without raising: 0 with `out` set, or the error number.
+int ToDouble(const Variant& value, double& out);
 
 // Default text: "" for Empty, "True"/"False", NumberToText for numbers, the text itself.
 std::string ToText(const Variant& value);

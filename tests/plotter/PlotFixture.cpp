@@ -2,7 +2,7 @@
 
 #include <QFile>
 
-#include "plotter/Plotter.h"
+#include "plotter/PlotCommands.h"
 
 PlotFixture::PlotFixture()
     : ctx{picture1,

@@ -7,7 +7,7 @@
 
 #include "ShellTestSupport.h"
 #include "common/TestRegistry.h"
-#include "plotter/Plotter.h"
+#include "plotter/PlotCommands.h"
 
 // The main window as designed, its start-up with the examples file, and quitting.
 class MainWindowTest : public QObject {

@@ -12,14 +12,14 @@
 #include "common/TestRegistry.h"
 #include "plotter/EquationForm.h"
 #include "plotter/Normalize.h"
-#include "plotter/Plotter.h"
+#include "plotter/PlotCommands.h"
 #include "plotter/PointFile.h"
 
 using plotter::EquationForm;
 Q_DECLARE_METATYPE(EquationForm)
 
 // The draw command: which plotter a typed equation reaches, and what it prepares for it.
-class TestDispatch : public QObject {
+class DispatchTest : public QObject {
     Q_OBJECT
   private slots:
     void classifiesTypedEquations_data() {
@@ -150,5 +150,5 @@ class TestDispatch : public QObject {
     }
 };
 
-FUNCURVE_TEST(TestDispatch)
-#include "TestDispatch.moc"
+FUNCURVE_TEST(DispatchTest)
+#include "DispatchTest.moc"

@@ -3,8 +3,8 @@
 
 #include "PlotFixture.h"
 #include "common/TestRegistry.h"
+#include "plotter/PlotCommands.h"
 #include "plotter/PlotReport.h"
-#include "plotter/Plotter.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ bool AllDots(const std::vector<canvas::CanvasOp>& dots, bool (*test)(const canva
 
 // What each plotter draws, records and prints, with the initial range boxes unless a case
 // says otherwise.
-class TestPlotters : public QObject {
+class PlottersTest : public QObject {
     Q_OBJECT
   private slots:
     void circleByTheGeneralScan() {
@@ -244,5 +244,5 @@ class TestPlotters : public QObject {
     }
 };
 
-FUNCURVE_TEST(TestPlotters)
-#include "TestPlotters.moc"
+FUNCURVE_TEST(PlottersTest)
+#include "PlottersTest.moc"

@@ -7,7 +7,7 @@ Q_DECLARE_METATYPE(presets::ParameterBox)
 
 // Guards and the two error modes: what a refused parameter, a failing step and a value
 // beyond the drawable range leave on the canvas, the strip and the message box.
-class TestPresetGuards : public QObject {
+class PresetGuardsTest : public QObject {
     Q_OBJECT
 
   private slots:
@@ -179,5 +179,5 @@ class TestPresetGuards : public QObject {
     }
 };
 
-FUNCURVE_TEST(TestPresetGuards)
-#include "TestPresetGuards.moc"
+FUNCURVE_TEST(PresetGuardsTest)
+#include "PresetGuardsTest.moc"

@@ -6,7 +6,7 @@
 
 #include "PlotFixture.h"
 #include "common/TestRegistry.h"
-#include "plotter/Plotter.h"
+#include "plotter/PlotCommands.h"
 #include "plotter/PointStore.h"
 
 namespace {
@@ -26,7 +26,7 @@ std::string Records(int count, const std::function<std::string(int)>& record) {
 }  // namespace
 
 // Reading the point file back and joining neighbours quadrant by quadrant.
-class TestJoin : public QObject {
+class JoinTest : public QObject {
     Q_OBJECT
   private slots:
     void circleBecomesFourArcs() {
@@ -124,5 +124,5 @@ class TestJoin : public QObject {
     }
 };
 
-FUNCURVE_TEST(TestJoin)
-#include "TestJoin.moc"
+FUNCURVE_TEST(JoinTest)
+#include "JoinTest.moc"

@@ -6,7 +6,7 @@
 
 // The formula line every preset prints, with print-form items, joined plain numbers and
 // bracketed negative parameters.
-class TestPresetFormulas : public QObject {
+class PresetFormulasTest : public QObject {
     Q_OBJECT
 
   private slots:
@@ -118,5 +118,5 @@ class TestPresetFormulas : public QObject {
     }
 };
 
-FUNCURVE_TEST(TestPresetFormulas)
-#include "TestPresetFormulas.moc"
+FUNCURVE_TEST(PresetFormulasTest)
+#include "PresetFormulasTest.moc"

@@ -17,7 +17,7 @@ constexpr double kFirstPositive = 0.0099999999998524273;  // first power step ab
 
 // Which points each preset sets: counts, first and last points (through the canvas
 // trace, in single precision as they reach PSet), colour and pen width.
-class TestPresetPoints : public QObject {
+class PresetPointsTest : public QObject {
     Q_OBJECT
 
   private slots:
@@ -220,5 +220,5 @@ class TestPresetPoints : public QObject {
     }
 };
 
-FUNCURVE_TEST(TestPresetPoints)
-#include "TestPresetPoints.moc"
+FUNCURVE_TEST(PresetPointsTest)
+#include "PresetPointsTest.moc"

@@ -1,5 +1,5 @@
-#include "plotter/Plotter.h"
-#include "plotter/StatusText.h"
+#include "plotter/PlotCommands.h"
+#include "plotter/StatusLine.h"
 
 namespace plotter {
 

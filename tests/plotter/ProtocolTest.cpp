@@ -2,7 +2,7 @@
 
 #include "PlotFixture.h"
 #include "common/TestRegistry.h"
-#include "plotter/Plotter.h"
+#include "plotter/PlotCommands.h"
 
 namespace {
 
@@ -14,7 +14,7 @@ const std::string kCancelled = "◇取消";
 }  // namespace
 
 // Start, cancel, status blinking and the normal end, shared by every plotter.
-class TestProtocol : public QObject {
+class ProtocolTest : public QObject {
     Q_OBJECT
   private slots:
     void cancelStopsEveryPlotter_data() {
@@ -174,5 +174,5 @@ class TestProtocol : public QObject {
     }
 };
 
-FUNCURVE_TEST(TestProtocol)
-#include "TestProtocol.moc"
+FUNCURVE_TEST(ProtocolTest)
+#include "ProtocolTest.moc"

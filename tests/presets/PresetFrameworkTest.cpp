@@ -5,7 +5,7 @@
 #include "presets/Sweep.h"
 
 // The preset table and the shared mechanisms every preset is built from.
-class TestPresetFramework : public QObject {
+class PresetFrameworkTest : public QObject {
     Q_OBJECT
 
   private slots:
@@ -69,5 +69,5 @@ class TestPresetFramework : public QObject {
     }
 };
 
-FUNCURVE_TEST(TestPresetFramework)
-#include "TestPresetFramework.moc"
+FUNCURVE_TEST(PresetFrameworkTest)
+#include "PresetFrameworkTest.moc"
