@@ -256,7 +256,11 @@ class Emitter {
         }
         if (n.op == FastOp::Pow && right.op == FastOp::Const) {
             emit(a);
-            return push({FastOp::PowConst, 0, right.value});
+            const double e = right.value;
+            if (e >= 3 && e <= kMaxWholePower && e == std::trunc(e)) {
+                return push({FastOp::PowWholeConst, static_cast<int>(e), e});
+            }
+            return push({FastOp::PowConst, 0, e});
         }
         if ((n.op == FastOp::Sub || n.op == FastOp::Div) && nodes_[a].op == FastOp::Const) {
             emit(b);
@@ -317,6 +321,7 @@ bool buildFast(const Program& program, FastProgram& out) {
     out.code.push_back({FastOp::End});
     out.leaf = std::none_of(out.code.begin(), out.code.end(),
                             [](const FastInstr& in) { return fastOpCalls(in.op); });
+    out.run = fastRunner(out.leaf);
     // A text without variables is folded to a constant or fails: the general path serves.
     bool reads = std::any_of(tree.nodes.begin(), tree.nodes.end(),
                              [](const Node& n) { return n.op == FastOp::Var; });

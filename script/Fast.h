@@ -20,6 +20,8 @@ namespace script {
 // Fn applies a built-in that cannot fail on a number (Atn, Cos, Sin, Fix, Int, Round) through
 // the built-in table's pointer; VarFn applies it to a variable; FnFinite (Exp, Tan) checks the
 // result's range, FnDomain (Log, Sqr) the argument against the table's domain, kept in `slot`.
+// PowWholeConst raises to a whole constant from 3 to kMaxWholePower, kept in `slot` too, and
+// skips the checks that the exponent makes needless.
 // End closes every program.
 // Each instruction's shape (see Program.h; every fused form is Unary: it replaces the top)
 // and whether it calls a function (Call) or is inline arithmetic (Inline).
@@ -41,8 +43,8 @@ namespace script {
     X(AddVarSquare, Unary, Inline) X(SubVarSquare, Unary, Inline)                            \
     X(MulVarSquare, Unary, Inline) X(DivVarSquare, Unary, Inline)                            \
     X(AddVarFn, Unary, Call) X(SubVarFn, Unary, Call) X(MulVarFn, Unary, Call)               \
-    X(DivVarFn, Unary, Call) X(PowConst, Unary, Call) X(RSubConst, Unary, Inline)            \
-    X(RDivConst, Unary, Inline) X(End, Unary, Inline)
+    X(DivVarFn, Unary, Call) X(PowConst, Unary, Call) X(PowWholeConst, Unary, Call)          \
+    X(RSubConst, Unary, Inline) X(RDivConst, Unary, Inline) X(End, Unary, Inline)
 // clang-format on
 
 enum class FastOp : std::uint8_t {
@@ -68,10 +70,15 @@ bool fastOpCalls(FastOp op);
 // The instruction's name as in the list above, for listings.
 const char* fastOpName(FastOp op);
 
+struct FastProgram;
+// The evaluation loop's build that fits a program (see runFast).
+using FastRunner = int (*)(const FastProgram& program, const Value* globals, double& out);
+
 struct FastProgram {
     std::vector<FastInstr> code;
     Kind result = Kind::Double;
-    bool leaf = false;  // no instruction calls a function (see runFast)
+    bool leaf = false;         // no instruction calls a function (see runFast)
+    FastRunner run = nullptr;  // runFast's choice for this program, called directly per sample
 };
 
 // Builds the all-numbers form; false when the expression needs the general machine.
@@ -81,6 +88,8 @@ bool buildFast(const Program& program, FastProgram& out);
 // does not hold (use the general machine), else 0 or an error number. `out` gets the
 // number; its kind is program.result.
 int runFast(const FastProgram& program, const Value* globals, double& out);
+// The loop build runFast chooses for a program with or without calling instructions.
+FastRunner fastRunner(bool leaf);
 
 // A readable listing, one instruction a line: its name, then the variable it reads (by the
 // name slotNames gives it, else @slot), its constant and the built-in it calls.

@@ -198,6 +198,7 @@ int runLoop(const FastProgram& program, const Value* globals, double& out) {
     FAST_CASE(MulVarFn) : FAST_CALLING(FAST_LOAD(x); FAST_FINITE(top * ip->fn(x)));
     FAST_CASE(DivVarFn) : FAST_CALLING(FAST_LOAD(x); FAST_CHECKED(divide, top, ip->fn(x)));
     FAST_CASE(PowConst) : FAST_CALLING(FAST_CHECKED(power, top, ip->value));
+    FAST_CASE(PowWholeConst) : FAST_CALLING(FAST_FINITE(wholePower(top, ip->slot)));
     FAST_CASE(RSubConst) : FAST_FINITE(ip->value - top);
     FAST_NEXT;
     FAST_CASE(RDivConst) : FAST_CHECKED(divide, ip->value, top);
@@ -207,9 +208,12 @@ int runLoop(const FastProgram& program, const Value* globals, double& out) {
     FAST_FINISH
 }
 
+FastRunner fastRunner(bool leaf) {
+    return leaf ? &runLoop<true> : &runLoop<false>;
+}
+
 int runFast(const FastProgram& program, const Value* globals, double& out) {
-    return program.leaf ? runLoop<true>(program, globals, out)
-                        : runLoop<false>(program, globals, out);
+    return fastRunner(program.leaf)(program, globals, out);
 }
 
 #undef FAST_FINITE

@@ -120,7 +120,7 @@ struct ScriptEngine::Impl : Definitions {
         CompiledEval* c = cache.lastHit(text);
         if (!c || !c->hasFast) return -1;
         double r = 0;
-        int e = runFast(c->fast, machine.globals.data(), r);
+        int e = c->fast.run(c->fast, machine.globals.data(), r);
         if (e == 0) setNumber(out, c->fast.result, r);
         return e;
     }
