@@ -33,6 +33,10 @@ class EvalCache {
     CompiledEval* lastHit(std::string_view text) const {
         return last_ && sameText(text, lastText_) ? last_ : nullptr;
     }
+    // The all-numbers form of the text asked for last time, if this is that text and it has one.
+    const FastProgram* lastFast(std::string_view text) const {
+        return lastFast_ && sameText(text, lastText_) ? lastFast_ : nullptr;
+    }
     CompiledEval* find(std::string_view text) {
         if (CompiledEval* hit = lastHit(text)) return hit;
         auto it = entries_.find(std::string(text));
@@ -52,6 +56,7 @@ class EvalCache {
         entries_.clear();
         bytes_ = 0;
         last_ = nullptr;
+        lastFast_ = nullptr;
         lastText_ = {};
     }
 
@@ -86,11 +91,13 @@ class EvalCache {
     void remember(const std::string& key, CompiledEval* entry) {
         lastText_ = key;
         last_ = entry;
+        lastFast_ = entry->hasFast ? &entry->fast : nullptr;
     }
     std::unordered_map<std::string, std::unique_ptr<CompiledEval>> entries_;
     size_t bytes_ = 0;
     std::string_view lastText_;  // views the key of last_ inside entries_
     CompiledEval* last_ = nullptr;
+    const FastProgram* lastFast_ = nullptr;  // last_'s all-numbers form, if it has one
 };
 
 }  // namespace script

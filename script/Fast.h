@@ -6,6 +6,7 @@
 
 #include "script/Program.h"
 #include "script/Value.h"
+#include "vbrt/Variant.h"
 
 namespace script {
 
@@ -71,8 +72,9 @@ bool fastOpCalls(FastOp op);
 const char* fastOpName(FastOp op);
 
 struct FastProgram;
-// The evaluation loop's build that fits a program (see runFast).
-using FastRunner = int (*)(const FastProgram& program, const Value* globals, double& out);
+// The evaluation loop's build that fits a program, writing the result as the platform's
+// value (see runFast for the return value).
+using FastRunner = int (*)(const FastProgram& program, const Value* globals, vbrt::Variant& out);
 
 struct FastProgram {
     std::vector<FastInstr> code;

@@ -17,6 +17,27 @@ double boolValue(bool b) {
     return b ? -1.0 : 0.0;
 }
 
+void deliver(double& out, Kind, double top) {
+    out = top;
+}
+
+// The number as a value of the program's result kind.
+void deliver(vbrt::Variant& out, Kind kind, double top) {
+    switch (kind) {
+        case Kind::Boolean:
+            out.type = vbrt::VarType::Boolean;
+            break;
+        case Kind::Integer:
+            out.type = vbrt::VarType::Integer;
+            break;
+        default:
+            out.type = vbrt::VarType::Double;
+            out.real = top;
+            return;
+    }
+    out.whole = static_cast<std::int32_t>(top);
+}
+
 }  // namespace
 
 // The result of an arithmetic step, or overflow (6) when it is not finite.
@@ -89,8 +110,8 @@ double boolValue(bool b) {
 // The loop, in two builds: kLeaf leaves out every instruction that calls a function, so
 // that the common short programs run without saving and restoring registers. Should such an
 // instruction reach the leaf build anyway, it hands the request to the general machine.
-template <bool kLeaf>
-int runLoop(const FastProgram& program, const Value* globals, double& out) {
+template <bool kLeaf, typename Out>
+int runLoop(const FastProgram& program, const Value* globals, Out& out) {
     double stack[kFastStack + 1];
     double* sp = stack;  // values below the top; the top itself lives in `top`
     double top = 0;
@@ -203,17 +224,18 @@ int runLoop(const FastProgram& program, const Value* globals, double& out) {
     FAST_NEXT;
     FAST_CASE(RDivConst) : FAST_CHECKED(divide, ip->value, top);
     FAST_NEXT;
-    FAST_CASE(End) : out = top;
+    FAST_CASE(End) : deliver(out, program.result, top);
     return 0;
     FAST_FINISH
 }
 
 FastRunner fastRunner(bool leaf) {
-    return leaf ? &runLoop<true> : &runLoop<false>;
+    return leaf ? &runLoop<true, vbrt::Variant> : &runLoop<false, vbrt::Variant>;
 }
 
 int runFast(const FastProgram& program, const Value* globals, double& out) {
-    return fastRunner(program.leaf)(program, globals, out);
+    return program.leaf ? runLoop<true>(program, globals, out)
+                        : runLoop<false>(program, globals, out);
 }
 
 #undef FAST_FINITE

@@ -114,15 +114,13 @@ struct ScriptEngine::Impl : Definitions {
         return cache.insert(text, std::move(entry));
     }
 
-    // The per-sample case: the same text as last time, all its variables Doubles. Returns
-    // -1 when the general route must answer.
-    int evalQuick(std::string_view text, vbrt::Variant& out) {
-        CompiledEval* c = cache.lastHit(text);
-        if (!c || !c->hasFast) return -1;
-        double r = 0;
-        int e = c->fast.run(c->fast, machine.globals.data(), r);
-        if (e == 0) setNumber(out, c->fast.result, r);
-        return e;
+    // The per-sample case: the same text as last time, all its variables Doubles. False
+    // when the general route must answer.
+    bool evalQuick(std::string_view text, EvalResult& result) {
+        const FastProgram* fast = cache.lastFast(text);
+        if (!fast) return false;
+        result.error = fast->run(*fast, machine.globals.data(), result.value);
+        return result.error >= 0;
     }
 
     [[gnu::noinline]] int eval(std::string_view text, vbrt::Variant& out) {
@@ -130,32 +128,13 @@ struct ScriptEngine::Impl : Definitions {
         CompiledEval* c = compiled(text);
         if (c->error) return c->error;
         if (c->hasFast) {
-            double r = 0;
-            int e = runFast(c->fast, machine.globals.data(), r);
-            if (e == 0) setNumber(out, c->fast.result, r);
-            if (e >= 0) return e;
+            if (int e = c->fast.run(c->fast, machine.globals.data(), out); e >= 0) return e;
         }
         machine.begin();
         Value v;
         int e = machine.run(c->program, nullptr, v);
         if (e == 0) out = toVariant(v);
         return e;
-    }
-
-    static void setNumber(vbrt::Variant& out, Kind kind, double r) {
-        switch (kind) {
-            case Kind::Boolean:
-                out.type = vbrt::VarType::Boolean;
-                break;
-            case Kind::Integer:
-                out.type = vbrt::VarType::Integer;
-                break;
-            default:
-                out.type = vbrt::VarType::Double;
-                out.real = r;
-                return;
-        }
-        out.whole = static_cast<std::int32_t>(r);
     }
 
     int run(std::string_view name, std::span<const vbrt::Variant> args, Value& out) {
@@ -183,11 +162,9 @@ void ScriptEngine::AddCode(std::string_view source) {
 }
 
 vbrt::Variant ScriptEngine::Eval(std::string_view expression) {
-    vbrt::Variant v;
-    int e = impl_->evalQuick(expression, v);
-    if (e < 0) e = impl_->eval(expression, v);
-    if (e) raise(e);
-    return v;
+    EvalResult result = TryEval(expression);
+    if (result.error) raise(result.error);
+    return std::move(result.value);
 }
 
 vbrt::Variant ScriptEngine::Run(std::string_view name, std::span<const vbrt::Variant> args) {
@@ -202,8 +179,7 @@ int ScriptEngine::TryAddCode(std::string_view source) noexcept {
 
 EvalResult ScriptEngine::TryEval(std::string_view expression) noexcept {
     EvalResult result;
-    result.error = impl_->evalQuick(expression, result.value);
-    if (result.error < 0) result.error = impl_->eval(expression, result.value);
+    if (!impl_->evalQuick(expression, result)) result.error = impl_->eval(expression, result.value);
     return result;
 }
 
