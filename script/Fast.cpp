@@ -279,23 +279,6 @@ class Emitter {
 
 }  // namespace
 
-namespace {
-
-struct FastOpRow {
-    const char* name;
-    Shape shape;
-    bool calls;
-};
-
-constexpr bool Call = true, Inline = false;
-constexpr FastOpRow kFastOps[] = {
-#define SCRIPT_FAST_ROW(name, shape, calls) {#name, Shape::shape, calls},
-    SCRIPT_FAST_OPS(SCRIPT_FAST_ROW)
-#undef SCRIPT_FAST_ROW
-};
-
-}  // namespace
-
 int fastStackEffect(FastOp op) {
     return shapeEffect(kFastOps[static_cast<int>(op)].shape, 0);
 }
@@ -321,7 +304,7 @@ bool buildFast(const Program& program, FastProgram& out) {
     out.code.push_back({FastOp::End});
     out.leaf = std::none_of(out.code.begin(), out.code.end(),
                             [](const FastInstr& in) { return fastOpCalls(in.op); });
-    out.run = fastRunner(out.leaf);
+    out.run = fastRunner(out);
     // A text without variables is folded to a constant or fails: the general path serves.
     bool reads = std::any_of(tree.nodes.begin(), tree.nodes.end(),
                              [](const Node& n) { return n.op == FastOp::Var; });

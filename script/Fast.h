@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,7 @@ namespace script {
     X(RSubConst, Unary, Inline) X(RDivConst, Unary, Inline) X(End, Unary, Inline)
 // clang-format on
 
+enum class FastCost : bool { Inline, Call };
 enum class FastOp : std::uint8_t {
 #define SCRIPT_FAST_ENUM(name, shape, calls) name,
     SCRIPT_FAST_OPS(SCRIPT_FAST_ENUM)
@@ -63,6 +65,23 @@ struct FastInstr {
     double value = 0;
     double (*fn)(double) = nullptr;
 };
+
+// Each instruction's shape and whether it calls a function, by the list above.
+struct FastOpRow {
+    const char* name;
+    Shape shape;
+    bool calls;
+};
+inline constexpr FastOpRow kFastOps[] = {
+#define SCRIPT_FAST_ROW(name, shape, calls) \
+    {#name, Shape::shape, FastCost::calls == FastCost::Call},
+    SCRIPT_FAST_OPS(SCRIPT_FAST_ROW)
+#undef SCRIPT_FAST_ROW
+};
+inline constexpr int kFastOpCount = static_cast<int>(std::size(kFastOps));
+constexpr Shape fastOpShape(FastOp op) {
+    return kFastOps[static_cast<int>(op)].shape;
+}
 
 // Values an all-numbers instruction adds to the stack (negative: removes).
 int fastStackEffect(FastOp op);
@@ -90,8 +109,11 @@ bool buildFast(const Program& program, FastProgram& out);
 // does not hold (use the general machine), else 0 or an error number. `out` gets the
 // number; its kind is program.result.
 int runFast(const FastProgram& program, const Value* globals, double& out);
-// The loop build runFast chooses for a program with or without calling instructions.
-FastRunner fastRunner(bool leaf);
+// How runFast runs the program: straight-line code for a load and at most one more
+// instruction, else the loop build with or without calling instructions (see FastRun.cpp).
+FastRunner fastRunner(const FastProgram& program);
+// Whether fastRunner gives the program straight-line code.
+bool runsStraight(const FastProgram& program);
 
 // A readable listing, one instruction a line: its name, then the variable it reads (by the
 // name slotNames gives it, else @slot), its constant and the built-in it calls.

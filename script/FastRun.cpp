@@ -1,8 +1,13 @@
-// The evaluation loop of the all-numbers form. It dispatches with a jump table of label
-// addresses (a GNU extension that g++ and clang both provide): one indirect jump per
-// instruction and no bounds check. Configured with FUNCURVE_THREADED_DISPATCH=OFF, the same
-// instructions form the cases of a plain switch, for compilers without the extension.
+// How the all-numbers form runs. Each instruction's work is one step (below); programs of a
+// load and at most one more instruction run as straight-line code, longer ones in a loop
+// that dispatches with a jump table of label addresses (a GNU extension that g++ and clang
+// both provide): one indirect jump per instruction and no bounds check. Configured with
+// FUNCURVE_THREADED_DISPATCH=OFF, the same steps form the cases of a plain switch, for
+// compilers without the extension.
+#include <array>
 #include <cmath>
+#include <string_view>
+#include <utility>
 
 #include "script/Builtins.h"
 #include "script/Fast.h"
@@ -15,10 +20,6 @@ namespace {
 
 double boolValue(bool b) {
     return b ? -1.0 : 0.0;
-}
-
-void deliver(double& out, Kind, double top) {
-    out = top;
 }
 
 // The number as a value of the program's result kind.
@@ -38,31 +39,122 @@ void deliver(vbrt::Variant& out, Kind kind, double top) {
     out.whole = static_cast<std::int32_t>(top);
 }
 
+// The operand stack of a run: values below the top; the top itself lives in `top`.
+struct Stack {
+    double* below;
+    double top = 0;
+
+    int push(double value) {
+        *below++ = top;
+        top = value;
+        return 0;
+    }
+    double pop() { return *--below; }
+    // The result of an arithmetic step as the new top, or overflow (6) when it is not finite.
+    int finite(double r) {
+        if (!std::isfinite(r)) return vbrt::kOverflow;
+        top = r;
+        return 0;
+    }
+    // fn(a, b, result) as the new top, or its error.
+    int checked(int (*fn)(double, double, double&), double a, double b) {
+        double r = 0;
+        if (int e = fn(a, b, r)) return e;
+        top = r;
+        return 0;
+    }
+};
+
+// By the names of the list in Fast.h, as the listing reads them: a ...Var... form reads a
+// variable.
+constexpr bool readsVariable(FastOp op) {
+    return std::string_view(kFastOps[static_cast<int>(op)].name).find("Var") !=
+           std::string_view::npos;
+}
+
+// One instruction's work: 0, else an error number, or -1 when the variable it reads is not
+// a Double (the general machine then answers; loads raise no errors, so stopping at one
+// never hides an earlier error). End is the runner's own.
+template <FastOp kOp>
+[[gnu::always_inline]] inline int step([[maybe_unused]] const FastInstr& in,
+                                       [[maybe_unused]] const Value* globals, Stack& s) {
+    using enum FastOp;
+    [[maybe_unused]] double x = 0;
+    if constexpr (readsVariable(kOp)) {
+        const Value& v = globals[in.slot];
+        if (v.kind != Kind::Double) [[unlikely]]
+            return -1;
+        x = v.d;
+    }
+    [[maybe_unused]] double& top = s.top;
+    if constexpr (kOp == Const) return s.push(in.value);
+    if constexpr (kOp == Var) return s.push(x);
+    if constexpr (kOp == VarSquare) {
+        s.push(0);
+        return s.finite(x * x);
+    }
+    if constexpr (kOp == VarFn) return s.push(in.fn(x));
+    if constexpr (kOp == Neg) return top = -top, 0;
+    if constexpr (kOp == Not) return top = boolValue(top == 0), 0;
+    if constexpr (kOp == Square) return s.finite(top * top);
+    if constexpr (kOp == Pow) return s.checked(power, s.pop(), top);
+    if constexpr (kOp == Mul) return s.finite(s.pop() * top);
+    if constexpr (kOp == Div) return s.checked(divide, s.pop(), top);
+    if constexpr (kOp == Add) return s.finite(s.pop() + top);
+    if constexpr (kOp == Sub) return s.finite(s.pop() - top);
+    if constexpr (kOp == Eq) return top = boolValue(s.pop() == top), 0;
+    if constexpr (kOp == Ne) return top = boolValue(s.pop() != top), 0;
+    if constexpr (kOp == Lt) return top = boolValue(s.pop() < top), 0;
+    if constexpr (kOp == Gt) return top = boolValue(s.pop() > top), 0;
+    if constexpr (kOp == Le) return top = boolValue(s.pop() <= top), 0;
+    if constexpr (kOp == Ge) return top = boolValue(s.pop() >= top), 0;
+    if constexpr (kOp == And || kOp == Or || kOp == Xor || kOp == Eqv || kOp == Imp) {
+        const bool a = s.pop() != 0, b = top != 0;
+        top = boolValue(kOp == And   ? a && b
+                        : kOp == Or  ? a || b
+                        : kOp == Xor ? a != b
+                        : kOp == Eqv ? a == b
+                                     : !a || b);
+        return 0;
+    }
+    if constexpr (kOp == Abs) return top = std::fabs(top), 0;
+    if constexpr (kOp == Fn) return top = in.fn(top), 0;
+    if constexpr (kOp == FnFinite) return s.finite(in.fn(top));
+    if constexpr (kOp == FnDomain) {
+        if (int e = domainError(static_cast<Domain>(in.slot), top)) return e;
+        return top = in.fn(top), 0;
+    }
+    if constexpr (kOp == Sgn) return top = top > 0 ? 1.0 : top < 0 ? -1.0 : 0.0, 0;
+    if constexpr (kOp == CBool) return top = boolValue(top != 0), 0;
+    if constexpr (kOp == AddVar) return s.finite(top + x);
+    if constexpr (kOp == SubVar) return s.finite(top - x);
+    if constexpr (kOp == MulVar) return s.finite(top * x);
+    if constexpr (kOp == DivVar) return s.checked(divide, top, x);
+    if constexpr (kOp == AddConst) return s.finite(top + in.value);
+    if constexpr (kOp == SubConst) return s.finite(top - in.value);
+    if constexpr (kOp == MulConst) return s.finite(top * in.value);
+    if constexpr (kOp == DivConst) return s.checked(divide, top, in.value);
+    if constexpr (kOp == AddVarSquare || kOp == SubVarSquare || kOp == MulVarSquare ||
+                  kOp == DivVarSquare) {
+        if (!std::isfinite(x * x)) return vbrt::kOverflow;
+        x *= x;
+    }
+    if constexpr (kOp == AddVarFn || kOp == SubVarFn || kOp == MulVarFn || kOp == DivVarFn) {
+        x = in.fn(x);
+    }
+    if constexpr (kOp == AddVarSquare || kOp == AddVarFn) return s.finite(top + x);
+    if constexpr (kOp == SubVarSquare || kOp == SubVarFn) return s.finite(top - x);
+    if constexpr (kOp == MulVarSquare || kOp == MulVarFn) return s.finite(top * x);
+    if constexpr (kOp == DivVarSquare || kOp == DivVarFn) return s.checked(divide, top, x);
+    if constexpr (kOp == PowConst) return s.checked(power, top, in.value);
+    if constexpr (kOp == PowWholeConst) return s.finite(wholePower(top, in.slot));
+    if constexpr (kOp == RSubConst) return s.finite(in.value - top);
+    if constexpr (kOp == RDivConst) return s.checked(divide, in.value, top);
+    return 0;
+}
+
 }  // namespace
 
-// The result of an arithmetic step, or overflow (6) when it is not finite.
-#define FAST_FINITE(expr)                               \
-    do {                                                \
-        double r_ = (expr);                             \
-        if (!std::isfinite(r_)) return vbrt::kOverflow; \
-        top = r_;                                       \
-    } while (0)
-// fn(a, b, result) with a result variable of its own, so that `top` stays in a register.
-#define FAST_CHECKED(fn, a, b)                    \
-    do {                                          \
-        double r_ = 0;                            \
-        if (int e_ = fn((a), (b), r_)) return e_; \
-        top = r_;                                 \
-    } while (0)
-// A variable's number; a variable of any other kind sends the request to the general
-// machine. Loads raise no errors, so stopping at one never hides an earlier error.
-#define FAST_LOAD(into)                           \
-    do {                                          \
-        const Value& v_ = globals[ip->slot];      \
-        if (v_.kind != Kind::Double) [[unlikely]] \
-            return -1;                            \
-        into = v_.d;                              \
-    } while (0)
 // The dispatch: FAST_BEGIN starts at the first instruction, FAST_CASE(name) marks an
 // instruction's code, FAST_NEXT goes on to the next instruction, FAST_FINISH closes the loop.
 #if FUNCURVE_THREADED_DISPATCH
@@ -84,171 +176,113 @@ void deliver(vbrt::Variant& out, Kind kind, double top) {
     next_instruction:; \
     }
 #endif
-#define FAST_PUSH(value) \
-    do {                 \
-        *sp++ = top;     \
-        top = (value);   \
-    } while (0)
-// An instruction that calls a function: absent from the leaf build (see runLoop), where
-// reaching it anyway hands the request to the general machine.
-#define FAST_CALLING(...)      \
-    do {                       \
-        if constexpr (kLeaf) { \
-            return -1;         \
-        } else {               \
-            __VA_ARGS__;       \
-            FAST_NEXT;         \
-        }                      \
-    } while (0)
-#define FAST_COMPARE(op) top = boolValue(*--sp op top)
-#define FAST_LOGIC(expr)                           \
-    do {                                           \
-        const bool x_ = *--sp != 0, y_ = top != 0; \
-        top = boolValue(expr);                     \
-    } while (0)
+// An instruction's step, then the next instruction. The leaf build leaves out every
+// instruction that calls a function, so that the common programs run without saving and
+// restoring registers; should one reach it anyway, the general machine answers.
+#define FAST_STEP(name, shape, calls)                                 \
+    FAST_CASE(name) : if constexpr (FastOp::name == FastOp::End) {    \
+        deliver(out, program.result, s.top);                          \
+        return 0;                                                     \
+    }                                                                 \
+    else if constexpr (kLeaf && FastCost::calls == FastCost::Call) {  \
+        return -1;                                                    \
+    }                                                                 \
+    else {                                                            \
+        if (int e = step<FastOp::name>(*ip, globals, s)) [[unlikely]] \
+            return e;                                                 \
+        FAST_NEXT;                                                    \
+    }
 
-// The loop, in two builds: kLeaf leaves out every instruction that calls a function, so
-// that the common short programs run without saving and restoring registers. Should such an
-// instruction reach the leaf build anyway, it hands the request to the general machine.
-template <bool kLeaf, typename Out>
-int runLoop(const FastProgram& program, const Value* globals, Out& out) {
-    double stack[kFastStack + 1];
-    double* sp = stack;  // values below the top; the top itself lives in `top`
-    double top = 0;
-    double x = 0;
+namespace {
+
+// Every program in a loop, in two builds (see FAST_STEP).
+template <bool kLeaf>
+int runLoop(const FastProgram& program, const Value* globals, vbrt::Variant& out) {
+    double below[kFastStack + 1];
+    Stack s{below};
     const FastInstr* ip = program.code.data();
     FAST_BEGIN
-
-    FAST_CASE(Const) : FAST_PUSH(ip->value);
-    FAST_NEXT;
-    FAST_CASE(Var) : FAST_LOAD(x);
-    FAST_PUSH(x);
-    FAST_NEXT;
-    FAST_CASE(VarSquare) : FAST_LOAD(x);
-    *sp++ = top;
-    FAST_FINITE(x * x);
-    FAST_NEXT;
-    FAST_CASE(Neg) : top = -top;
-    FAST_NEXT;
-    FAST_CASE(Not) : top = boolValue(top == 0);
-    FAST_NEXT;
-    FAST_CASE(Square) : FAST_FINITE(top * top);
-    FAST_NEXT;
-    FAST_CASE(Pow) : FAST_CALLING(x = *--sp; FAST_CHECKED(power, x, top));
-    FAST_CASE(Mul) : FAST_FINITE(*--sp * top);
-    FAST_NEXT;
-    FAST_CASE(Div) : x = *--sp;
-    FAST_CHECKED(divide, x, top);
-    FAST_NEXT;
-    FAST_CASE(Add) : FAST_FINITE(*--sp + top);
-    FAST_NEXT;
-    FAST_CASE(Sub) : FAST_FINITE(*--sp - top);
-    FAST_NEXT;
-    FAST_CASE(Eq) : FAST_COMPARE(==);
-    FAST_NEXT;
-    FAST_CASE(Ne) : FAST_COMPARE(!=);
-    FAST_NEXT;
-    FAST_CASE(Lt) : FAST_COMPARE(<);
-    FAST_NEXT;
-    FAST_CASE(Gt) : FAST_COMPARE(>);
-    FAST_NEXT;
-    FAST_CASE(Le) : FAST_COMPARE(<=);
-    FAST_NEXT;
-    FAST_CASE(Ge) : FAST_COMPARE(>=);
-    FAST_NEXT;
-    FAST_CASE(And) : FAST_LOGIC(x_ && y_);
-    FAST_NEXT;
-    FAST_CASE(Or) : FAST_LOGIC(x_ || y_);
-    FAST_NEXT;
-    FAST_CASE(Xor) : FAST_LOGIC(x_ != y_);
-    FAST_NEXT;
-    FAST_CASE(Eqv) : FAST_LOGIC(x_ == y_);
-    FAST_NEXT;
-    FAST_CASE(Imp) : FAST_LOGIC(!x_ || y_);
-    FAST_NEXT;
-    FAST_CASE(Abs) : top = std::fabs(top);
-    FAST_NEXT;
-    FAST_CASE(Fn) : FAST_CALLING(top = ip->fn(top));
-    FAST_CASE(VarFn) : FAST_CALLING(FAST_LOAD(x); FAST_PUSH(ip->fn(x)));
-    FAST_CASE(FnFinite) : FAST_CALLING(FAST_FINITE(ip->fn(top)));
-    FAST_CASE(FnDomain)
-        : FAST_CALLING(if (int e_ = domainError(static_cast<Domain>(ip->slot), top)) return e_;
-                       top = ip->fn(top));
-    FAST_CASE(Sgn) : top = top > 0 ? 1.0 : top < 0 ? -1.0 : 0.0;
-    FAST_NEXT;
-    FAST_CASE(CBool) : top = boolValue(top != 0);
-    FAST_NEXT;
-    FAST_CASE(AddVar) : FAST_LOAD(x);
-    FAST_FINITE(top + x);
-    FAST_NEXT;
-    FAST_CASE(SubVar) : FAST_LOAD(x);
-    FAST_FINITE(top - x);
-    FAST_NEXT;
-    FAST_CASE(MulVar) : FAST_LOAD(x);
-    FAST_FINITE(top * x);
-    FAST_NEXT;
-    FAST_CASE(DivVar) : FAST_LOAD(x);
-    FAST_CHECKED(divide, top, x);
-    FAST_NEXT;
-    FAST_CASE(AddConst) : FAST_FINITE(top + ip->value);
-    FAST_NEXT;
-    FAST_CASE(SubConst) : FAST_FINITE(top - ip->value);
-    FAST_NEXT;
-    FAST_CASE(MulConst) : FAST_FINITE(top * ip->value);
-    FAST_NEXT;
-    FAST_CASE(DivConst) : FAST_CHECKED(divide, top, ip->value);
-    FAST_NEXT;
-    FAST_CASE(AddVarSquare) : FAST_LOAD(x);
-    if (!std::isfinite(x * x)) return vbrt::kOverflow;
-    FAST_FINITE(top + x * x);
-    FAST_NEXT;
-    FAST_CASE(SubVarSquare) : FAST_LOAD(x);
-    if (!std::isfinite(x * x)) return vbrt::kOverflow;
-    FAST_FINITE(top - x * x);
-    FAST_NEXT;
-    FAST_CASE(MulVarSquare) : FAST_LOAD(x);
-    if (!std::isfinite(x * x)) return vbrt::kOverflow;
-    FAST_FINITE(top * (x * x));
-    FAST_NEXT;
-    FAST_CASE(DivVarSquare) : FAST_LOAD(x);
-    if (!std::isfinite(x * x)) return vbrt::kOverflow;
-    FAST_CHECKED(divide, top, x * x);
-    FAST_NEXT;
-    FAST_CASE(AddVarFn) : FAST_CALLING(FAST_LOAD(x); FAST_FINITE(top + ip->fn(x)));
-    FAST_CASE(SubVarFn) : FAST_CALLING(FAST_LOAD(x); FAST_FINITE(top - ip->fn(x)));
-    FAST_CASE(MulVarFn) : FAST_CALLING(FAST_LOAD(x); FAST_FINITE(top * ip->fn(x)));
-    FAST_CASE(DivVarFn) : FAST_CALLING(FAST_LOAD(x); FAST_CHECKED(divide, top, ip->fn(x)));
-    FAST_CASE(PowConst) : FAST_CALLING(FAST_CHECKED(power, top, ip->value));
-    FAST_CASE(PowWholeConst) : FAST_CALLING(FAST_FINITE(wholePower(top, ip->slot)));
-    FAST_CASE(RSubConst) : FAST_FINITE(ip->value - top);
-    FAST_NEXT;
-    FAST_CASE(RDivConst) : FAST_CHECKED(divide, ip->value, top);
-    FAST_NEXT;
-    FAST_CASE(End) : deliver(out, program.result, top);
-    return 0;
+    SCRIPT_FAST_OPS(FAST_STEP)
     FAST_FINISH
+    return 0;
 }
 
-FastRunner fastRunner(bool leaf) {
-    return leaf ? &runLoop<true, vbrt::Variant> : &runLoop<false, vbrt::Variant>;
+// A program of the given instructions (End aside) as straight-line code.
+template <FastOp... kOps>
+int runStraight(const FastProgram& program, const Value* globals, vbrt::Variant& out) {
+    double below[sizeof...(kOps)];
+    Stack s{below};
+    const FastInstr* ip = program.code.data();
+    int e = 0;
+    if (((e = step<kOps>(*ip++, globals, s)) || ...)) return e;
+    deliver(out, program.result, s.top);
+    return 0;
+}
+
+// Straight-line code for a load, alone or followed by an instruction that replaces the top
+// (the second index; kFastOpCount: none), where such a pair exists.
+template <FastOp kLoad, int kNext>
+constexpr FastRunner straightRunner() {
+    if constexpr (kNext == kFastOpCount) {
+        return &runStraight<kLoad>;
+    } else if constexpr (fastOpShape(static_cast<FastOp>(kNext)) == Shape::Unary &&
+                         static_cast<FastOp>(kNext) != FastOp::End) {
+        return &runStraight<kLoad, static_cast<FastOp>(kNext)>;
+    } else {
+        return nullptr;
+    }
+}
+
+template <FastOp kLoad, int... kNext>
+constexpr std::array<FastRunner, kFastOpCount + 1> straightRow(
+    std::integer_sequence<int, kNext...>) {
+    return {straightRunner<kLoad, kNext>()...};
+}
+
+// The straight-line runners by load (rows: Const, Var, VarSquare, VarFn) and what follows.
+constexpr FastOp kLoads[] = {FastOp::Const, FastOp::Var, FastOp::VarSquare, FastOp::VarFn};
+constexpr auto kFollowers = std::make_integer_sequence<int, kFastOpCount + 1>();
+constexpr std::array<FastRunner, kFastOpCount + 1> kStraight[] = {
+    straightRow<kLoads[0]>(kFollowers),
+    straightRow<kLoads[1]>(kFollowers),
+    straightRow<kLoads[2]>(kFollowers),
+    straightRow<kLoads[3]>(kFollowers),
+};
+
+FastRunner straightFor(const FastProgram& program) {
+    const std::vector<FastInstr>& code = program.code;
+    if (code.size() < 2 || code.size() > 3) return nullptr;
+    for (size_t row = 0; row < std::size(kLoads); ++row) {
+        if (code[0].op != kLoads[row]) continue;
+        const int next = code.size() == 3 ? static_cast<int>(code[1].op) : kFastOpCount;
+        return kStraight[row][next];
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+FastRunner fastRunner(const FastProgram& program) {
+    if (FastRunner straight = straightFor(program)) return straight;
+    return program.leaf ? &runLoop<true> : &runLoop<false>;
+}
+
+bool runsStraight(const FastProgram& program) {
+    return straightFor(program) != nullptr;
 }
 
 int runFast(const FastProgram& program, const Value* globals, double& out) {
-    return program.leaf ? runLoop<true>(program, globals, out)
-                        : runLoop<false>(program, globals, out);
+    vbrt::Variant value;
+    const int e = program.run(program, globals, value);
+    if (e == 0) out = value.type == vbrt::VarType::Double ? value.real : value.whole;
+    return e;
 }
 
-#undef FAST_FINITE
-#undef FAST_CHECKED
-#undef FAST_LOAD
-#undef FAST_NEXT
-#undef FAST_PUSH
-#undef FAST_CALLING
-#undef FAST_COMPARE
-#undef FAST_LOGIC
 #undef FAST_BEGIN
 #undef FAST_LABEL
 #undef FAST_CASE
+#undef FAST_NEXT
 #undef FAST_FINISH
+#undef FAST_STEP
 
 }  // namespace script

@@ -111,6 +111,7 @@ class FastPathTest : public QObject {
         QTest::addColumn<QString>("expression");
         QTest::addColumn<QString>("listing");
         const std::pair<const char*, const char*> rows[] = {
+            {"x", "Var x"},
             {"x^2-1", "VarSquare x|SubConst 1"},
             {"sin(x)*cos(y)", "VarFn sin x|MulVarFn cos y"},
             {"abs(4-(x^2+y^2))", "VarSquare x|AddVarSquare y|RSubConst 4|Abs"},
@@ -139,6 +140,8 @@ class FastPathTest : public QObject {
         const std::string text = script::listFast(compiled.fast, compiled.scope.names);
         QCOMPARE(QString::fromStdString(text).split('\n', Qt::SkipEmptyParts).join('|'),
                  listing + "|End");
+        // Programs of one or two instructions run as straight-line code.
+        QCOMPARE(script::runsStraight(compiled.fast), listing.count('|') < 2);
     }
 
     void takesTheGeneralPathForOtherKinds() {
