@@ -33,8 +33,9 @@ class EvalCache {
     CompiledEval* lastHit(std::string_view text) const {
         return last_ && sameText(text, lastText_) ? last_ : nullptr;
     }
-    // The all-numbers form of the text asked for last time, if this is that text and it has one.
-    const FastProgram* lastFast(std::string_view text) const {
+    // The entry of the text asked for last time, if this is that text and the entry has an
+    // all-numbers form.
+    const CompiledEval* lastFast(std::string_view text) const {
         return lastFast_ && sameText(text, lastText_) ? lastFast_ : nullptr;
     }
     CompiledEval* find(std::string_view text) {
@@ -91,13 +92,13 @@ class EvalCache {
     void remember(const std::string& key, CompiledEval* entry) {
         lastText_ = key;
         last_ = entry;
-        lastFast_ = entry->hasFast ? &entry->fast : nullptr;
+        lastFast_ = entry->hasFast ? entry : nullptr;
     }
     std::unordered_map<std::string, std::unique_ptr<CompiledEval>> entries_;
     size_t bytes_ = 0;
     std::string_view lastText_;  // views the key of last_ inside entries_
     CompiledEval* last_ = nullptr;
-    const FastProgram* lastFast_ = nullptr;  // last_'s all-numbers form, if it has one
+    const CompiledEval* lastFast_ = nullptr;  // last_, if it has an all-numbers form
 };
 
 }  // namespace script

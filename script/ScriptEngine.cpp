@@ -114,13 +114,16 @@ struct ScriptEngine::Impl : Definitions {
         return cache.insert(text, std::move(entry));
     }
 
-    // The per-sample case: the same text as last time, all its variables Doubles. False
-    // when the general route must answer.
+    // The per-sample case: the same text as last time, with an all-numbers form. False when
+    // the text must be looked up. A variable of another kind sends the entry to the general
+    // machine without the text, so that the text is not kept across the run.
     bool evalQuick(std::string_view text, EvalResult& result) {
-        const FastProgram* fast = cache.lastFast(text);
-        if (!fast) return false;
-        result.error = fast->run(*fast, machine.globals.data(), result.value);
-        return result.error >= 0;
+        const CompiledEval* c = cache.lastFast(text);
+        if (!c) return false;
+        result.error = c->fast.run(c->fast, machine.globals.data(), result.value);
+        if (result.error < 0) [[unlikely]]
+            result.error = runGeneral(*c, result.value);
+        return true;
     }
 
     [[gnu::noinline]] int eval(std::string_view text, vbrt::Variant& out) {
@@ -130,9 +133,13 @@ struct ScriptEngine::Impl : Definitions {
         if (c->hasFast) {
             if (int e = c->fast.run(c->fast, machine.globals.data(), out); e >= 0) return e;
         }
+        return runGeneral(*c, out);
+    }
+
+    [[gnu::noinline]] int runGeneral(const CompiledEval& c, vbrt::Variant& out) {
         machine.begin();
         Value v;
-        int e = machine.run(c->program, nullptr, v);
+        int e = machine.run(c.program, nullptr, v);
         if (e == 0) out = toVariant(v);
         return e;
     }

@@ -5,6 +5,7 @@
 #include "common/TestRegistry.h"
 #include "script/BothRoutes.h"
 #include "script/Operators.h"
+#include "script/ScriptTestSupport.h"
 
 namespace {
 
@@ -152,6 +153,20 @@ class FastPathTest : public QObject {
         globals[0] = script::Value::integer(3);
         double r = 0;
         QCOMPARE(script::runFast(compiled.fast, globals.data(), r), -1);
+    }
+
+    // The same text again and again, as a plot asks it, while its variable changes kind.
+    void repeatedTextFollowsTheVariableKind() {
+        script::ScriptEngine engine;
+        const std::pair<const char*, const char*> steps[] = {
+            {"x=1.5", "Double\t3"}, {"x=1.5", "Double\t3"},   {"x=2", "Integer\t4"},
+            {"x=2", "Integer\t4"},  {"x=\"a\"", "Error\t13"}, {"x=1E308", "Error\t6"},
+            {"x=2.5", "Double\t5"},
+        };
+        for (const auto& [assignment, expected] : steps) {
+            QCOMPARE(engine.TryAddCode(assignment), 0);
+            QCOMPARE(evalText(engine, "x*2"), QString::fromUtf8(expected));
+        }
     }
 
     void wholePowersAreCorrectlyRounded() {
