@@ -240,6 +240,24 @@ class Emitter {
         if (column < 0 || row < 0) return std::nullopt;
         return kFused[row][column];
     }
+    // A polynomial's term: a constant times a variable or its square, either way round.
+    struct Term {
+        double constant;
+        int slot;
+        bool squared;
+    };
+    std::optional<Term> term(int k) const {
+        const Node& n = nodes_[k];
+        if (n.op != FastOp::Mul) return std::nullopt;
+        for (auto [c, v] : {std::pair{n.a, n.b}, std::pair{n.b, n.a}}) {
+            if (nodes_[c].op != FastOp::Const) continue;
+            if (nodes_[v].op == FastOp::Var) return Term{nodes_[c].value, nodes_[v].slot, false};
+            if (nodes_[v].op == FastOp::Square && nodes_[nodes_[v].a].op == FastOp::Var) {
+                return Term{nodes_[c].value, nodes_[nodes_[v].a].slot, true};
+            }
+        }
+        return std::nullopt;
+    }
     bool errorFree(int k) const {
         return nodes_[k].op == FastOp::Const || nodes_[k].op == FastOp::Var;
     }
@@ -249,6 +267,14 @@ class Emitter {
         bool commutes = n.op == FastOp::Add || n.op == FastOp::Mul;
         if (commutes && errorFree(a) && !isOperand(b)) std::swap(a, b);
         const Node& right = nodes_[b];
+        if (std::optional<Term> t = term(b); t && (n.op == FastOp::Add || n.op == FastOp::Sub)) {
+            emit(a);
+            static constexpr FastOp kTerms[2][2] = {
+                {FastOp::AddConstVar, FastOp::AddConstVarSquare},
+                {FastOp::SubConstVar, FastOp::SubConstVarSquare},
+            };
+            return push({kTerms[n.op == FastOp::Sub][t->squared], t->slot, t->constant});
+        }
         if (std::optional<FastOp> fused = fusedOp(n.op, right); fused && isOperand(b)) {
             emit(a);
             int slot = right.a >= 0 ? nodes_[right.a].slot : right.slot;

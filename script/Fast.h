@@ -23,7 +23,8 @@ namespace script {
 // the built-in table's pointer; VarFn applies it to a variable; FnFinite (Exp, Tan) checks the
 // result's range, FnDomain (Log, Sqr) the argument against the table's domain, kept in `slot`.
 // PowWholeConst raises to a whole constant from 3 to kMaxWholePower, kept in `slot` too, and
-// skips the checks that the exponent makes needless.
+// skips the checks that the exponent makes needless. Add/SubConstVar(Square) add or subtract
+// a polynomial's term: the constant times the variable (squared).
 // End closes every program.
 // Each instruction's shape (see Program.h; every fused form is Unary: it replaces the top)
 // and whether it calls a function (Call) or is inline arithmetic (Inline).
@@ -46,7 +47,9 @@ namespace script {
     X(MulVarSquare, Unary, Inline) X(DivVarSquare, Unary, Inline)                            \
     X(AddVarFn, Unary, Call) X(SubVarFn, Unary, Call) X(MulVarFn, Unary, Call)               \
     X(DivVarFn, Unary, Call) X(PowConst, Unary, Call) X(PowWholeConst, Unary, Call)          \
-    X(RSubConst, Unary, Inline) X(RDivConst, Unary, Inline) X(End, Unary, Inline)
+    X(RSubConst, Unary, Inline) X(RDivConst, Unary, Inline) X(AddConstVar, Unary, Inline)   \
+    X(SubConstVar, Unary, Inline) X(AddConstVarSquare, Unary, Inline)                        \
+    X(SubConstVarSquare, Unary, Inline) X(End, Unary, Inline)
 // clang-format on
 
 enum class FastCost : bool { Inline, Call };

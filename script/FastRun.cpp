@@ -148,6 +148,15 @@ template <FastOp kOp>
     if constexpr (kOp == DivVarSquare || kOp == DivVarFn) return s.checked(divide, top, x);
     if constexpr (kOp == PowConst) return s.checked(power, top, in.value);
     if constexpr (kOp == PowWholeConst) return s.finite(wholePower(top, in.slot));
+    // A square or product that overflows leaves a sum or difference that is not finite
+    // either (inf * 0 and inf - inf are NaN), so one check covers the whole term.
+    if constexpr (kOp == AddConstVarSquare || kOp == SubConstVarSquare) x *= x;
+    if constexpr (kOp == AddConstVar || kOp == AddConstVarSquare) {
+        return s.finite(top + in.value * x);
+    }
+    if constexpr (kOp == SubConstVar || kOp == SubConstVarSquare) {
+        return s.finite(top - in.value * x);
+    }
     if constexpr (kOp == RSubConst) return s.finite(in.value - top);
     if constexpr (kOp == RDivConst) return s.checked(divide, in.value, top);
     return 0;
