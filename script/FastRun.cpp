@@ -22,20 +22,14 @@ double boolValue(bool b) {
     return b ? -1.0 : 0.0;
 }
 
-// The number as a value of the program's result kind.
+// The number as a value of the program's result kind (Double, Boolean or Integer).
 void deliver(vbrt::Variant& out, Kind kind, double top) {
-    switch (kind) {
-        case Kind::Boolean:
-            out.type = vbrt::VarType::Boolean;
-            break;
-        case Kind::Integer:
-            out.type = vbrt::VarType::Integer;
-            break;
-        default:
-            out.type = vbrt::VarType::Double;
-            out.real = top;
-            return;
+    if (kind == Kind::Double) [[likely]] {
+        out.type = vbrt::VarType::Double;
+        out.real = top;
+        return;
     }
+    out.type = kind == Kind::Boolean ? vbrt::VarType::Boolean : vbrt::VarType::Integer;
     out.whole = static_cast<std::int32_t>(top);
 }
 
