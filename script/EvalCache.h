@@ -62,17 +62,18 @@ class EvalCache {
     }
 
   private:
-    // Equality by machine words (the last word may overlap the one before it): the
-    // per-sample check that the text is unchanged.
+    // Equality by machine words, two a step (the last step may overlap the one before it):
+    // the per-sample check that the text is unchanged.
     static bool sameText(std::string_view a, std::string_view b) {
         const size_t n = a.size();
         if (n != b.size()) return false;
         const char *p = a.data(), *q = b.data();
         if (n >= 8) {
-            for (size_t k = 0; k + 8 < n; k += 8) {
-                if (word<std::uint64_t>(p + k) != word<std::uint64_t>(q + k)) return false;
+            if (n <= 16) return !wordsDiffer(p, q, 0, n - 8);
+            for (size_t k = 0; k + 16 < n; k += 16) {
+                if (wordsDiffer(p, q, k, k + 8)) return false;
             }
-            return word<std::uint64_t>(p + n - 8) == word<std::uint64_t>(q + n - 8);
+            return !wordsDiffer(p, q, n - 16, n - 8);
         }
         if (n >= 4) {
             return word<std::uint32_t>(p) == word<std::uint32_t>(q) &&
@@ -82,6 +83,11 @@ class EvalCache {
             if (p[k] != q[k]) return false;
         }
         return true;
+    }
+    // Whether p and q differ in the 8-byte word at offset i or at offset j.
+    static bool wordsDiffer(const char* p, const char* q, size_t i, size_t j) {
+        using W = std::uint64_t;
+        return ((word<W>(p + i) ^ word<W>(q + i)) | (word<W>(p + j) ^ word<W>(q + j))) != 0;
     }
     template <typename Word>
     static Word word(const char* p) {
