@@ -310,7 +310,7 @@ int fastStackEffect(FastOp op) {
 }
 
 bool fastOpCalls(FastOp op) {
-    return kFastOps[static_cast<int>(op)].calls;
+    return kFastOps[static_cast<int>(op)].cost != FastCost::Inline;
 }
 
 const char* fastOpName(FastOp op) {

@@ -27,7 +27,8 @@ namespace script {
 // a polynomial's term: the constant times the variable (squared).
 // End closes every program.
 // Each instruction's shape (see Program.h; every fused form is Unary: it replaces the top)
-// and whether it calls a function (Call) or is inline arithmetic (Inline).
+// and whether it calls a function (Call), is inline arithmetic (Inline) or is inline where
+// the processor has a fused multiply-add and a call elsewhere (Fused).
 // clang-format off
 #define SCRIPT_FAST_OPS(X)                                                                   \
     X(Const, Load, Inline) X(Var, Load, Inline) X(VarSquare, Load, Inline)                   \
@@ -46,13 +47,13 @@ namespace script {
     X(AddVarSquare, Unary, Inline) X(SubVarSquare, Unary, Inline)                            \
     X(MulVarSquare, Unary, Inline) X(DivVarSquare, Unary, Inline)                            \
     X(AddVarFn, Unary, Call) X(SubVarFn, Unary, Call) X(MulVarFn, Unary, Call)               \
-    X(DivVarFn, Unary, Call) X(PowConst, Unary, Call) X(PowWholeConst, Unary, Call)          \
+    X(DivVarFn, Unary, Call) X(PowConst, Unary, Call) X(PowWholeConst, Unary, Fused)          \
     X(RSubConst, Unary, Inline) X(RDivConst, Unary, Inline) X(AddConstVar, Unary, Inline)   \
     X(SubConstVar, Unary, Inline) X(AddConstVarSquare, Unary, Inline)                        \
     X(SubConstVarSquare, Unary, Inline) X(End, Unary, Inline)
 // clang-format on
 
-enum class FastCost : bool { Inline, Call };
+enum class FastCost : std::uint8_t { Inline, Call, Fused };
 enum class FastOp : std::uint8_t {
 #define SCRIPT_FAST_ENUM(name, shape, calls) name,
     SCRIPT_FAST_OPS(SCRIPT_FAST_ENUM)
@@ -69,15 +70,14 @@ struct FastInstr {
     double (*fn)(double) = nullptr;
 };
 
-// Each instruction's shape and whether it calls a function, by the list above.
+// Each instruction's shape and cost, by the list above.
 struct FastOpRow {
     const char* name;
     Shape shape;
-    bool calls;
+    FastCost cost;
 };
 inline constexpr FastOpRow kFastOps[] = {
-#define SCRIPT_FAST_ROW(name, shape, calls) \
-    {#name, Shape::shape, FastCost::calls == FastCost::Call},
+#define SCRIPT_FAST_ROW(name, shape, cost) {#name, Shape::shape, FastCost::cost},
     SCRIPT_FAST_OPS(SCRIPT_FAST_ROW)
 #undef SCRIPT_FAST_ROW
 };
@@ -88,7 +88,8 @@ constexpr Shape fastOpShape(FastOp op) {
 
 // Values an all-numbers instruction adds to the stack (negative: removes).
 int fastStackEffect(FastOp op);
-// Whether the instruction calls a function (absent from the leaf build of runFast).
+// Whether the instruction calls a function on a processor without a fused multiply-add
+// (absent from the leaf build of runFast).
 bool fastOpCalls(FastOp op);
 // The instruction's name as in the list above, for listings.
 const char* fastOpName(FastOp op);

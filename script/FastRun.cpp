@@ -4,6 +4,7 @@
 // both provide): one indirect jump per instruction and no bounds check. Configured with
 // FUNCURVE_THREADED_DISPATCH=OFF, the same steps form the cases of a plain switch, for
 // compilers without the extension.
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <string_view>
@@ -69,7 +70,7 @@ constexpr bool readsVariable(FastOp op) {
 // One instruction's work: 0, else an error number, or -1 when the variable it reads is not
 // a Double (the general machine then answers; loads raise no errors, so stopping at one
 // never hides an earlier error). End is the runner's own.
-template <FastOp kOp>
+template <FastOp kOp, bool kFma = false>
 [[gnu::always_inline]] inline int step([[maybe_unused]] const FastInstr& in,
                                        [[maybe_unused]] const Value* globals, Stack& s) {
     using enum FastOp;
@@ -141,7 +142,8 @@ template <FastOp kOp>
     if constexpr (kOp == MulVarSquare || kOp == MulVarFn) return s.finite(top * x);
     if constexpr (kOp == DivVarSquare || kOp == DivVarFn) return s.checked(divide, top, x);
     if constexpr (kOp == PowConst) return s.checked(power, top, in.value);
-    if constexpr (kOp == PowWholeConst) return s.finite(wholePower(top, in.slot));
+    if constexpr (kOp == PowWholeConst && kFma) return s.finite(wholePowerByFma(top, in.slot));
+    if constexpr (kOp == PowWholeConst && !kFma) return s.finite(wholePower(top, in.slot));
     // A square or product that overflows leaves a sum or difference that is not finite
     // either (inf * 0 and inf - inf are NaN), so one check covers the whole term.
     if constexpr (kOp == AddConstVarSquare || kOp == SubConstVarSquare) x *= x;
@@ -181,33 +183,48 @@ template <FastOp kOp>
 #endif
 // An instruction's step, then the next instruction. The leaf build leaves out every
 // instruction that calls a function, so that the common programs run without saving and
-// restoring registers; should one reach it anyway, the general machine answers.
-#define FAST_STEP(name, shape, calls)                                 \
-    FAST_CASE(name) : if constexpr (FastOp::name == FastOp::End) {    \
-        deliver(out, program.result, s.top);                          \
-        return 0;                                                     \
-    }                                                                 \
-    else if constexpr (kLeaf && FastCost::calls == FastCost::Call) {  \
-        return -1;                                                    \
-    }                                                                 \
-    else {                                                            \
-        if (int e = step<FastOp::name>(*ip, globals, s)) [[unlikely]] \
-            return e;                                                 \
-        FAST_NEXT;                                                    \
+// restoring registers; should one reach it anyway, the general machine answers. The build
+// for a processor with a fused multiply-add (kFma) has more instructions inline.
+#define FAST_STEP(name, shape, cost)                                              \
+    FAST_CASE(name) : if constexpr (FastOp::name == FastOp::End) {                \
+        deliver(out, program.result, s.top);                                      \
+        return 0;                                                                 \
+    }                                                                             \
+    else if constexpr (kLeaf && (FastCost::cost == FastCost::Call ||              \
+                                 (FastCost::cost == FastCost::Fused && !kFma))) { \
+        return -1;                                                                \
+    }                                                                             \
+    else {                                                                        \
+        if (int e = step<FastOp::name, kFma>(*ip, globals, s)) [[unlikely]]       \
+            return e;                                                             \
+        FAST_NEXT;                                                                \
     }
+// The loop over every instruction.
+#define FAST_LOOP                              \
+    double below[kFastStack + 1];              \
+    Stack s{below};                            \
+    const FastInstr* ip = program.code.data(); \
+    FAST_BEGIN                                 \
+    SCRIPT_FAST_OPS(FAST_STEP)                 \
+    FAST_FINISH                                \
+    return 0;
 
 namespace {
 
 // Every program in a loop, in two builds (see FAST_STEP).
 template <bool kLeaf>
 int runLoop(const FastProgram& program, const Value* globals, vbrt::Variant& out) {
-    double below[kFastStack + 1];
-    Stack s{below};
-    const FastInstr* ip = program.code.data();
-    FAST_BEGIN
-    SCRIPT_FAST_OPS(FAST_STEP)
-    FAST_FINISH
-    return 0;
+    constexpr bool kFma = false;
+    FAST_LOOP
+}
+
+// The same for a processor with a fused multiply-add: its own function, since code that
+// uses the instruction must be built for it (and a loop of label addresses is never inlined).
+template <bool kLeaf>
+[[gnu::target("fma")]] int runLoopFma(const FastProgram& program, const Value* globals,
+                                      vbrt::Variant& out) {
+    constexpr bool kFma = true;
+    FAST_LOOP
 }
 
 // A program of the given instructions (End aside) as straight-line code.
@@ -267,6 +284,13 @@ FastRunner straightFor(const FastProgram& program) {
 
 FastRunner fastRunner(const FastProgram& program) {
     if (FastRunner straight = straightFor(program)) return straight;
+    if (hasFusedMultiplyAdd()) {
+        const bool leaf =
+            std::none_of(program.code.begin(), program.code.end(), [](const FastInstr& in) {
+                return kFastOps[static_cast<int>(in.op)].cost == FastCost::Call;
+            });
+        return leaf ? &runLoopFma<true> : &runLoopFma<false>;
+    }
     return program.leaf ? &runLoop<true> : &runLoop<false>;
 }
 
@@ -287,5 +311,6 @@ int runFast(const FastProgram& program, const Value* globals, double& out) {
 #undef FAST_NEXT
 #undef FAST_FINISH
 #undef FAST_STEP
+#undef FAST_LOOP
 
 }  // namespace script

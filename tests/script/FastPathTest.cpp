@@ -91,7 +91,8 @@ class FastPathTest : public QObject {
                               "y^2/x^2",
                               "y-2*x+x^2*3",
                               "x+0*y^2",
-                              "x-1E300*y"}) {
+                              "x-1E300*y",
+                              "(x*0.735)^3+y"}) {
             QTest::newRow(e) << QString::fromLatin1(e) << true;
         }
         QTest::newRow("whole remainder") << "x Mod 2" << false;
