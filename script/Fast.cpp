@@ -200,6 +200,10 @@ class Emitter {
         if (n.op == FastOp::Fn && nodes_[n.a].op == FastOp::Var) {
             return push({FastOp::VarFn, nodes_[n.a].slot, 0, n.fn});
         }
+        if (n.op == FastOp::Abs) {
+            emit(n.a);
+            return absolute();
+        }
         if (n.b < 0) {
             emit(n.a);
             return push({n.op, n.slot, 0, n.fn});
@@ -299,6 +303,22 @@ class Emitter {
     }
 
     void push(FastInstr in) { code.push_back(in); }
+
+    // Abs of what was emitted last: of a difference, one instruction with it.
+    void absolute() {
+        static constexpr std::pair<FastOp, FastOp> kAbsOf[] = {
+            {FastOp::Sub, FastOp::AbsSub},
+            {FastOp::SubVar, FastOp::AbsSubVar},
+            {FastOp::RSubConst, FastOp::AbsRSubConst},
+        };
+        for (const auto& [difference, size] : kAbsOf) {
+            if (code.back().op == difference) {
+                code.back().op = size;
+                return;
+            }
+        }
+        push({FastOp::Abs});
+    }
 
     const std::vector<Node>& nodes_;
 };

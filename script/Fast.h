@@ -24,7 +24,8 @@ namespace script {
 // result's range, FnDomain (Log, Sqr) the argument against the table's domain, kept in `slot`.
 // PowWholeConst raises to a whole constant from 3 to kMaxWholePower, kept in `slot` too, and
 // skips the checks that the exponent makes needless. Add/SubConstVar(Square) add or subtract
-// a polynomial's term: the constant times the variable (squared).
+// a polynomial's term: the constant times the variable (squared). AbsSub, AbsSubVar and
+// AbsRSubConst take the size of a difference, the form every equation is evaluated in.
 // End closes every program.
 // Each instruction's shape (see Program.h; every fused form is Unary: it replaces the top)
 // and whether it calls a function (Call), is inline arithmetic (Inline) or is inline where
@@ -50,7 +51,8 @@ namespace script {
     X(DivVarFn, Unary, Call) X(PowConst, Unary, Call) X(PowWholeConst, Unary, Fused)          \
     X(RSubConst, Unary, Inline) X(RDivConst, Unary, Inline) X(AddConstVar, Unary, Inline)   \
     X(SubConstVar, Unary, Inline) X(AddConstVarSquare, Unary, Inline)                        \
-    X(SubConstVarSquare, Unary, Inline) X(End, Unary, Inline)
+    X(SubConstVarSquare, Unary, Inline) X(AbsSub, Binary, Inline)                            \
+    X(AbsSubVar, Unary, Inline) X(AbsRSubConst, Unary, Inline) X(End, Unary, Inline)
 // clang-format on
 
 enum class FastCost : std::uint8_t { Inline, Call, Fused };

@@ -154,6 +154,9 @@ template <FastOp kOp, bool kFma = false>
         return s.finite(top - in.value * x);
     }
     if constexpr (kOp == RSubConst) return s.finite(in.value - top);
+    if constexpr (kOp == AbsSub) return s.finite(std::fabs(s.pop() - top));
+    if constexpr (kOp == AbsSubVar) return s.finite(std::fabs(top - x));
+    if constexpr (kOp == AbsRSubConst) return s.finite(std::fabs(in.value - top));
     if constexpr (kOp == RDivConst) return s.checked(divide, in.value, top);
     return 0;
 }

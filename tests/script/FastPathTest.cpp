@@ -92,7 +92,10 @@ class FastPathTest : public QObject {
                               "y-2*x+x^2*3",
                               "x+0*y^2",
                               "x-1E300*y",
-                              "(x*0.735)^3+y"}) {
+                              "(x*0.735)^3+y",
+                              "abs(x^2-(y))",
+                              "abs(sin(x)-(x*y))",
+                              "abs(1E308-(x*1E300))"}) {
             QTest::newRow(e) << QString::fromLatin1(e) << true;
         }
         QTest::newRow("whole remainder") << "x Mod 2" << false;
@@ -119,7 +122,9 @@ class FastPathTest : public QObject {
             {"x", "Var x"},
             {"x^2-1", "VarSquare x|SubConst 1"},
             {"sin(x)*cos(y)", "VarFn sin x|MulVarFn cos y"},
-            {"abs(4-(x^2+y^2))", "VarSquare x|AddVarSquare y|RSubConst 4|Abs"},
+            {"abs(4-(x^2+y^2))", "VarSquare x|AddVarSquare y|AbsRSubConst 4"},
+            {"abs(x^2-(y))", "VarSquare x|AbsSubVar y"},
+            {"abs(sin(x)-(x*y))", "VarFn sin x|Var x|MulVar y|AbsSub"},
             {"2*x^3-3*x^2+1", "Var x|PowWholeConst 3|MulConst 2|SubConstVarSquare x 3|AddConst 1"},
             {"y-2*x+x^2*3", "Var y|SubConstVar x 2|AddConstVarSquare x 3"},
             {"x^2.5+y^17", "Var x|PowConst 2.5|Var y|PowConst 17|Add"},
