@@ -103,8 +103,9 @@ std::optional<FastOp> callFastOp(Builtin id) {
         case Builtin::Tan:
             return FastOp::FnFinite;
         case Builtin::Log:
-        case Builtin::Sqr:
             return FastOp::FnDomain;
+        case Builtin::Sqr:
+            return FastOp::Sqr;
         case Builtin::CDbl:  // no instruction: the number itself (see TreeBuilder)
         case Builtin::CInt:  // whole results with a range check
         case Builtin::CLng:
@@ -157,10 +158,8 @@ class TreeBuilder {
                 const std::optional<FastOp> op = callFastOp(id);
                 if (!op) return false;
                 n.op = *op;
-                if (fastOpCalls(n.op)) {
-                    n.fn = builtinEntry(id).onNumber;
-                    n.slot = static_cast<int>(builtinEntry(id).domain);
-                }
+                n.slot = static_cast<int>(builtinEntry(id).domain);
+                if (fastOpCalls(n.op)) n.fn = builtinEntry(id).onNumber;
             } else {
                 return false;
             }

@@ -21,7 +21,8 @@ namespace script {
 // a pure function of a variable instead of the stack; the R forms take a constant left operand.
 // Fn applies a built-in that cannot fail on a number (Atn, Cos, Sin, Fix, Int, Round) through
 // the built-in table's pointer; VarFn applies it to a variable; FnFinite (Exp, Tan) checks the
-// result's range, FnDomain (Log, Sqr) the argument against the table's domain, kept in `slot`.
+// result's range, FnDomain (Log) the argument against the table's domain, kept in `slot`;
+// Sqr is the processor's own square root, after the same check.
 // PowWholeConst raises to a whole constant from 3 to kMaxWholePower, kept in `slot` too, and
 // skips the checks that the exponent makes needless. Add/SubConstVar(Square) add or subtract
 // a polynomial's term: the constant times the variable (squared). AbsSub, AbsSubVar and
@@ -52,7 +53,8 @@ namespace script {
     X(RSubConst, Unary, Inline) X(RDivConst, Unary, Inline) X(AddConstVar, Unary, Inline)   \
     X(SubConstVar, Unary, Inline) X(AddConstVarSquare, Unary, Inline)                        \
     X(SubConstVarSquare, Unary, Inline) X(AbsSub, Binary, Inline)                            \
-    X(AbsSubVar, Unary, Inline) X(AbsRSubConst, Unary, Inline) X(End, Unary, Inline)
+    X(AbsSubVar, Unary, Inline) X(AbsRSubConst, Unary, Inline) X(Sqr, Unary, Inline)         \
+    X(End, Unary, Inline)
 // clang-format on
 
 enum class FastCost : std::uint8_t { Inline, Call, Fused };

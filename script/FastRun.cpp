@@ -119,6 +119,10 @@ template <FastOp kOp, bool kFma = false>
         if (int e = domainError(static_cast<Domain>(in.slot), top)) return e;
         return top = in.fn(top), 0;
     }
+    if constexpr (kOp == Sqr) {
+        if (int e = domainError(static_cast<Domain>(in.slot), top)) return e;
+        return top = std::sqrt(top), 0;
+    }
     if constexpr (kOp == Sgn) return top = top > 0 ? 1.0 : top < 0 ? -1.0 : 0.0, 0;
     if constexpr (kOp == CBool) return top = boolValue(top != 0), 0;
     if constexpr (kOp == AddVar) return s.finite(top + x);

@@ -129,7 +129,7 @@ class FastPathTest : public QObject {
             {"y-2*x+x^2*3", "Var y|SubConstVar x 2|AddConstVarSquare x 3"},
             {"x^2.5+y^17", "Var x|PowConst 2.5|Var y|PowConst 17|Add"},
             {"sqr(abs(x))*exp(-x^2/4)",
-             "Var x|Abs|FnDomain sqr|VarSquare x|Neg|DivConst 4|FnFinite exp|Mul"},
+             "Var x|Abs|Sqr|VarSquare x|Neg|DivConst 4|FnFinite exp|Mul"},
             {"x*2+y*3-x/4", "Var x|MulConst 2|AddConstVar y 3|Var x|DivConst 4|Sub"},
             {"x/y^2", "Var x|DivVarSquare y"},
             {"2-x", "Const 2|SubVar x"},
