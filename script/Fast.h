@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "script/Operators.h"
 #include "script/Program.h"
 #include "script/Value.h"
 #include "vbrt/Variant.h"
@@ -99,8 +100,8 @@ bool fastOpCalls(FastOp op);
 const char* fastOpName(FastOp op);
 
 struct FastProgram;
-// The evaluation loop's build that fits a program, writing the result as the platform's
-// value (see runFast for the return value).
+// How a program runs (see fastRunner), writing the result as the platform's value (see
+// runFast for the return value).
 using FastRunner = int (*)(const FastProgram& program, const Value* globals, vbrt::Variant& out);
 
 struct FastProgram {
@@ -118,8 +119,9 @@ bool buildFast(const Program& program, FastProgram& out);
 // number; its kind is program.result.
 int runFast(const FastProgram& program, const Value* globals, double& out);
 // How runFast runs the program: straight-line code for a load and at most one more
-// instruction, else the loop build with or without calling instructions (see FastRun.cpp).
-FastRunner fastRunner(const FastProgram& program);
+// instruction, else the loop build with or without calling instructions, for a processor
+// with or without a fused multiply-add (`fma`; see FastRun.cpp).
+FastRunner fastRunner(const FastProgram& program, bool fma = hasFusedMultiplyAdd());
 // Whether fastRunner gives the program straight-line code.
 bool runsStraight(const FastProgram& program);
 

@@ -152,9 +152,9 @@ FastRunner straightFor(const FastProgram& program) {
 
 }  // namespace
 
-FastRunner fastRunner(const FastProgram& program) {
+FastRunner fastRunner(const FastProgram& program, bool fma) {
     if (FastRunner straight = straightFor(program)) return straight;
-    if (hasFusedMultiplyAdd()) {
+    if (fma) {
         const bool leaf =
             std::none_of(program.code.begin(), program.code.end(), [](const FastInstr& in) {
                 return kFastOps[static_cast<int>(in.op)].cost == FastCost::Call;

@@ -17,6 +17,8 @@ int square(const Value& a, Value& out);
 // Largest whole exponent computed exactly rounded rather than by the power function.
 constexpr int kMaxWholePower = 16;
 double wholePower(double a, int n);
+// The same without a fused multiply-add (used where the processor has none).
+double wholePowerPortable(double a, int n);
 // Whether the processor has a fused multiply-add, which wholePower then uses.
 bool hasFusedMultiplyAdd();
 // wholePower where the processor has a fused multiply-add: inline, so that code built for
@@ -30,8 +32,6 @@ bool hasFusedMultiplyAdd();
     }
     return hi + lo;
 }
-// The same without a fused multiply-add (used where the processor has none).
-double wholePowerPortable(double a, int n);
 
 // The power rule shared with the fast path: invalid call (5) for a negative base with a
 // fractional exponent or 0 to a negative power, overflow (6) for a non-finite result.

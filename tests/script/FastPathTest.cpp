@@ -112,6 +112,9 @@ class FastPathTest : public QObject {
         const std::vector<double> samples = {-3.5, -1, -0.25, 0,      0.1,   0.3,   0.5,
                                              1,    2,  7.25,  1e-200, 1e200, -1e300};
         QCOMPARE(routesDisagree(compiled, samples), QString());
+        // The same where the processor has no fused multiply-add.
+        compiled.fast.run = script::fastRunner(compiled.fast, false);
+        QCOMPARE(routesDisagree(compiled, samples), QString());
     }
 
     // What common texts compile to, so that an optimisation that stops applying fails here
