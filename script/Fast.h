@@ -119,8 +119,8 @@ bool buildFast(const Program& program, FastProgram& out);
 // number; its kind is program.result.
 int runFast(const FastProgram& program, const Value* globals, double& out);
 // How runFast runs the program: straight-line code for a load and at most one more
-// instruction, else the loop build with or without calling instructions, for a processor
-// with or without a fused multiply-add (`fma`; see FastRun.cpp).
+// instruction and for the commonest equations, else the loop build with or without calling
+// instructions, for a processor with or without a fused multiply-add (`fma`; see FastRun.cpp).
 FastRunner fastRunner(const FastProgram& program, bool fma = hasFusedMultiplyAdd());
 // Whether fastRunner gives the program straight-line code.
 bool runsStraight(const FastProgram& program);

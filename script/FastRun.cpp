@@ -1,9 +1,9 @@
-// How the all-numbers form runs. Each instruction's work is one step (FastStep.h); programs of a
-// load and at most one more instruction run as straight-line code, longer ones in a loop
-// that dispatches with a jump table of label addresses (a GNU extension that g++ and clang
-// both provide): one indirect jump per instruction and no bounds check. Configured with
-// FUNCURVE_THREADED_DISPATCH=OFF, the same steps form the cases of a plain switch, for
-// compilers without the extension.
+// How the all-numbers form runs. Each instruction's work is one step (FastStep.h). Programs
+// of a load and at most one more instruction, and the commonest equations, run as
+// straight-line code; the others in a loop that dispatches with a jump table of label
+// addresses (a GNU extension that g++ and clang both provide): one indirect jump per
+// instruction and no bounds check. Configured with FUNCURVE_THREADED_DISPATCH=OFF, the same
+// steps form the cases of a plain switch, for compilers without the extension.
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -139,15 +139,66 @@ constexpr std::array<FastRunner, kFastOpCount + 1> kStraight[] = {
     straightRow<kLoads[3]>(kFollowers),
 };
 
+// Three instructions in the form of the commonest equations (x^2+y^2=4, x*y=1, y=x^2+1): a
+// variable (squared), an operation with an operand of its own, the size of a difference.
+constexpr FastOp kEquationLoads[] = {FastOp::Var, FastOp::VarSquare};
+constexpr FastOp kEquationMiddles[] = {
+    FastOp::AddVar,
+    FastOp::SubVar,
+    FastOp::MulVar,
+    FastOp::DivVar,
+    FastOp::AddConst,
+    FastOp::SubConst,
+    FastOp::MulConst,
+    FastOp::DivConst,
+    FastOp::AddVarSquare,
+    FastOp::SubVarSquare,
+    FastOp::MulVarSquare,
+    FastOp::DivVarSquare,
+    FastOp::AddConstVar,
+    FastOp::SubConstVar,
+    FastOp::AddConstVarSquare,
+    FastOp::SubConstVarSquare,
+};
+constexpr FastOp kEquationEnds[] = {FastOp::AbsSubVar, FastOp::AbsRSubConst};
+
+template <FastOp kLoad, FastOp kMiddle, size_t... kEnd>
+constexpr auto equationEnds(std::index_sequence<kEnd...>) {
+    return std::array<FastRunner, sizeof...(kEnd)>{
+        &runStraight<kLoad, kMiddle, kEquationEnds[kEnd]>...};
+}
+template <FastOp kLoad, size_t... kMiddle>
+constexpr auto equationMiddles(std::index_sequence<kMiddle...>) {
+    return std::array{equationEnds<kLoad, kEquationMiddles[kMiddle]>(
+        std::make_index_sequence<std::size(kEquationEnds)>())...};
+}
+template <size_t... kLoad>
+constexpr auto equationRunners(std::index_sequence<kLoad...>) {
+    return std::array{equationMiddles<kEquationLoads[kLoad]>(
+        std::make_index_sequence<std::size(kEquationMiddles)>())...};
+}
+constexpr auto kEquations = equationRunners(std::make_index_sequence<std::size(kEquationLoads)>());
+
+// Where op stands in the list, or -1.
+template <size_t kSize>
+int indexIn(const FastOp (&list)[kSize], FastOp op) {
+    const FastOp* at = std::find(list, list + kSize, op);
+    return at == list + kSize ? -1 : static_cast<int>(at - list);
+}
+
 FastRunner straightFor(const FastProgram& program) {
     const std::vector<FastInstr>& code = program.code;
-    if (code.size() < 2 || code.size() > 3) return nullptr;
-    for (size_t row = 0; row < std::size(kLoads); ++row) {
-        if (code[0].op != kLoads[row]) continue;
-        const int next = code.size() == 3 ? static_cast<int>(code[1].op) : kFastOpCount;
-        return kStraight[row][next];
+    if (code.size() == 4) {
+        const int load = indexIn(kEquationLoads, code[0].op);
+        const int middle = indexIn(kEquationMiddles, code[1].op);
+        const int end = indexIn(kEquationEnds, code[2].op);
+        if (load < 0 || middle < 0 || end < 0) return nullptr;
+        return kEquations[load][middle][end];
     }
-    return nullptr;
+    if (code.size() < 2 || code.size() > 3) return nullptr;
+    const int row = indexIn(kLoads, code[0].op);
+    if (row < 0) return nullptr;
+    return kStraight[row][code.size() == 3 ? static_cast<int>(code[1].op) : kFastOpCount];
 }
 
 }  // namespace
