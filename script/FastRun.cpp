@@ -6,8 +6,6 @@
 // steps form the cases of a plain switch, for compilers without the extension.
 #include <algorithm>
 #include <array>
-#include <cmath>
-#include <string_view>
 #include <utility>
 
 #include "script/Fast.h"
