@@ -33,6 +33,11 @@ class EvalCache {
     CompiledEval* lastHit(std::string_view text) const {
         return last_ && sameText(text, lastText_) ? last_ : nullptr;
     }
+    // The entry of the text asked for last time, if this is that text and the entry has an
+    // all-numbers form.
+    const CompiledEval* lastFast(std::string_view text) const {
+        return lastFast_ && sameText(text, lastText_) ? lastFast_ : nullptr;
+    }
     CompiledEval* find(std::string_view text) {
         if (CompiledEval* hit = lastHit(text)) return hit;
         auto it = entries_.find(std::string(text));
@@ -52,21 +57,23 @@ class EvalCache {
         entries_.clear();
         bytes_ = 0;
         last_ = nullptr;
+        lastFast_ = nullptr;
         lastText_ = {};
     }
 
   private:
-    // Equality by machine words (the last word may overlap the one before it): the
-    // per-sample check that the text is unchanged.
+    // Equality by machine words, two a step (the last step may overlap the one before it):
+    // the per-sample check that the text is unchanged.
     static bool sameText(std::string_view a, std::string_view b) {
         const size_t n = a.size();
         if (n != b.size()) return false;
         const char *p = a.data(), *q = b.data();
         if (n >= 8) {
-            for (size_t k = 0; k + 8 < n; k += 8) {
-                if (word<std::uint64_t>(p + k) != word<std::uint64_t>(q + k)) return false;
+            if (n <= 16) return !wordsDiffer(p, q, 0, n - 8);
+            for (size_t k = 0; k + 16 < n; k += 16) {
+                if (wordsDiffer(p, q, k, k + 8)) return false;
             }
-            return word<std::uint64_t>(p + n - 8) == word<std::uint64_t>(q + n - 8);
+            return !wordsDiffer(p, q, n - 16, n - 8);
         }
         if (n >= 4) {
             return word<std::uint32_t>(p) == word<std::uint32_t>(q) &&
@@ -77,6 +84,11 @@ class EvalCache {
         }
         return true;
     }
+    // Whether p and q differ in the 8-byte word at offset i or at offset j.
+    static bool wordsDiffer(const char* p, const char* q, size_t i, size_t j) {
+        using W = std::uint64_t;
+        return ((word<W>(p + i) ^ word<W>(q + i)) | (word<W>(p + j) ^ word<W>(q + j))) != 0;
+    }
     template <typename Word>
     static Word word(const char* p) {
         Word w;
@@ -86,11 +98,13 @@ class EvalCache {
     void remember(const std::string& key, CompiledEval* entry) {
         lastText_ = key;
         last_ = entry;
+        lastFast_ = entry->hasFast ? entry : nullptr;
     }
     std::unordered_map<std::string, std::unique_ptr<CompiledEval>> entries_;
     size_t bytes_ = 0;
     std::string_view lastText_;  // views the key of last_ inside entries_
     CompiledEval* last_ = nullptr;
+    const CompiledEval* lastFast_ = nullptr;  // last_, if it has an all-numbers form
 };
 
 }  // namespace script

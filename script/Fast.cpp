@@ -103,8 +103,9 @@ std::optional<FastOp> callFastOp(Builtin id) {
         case Builtin::Tan:
             return FastOp::FnFinite;
         case Builtin::Log:
-        case Builtin::Sqr:
             return FastOp::FnDomain;
+        case Builtin::Sqr:
+            return FastOp::Sqr;
         case Builtin::CDbl:  // no instruction: the number itself (see TreeBuilder)
         case Builtin::CInt:  // whole results with a range check
         case Builtin::CLng:
@@ -157,10 +158,8 @@ class TreeBuilder {
                 const std::optional<FastOp> op = callFastOp(id);
                 if (!op) return false;
                 n.op = *op;
-                if (fastOpCalls(n.op)) {
-                    n.fn = builtinEntry(id).onNumber;
-                    n.slot = static_cast<int>(builtinEntry(id).domain);
-                }
+                n.slot = static_cast<int>(builtinEntry(id).domain);
+                if (fastOpCalls(n.op)) n.fn = builtinEntry(id).onNumber;
             } else {
                 return false;
             }
@@ -199,6 +198,10 @@ class Emitter {
         }
         if (n.op == FastOp::Fn && nodes_[n.a].op == FastOp::Var) {
             return push({FastOp::VarFn, nodes_[n.a].slot, 0, n.fn});
+        }
+        if (n.op == FastOp::Abs) {
+            emit(n.a);
+            return absolute();
         }
         if (n.b < 0) {
             emit(n.a);
@@ -240,6 +243,24 @@ class Emitter {
         if (column < 0 || row < 0) return std::nullopt;
         return kFused[row][column];
     }
+    // A polynomial's term: a constant times a variable or its square, either way round.
+    struct Term {
+        double constant;
+        int slot;
+        bool squared;
+    };
+    std::optional<Term> term(int k) const {
+        const Node& n = nodes_[k];
+        if (n.op != FastOp::Mul) return std::nullopt;
+        for (auto [c, v] : {std::pair{n.a, n.b}, std::pair{n.b, n.a}}) {
+            if (nodes_[c].op != FastOp::Const) continue;
+            if (nodes_[v].op == FastOp::Var) return Term{nodes_[c].value, nodes_[v].slot, false};
+            if (nodes_[v].op == FastOp::Square && nodes_[nodes_[v].a].op == FastOp::Var) {
+                return Term{nodes_[c].value, nodes_[nodes_[v].a].slot, true};
+            }
+        }
+        return std::nullopt;
+    }
     bool errorFree(int k) const {
         return nodes_[k].op == FastOp::Const || nodes_[k].op == FastOp::Var;
     }
@@ -249,6 +270,14 @@ class Emitter {
         bool commutes = n.op == FastOp::Add || n.op == FastOp::Mul;
         if (commutes && errorFree(a) && !isOperand(b)) std::swap(a, b);
         const Node& right = nodes_[b];
+        if (std::optional<Term> t = term(b); t && (n.op == FastOp::Add || n.op == FastOp::Sub)) {
+            emit(a);
+            static constexpr FastOp kTerms[2][2] = {
+                {FastOp::AddConstVar, FastOp::AddConstVarSquare},
+                {FastOp::SubConstVar, FastOp::SubConstVarSquare},
+            };
+            return push({kTerms[n.op == FastOp::Sub][t->squared], t->slot, t->constant});
+        }
         if (std::optional<FastOp> fused = fusedOp(n.op, right); fused && isOperand(b)) {
             emit(a);
             int slot = right.a >= 0 ? nodes_[right.a].slot : right.slot;
@@ -256,7 +285,11 @@ class Emitter {
         }
         if (n.op == FastOp::Pow && right.op == FastOp::Const) {
             emit(a);
-            return push({FastOp::PowConst, 0, right.value});
+            const double e = right.value;
+            if (e >= 3 && e <= kMaxWholePower && e == std::trunc(e)) {
+                return push({FastOp::PowWholeConst, static_cast<int>(e), e});
+            }
+            return push({FastOp::PowConst, 0, e});
         }
         if ((n.op == FastOp::Sub || n.op == FastOp::Div) && nodes_[a].op == FastOp::Const) {
             emit(b);
@@ -270,24 +303,23 @@ class Emitter {
 
     void push(FastInstr in) { code.push_back(in); }
 
+    // Abs of what was emitted last: of a difference, one instruction with it.
+    void absolute() {
+        static constexpr std::pair<FastOp, FastOp> kAbsOf[] = {
+            {FastOp::Sub, FastOp::AbsSub},
+            {FastOp::SubVar, FastOp::AbsSubVar},
+            {FastOp::RSubConst, FastOp::AbsRSubConst},
+        };
+        for (const auto& [difference, size] : kAbsOf) {
+            if (code.back().op == difference) {
+                code.back().op = size;
+                return;
+            }
+        }
+        push({FastOp::Abs});
+    }
+
     const std::vector<Node>& nodes_;
-};
-
-}  // namespace
-
-namespace {
-
-struct FastOpRow {
-    const char* name;
-    Shape shape;
-    bool calls;
-};
-
-constexpr bool Call = true, Inline = false;
-constexpr FastOpRow kFastOps[] = {
-#define SCRIPT_FAST_ROW(name, shape, calls) {#name, Shape::shape, calls},
-    SCRIPT_FAST_OPS(SCRIPT_FAST_ROW)
-#undef SCRIPT_FAST_ROW
 };
 
 }  // namespace
@@ -297,7 +329,7 @@ int fastStackEffect(FastOp op) {
 }
 
 bool fastOpCalls(FastOp op) {
-    return kFastOps[static_cast<int>(op)].calls;
+    return kFastOps[static_cast<int>(op)].cost != FastCost::Inline;
 }
 
 const char* fastOpName(FastOp op) {
@@ -317,6 +349,7 @@ bool buildFast(const Program& program, FastProgram& out) {
     out.code.push_back({FastOp::End});
     out.leaf = std::none_of(out.code.begin(), out.code.end(),
                             [](const FastInstr& in) { return fastOpCalls(in.op); });
+    out.run = fastRunner(out);
     // A text without variables is folded to a constant or fails: the general path serves.
     bool reads = std::any_of(tree.nodes.begin(), tree.nodes.end(),
                              [](const Node& n) { return n.op == FastOp::Var; });

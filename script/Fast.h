@@ -1,11 +1,14 @@
 #pragma once
 
 #include <cstdint>
+#include <iterator>
 #include <string>
 #include <vector>
 
+#include "script/Operators.h"
 #include "script/Program.h"
 #include "script/Value.h"
+#include "vbrt/Variant.h"
 
 namespace script {
 
@@ -19,10 +22,16 @@ namespace script {
 // a pure function of a variable instead of the stack; the R forms take a constant left operand.
 // Fn applies a built-in that cannot fail on a number (Atn, Cos, Sin, Fix, Int, Round) through
 // the built-in table's pointer; VarFn applies it to a variable; FnFinite (Exp, Tan) checks the
-// result's range, FnDomain (Log, Sqr) the argument against the table's domain, kept in `slot`.
+// result's range, FnDomain (Log) the argument against the table's domain, kept in `slot`;
+// Sqr is the processor's own square root, after the same check.
+// PowWholeConst raises to a whole constant from 3 to kMaxWholePower, kept in `slot` too, and
+// skips the checks that the exponent makes needless. Add/SubConstVar(Square) add or subtract
+// a polynomial's term: the constant times the variable (squared). AbsSub, AbsSubVar and
+// AbsRSubConst take the size of a difference, the form every equation is evaluated in.
 // End closes every program.
 // Each instruction's shape (see Program.h; every fused form is Unary: it replaces the top)
-// and whether it calls a function (Call) or is inline arithmetic (Inline).
+// and whether it calls a function (Call), is inline arithmetic (Inline) or is inline where
+// the processor has a fused multiply-add and a call elsewhere (Fused).
 // clang-format off
 #define SCRIPT_FAST_OPS(X)                                                                   \
     X(Const, Load, Inline) X(Var, Load, Inline) X(VarSquare, Load, Inline)                   \
@@ -41,10 +50,15 @@ namespace script {
     X(AddVarSquare, Unary, Inline) X(SubVarSquare, Unary, Inline)                            \
     X(MulVarSquare, Unary, Inline) X(DivVarSquare, Unary, Inline)                            \
     X(AddVarFn, Unary, Call) X(SubVarFn, Unary, Call) X(MulVarFn, Unary, Call)               \
-    X(DivVarFn, Unary, Call) X(PowConst, Unary, Call) X(RSubConst, Unary, Inline)            \
-    X(RDivConst, Unary, Inline) X(End, Unary, Inline)
+    X(DivVarFn, Unary, Call) X(PowConst, Unary, Call) X(PowWholeConst, Unary, Fused)          \
+    X(RSubConst, Unary, Inline) X(RDivConst, Unary, Inline) X(AddConstVar, Unary, Inline)   \
+    X(SubConstVar, Unary, Inline) X(AddConstVarSquare, Unary, Inline)                        \
+    X(SubConstVarSquare, Unary, Inline) X(AbsSub, Binary, Inline)                            \
+    X(AbsSubVar, Unary, Inline) X(AbsRSubConst, Unary, Inline) X(Sqr, Unary, Inline)         \
+    X(End, Unary, Inline)
 // clang-format on
 
+enum class FastCost : std::uint8_t { Inline, Call, Fused };
 enum class FastOp : std::uint8_t {
 #define SCRIPT_FAST_ENUM(name, shape, calls) name,
     SCRIPT_FAST_OPS(SCRIPT_FAST_ENUM)
@@ -61,17 +75,40 @@ struct FastInstr {
     double (*fn)(double) = nullptr;
 };
 
+// Each instruction's shape and cost, by the list above.
+struct FastOpRow {
+    const char* name;
+    Shape shape;
+    FastCost cost;
+};
+inline constexpr FastOpRow kFastOps[] = {
+#define SCRIPT_FAST_ROW(name, shape, cost) {#name, Shape::shape, FastCost::cost},
+    SCRIPT_FAST_OPS(SCRIPT_FAST_ROW)
+#undef SCRIPT_FAST_ROW
+};
+inline constexpr int kFastOpCount = static_cast<int>(std::size(kFastOps));
+constexpr Shape fastOpShape(FastOp op) {
+    return kFastOps[static_cast<int>(op)].shape;
+}
+
 // Values an all-numbers instruction adds to the stack (negative: removes).
 int fastStackEffect(FastOp op);
-// Whether the instruction calls a function (absent from the leaf build of runFast).
+// Whether the instruction calls a function on a processor without a fused multiply-add
+// (absent from the leaf build of runFast).
 bool fastOpCalls(FastOp op);
 // The instruction's name as in the list above, for listings.
 const char* fastOpName(FastOp op);
 
+struct FastProgram;
+// How a program runs (see fastRunner), writing the result as the platform's value (see
+// runFast for the return value).
+using FastRunner = int (*)(const FastProgram& program, const Value* globals, vbrt::Variant& out);
+
 struct FastProgram {
     std::vector<FastInstr> code;
     Kind result = Kind::Double;
-    bool leaf = false;  // no instruction calls a function (see runFast)
+    bool leaf = false;         // no instruction calls a function (see runFast)
+    FastRunner run = nullptr;  // runFast's choice for this program, called directly per sample
 };
 
 // Builds the all-numbers form; false when the expression needs the general machine.
@@ -81,6 +118,12 @@ bool buildFast(const Program& program, FastProgram& out);
 // does not hold (use the general machine), else 0 or an error number. `out` gets the
 // number; its kind is program.result.
 int runFast(const FastProgram& program, const Value* globals, double& out);
+// How runFast runs the program: straight-line code for a load and at most one more
+// instruction and for the commonest equations, else the loop build with or without calling
+// instructions, for a processor with or without a fused multiply-add (`fma`; see FastRun.cpp).
+FastRunner fastRunner(const FastProgram& program, bool fma = hasFusedMultiplyAdd());
+// Whether fastRunner gives the program straight-line code.
+bool runsStraight(const FastProgram& program);
 
 // A readable listing, one instruction a line: its name, then the variable it reads (by the
 // name slotNames gives it, else @slot), its constant and the built-in it calls.

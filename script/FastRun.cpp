@@ -1,47 +1,33 @@
-// The evaluation loop of the all-numbers form. It dispatches with a jump table of label
+// How the all-numbers form runs. Each instruction's work is one step (FastStep.h). Programs
+// of a load and at most one more instruction, and the commonest equations, run as
+// straight-line code; the others in a loop that dispatches with a jump table of label
 // addresses (a GNU extension that g++ and clang both provide): one indirect jump per
 // instruction and no bounds check. Configured with FUNCURVE_THREADED_DISPATCH=OFF, the same
-// instructions form the cases of a plain switch, for compilers without the extension.
-#include <cmath>
+// steps form the cases of a plain switch, for compilers without the extension.
+#include <algorithm>
+#include <array>
+#include <utility>
 
-#include "script/Builtins.h"
 #include "script/Fast.h"
-#include "script/Operators.h"
-#include "vbrt/RuntimeError.h"
+#include "script/FastStep.h"
 
 namespace script {
 
 namespace {
 
-double boolValue(bool b) {
-    return b ? -1.0 : 0.0;
+// The number as a value of the program's result kind (Double, Boolean or Integer).
+void deliver(vbrt::Variant& out, Kind kind, double top) {
+    if (kind == Kind::Double) [[likely]] {
+        out.type = vbrt::VarType::Double;
+        out.real = top;
+        return;
+    }
+    out.type = kind == Kind::Boolean ? vbrt::VarType::Boolean : vbrt::VarType::Integer;
+    out.whole = static_cast<std::int32_t>(top);
 }
 
 }  // namespace
 
-// The result of an arithmetic step, or overflow (6) when it is not finite.
-#define FAST_FINITE(expr)                               \
-    do {                                                \
-        double r_ = (expr);                             \
-        if (!std::isfinite(r_)) return vbrt::kOverflow; \
-        top = r_;                                       \
-    } while (0)
-// fn(a, b, result) with a result variable of its own, so that `top` stays in a register.
-#define FAST_CHECKED(fn, a, b)                    \
-    do {                                          \
-        double r_ = 0;                            \
-        if (int e_ = fn((a), (b), r_)) return e_; \
-        top = r_;                                 \
-    } while (0)
-// A variable's number; a variable of any other kind sends the request to the general
-// machine. Loads raise no errors, so stopping at one never hides an earlier error.
-#define FAST_LOAD(into)                           \
-    do {                                          \
-        const Value& v_ = globals[ip->slot];      \
-        if (v_.kind != Kind::Double) [[unlikely]] \
-            return -1;                            \
-        into = v_.d;                              \
-    } while (0)
 // The dispatch: FAST_BEGIN starts at the first instruction, FAST_CASE(name) marks an
 // instruction's code, FAST_NEXT goes on to the next instruction, FAST_FINISH closes the loop.
 #if FUNCURVE_THREADED_DISPATCH
@@ -63,166 +49,187 @@ double boolValue(bool b) {
     next_instruction:; \
     }
 #endif
-#define FAST_PUSH(value) \
-    do {                 \
-        *sp++ = top;     \
-        top = (value);   \
-    } while (0)
-// An instruction that calls a function: absent from the leaf build (see runLoop), where
-// reaching it anyway hands the request to the general machine.
-#define FAST_CALLING(...)      \
-    do {                       \
-        if constexpr (kLeaf) { \
-            return -1;         \
-        } else {               \
-            __VA_ARGS__;       \
-            FAST_NEXT;         \
-        }                      \
-    } while (0)
-#define FAST_COMPARE(op) top = boolValue(*--sp op top)
-#define FAST_LOGIC(expr)                           \
-    do {                                           \
-        const bool x_ = *--sp != 0, y_ = top != 0; \
-        top = boolValue(expr);                     \
-    } while (0)
-
-// The loop, in two builds: kLeaf leaves out every instruction that calls a function, so
-// that the common short programs run without saving and restoring registers. Should such an
-// instruction reach the leaf build anyway, it hands the request to the general machine.
-template <bool kLeaf>
-int runLoop(const FastProgram& program, const Value* globals, double& out) {
-    double stack[kFastStack + 1];
-    double* sp = stack;  // values below the top; the top itself lives in `top`
-    double top = 0;
-    double x = 0;
-    const FastInstr* ip = program.code.data();
-    FAST_BEGIN
-
-    FAST_CASE(Const) : FAST_PUSH(ip->value);
-    FAST_NEXT;
-    FAST_CASE(Var) : FAST_LOAD(x);
-    FAST_PUSH(x);
-    FAST_NEXT;
-    FAST_CASE(VarSquare) : FAST_LOAD(x);
-    *sp++ = top;
-    FAST_FINITE(x * x);
-    FAST_NEXT;
-    FAST_CASE(Neg) : top = -top;
-    FAST_NEXT;
-    FAST_CASE(Not) : top = boolValue(top == 0);
-    FAST_NEXT;
-    FAST_CASE(Square) : FAST_FINITE(top * top);
-    FAST_NEXT;
-    FAST_CASE(Pow) : FAST_CALLING(x = *--sp; FAST_CHECKED(power, x, top));
-    FAST_CASE(Mul) : FAST_FINITE(*--sp * top);
-    FAST_NEXT;
-    FAST_CASE(Div) : x = *--sp;
-    FAST_CHECKED(divide, x, top);
-    FAST_NEXT;
-    FAST_CASE(Add) : FAST_FINITE(*--sp + top);
-    FAST_NEXT;
-    FAST_CASE(Sub) : FAST_FINITE(*--sp - top);
-    FAST_NEXT;
-    FAST_CASE(Eq) : FAST_COMPARE(==);
-    FAST_NEXT;
-    FAST_CASE(Ne) : FAST_COMPARE(!=);
-    FAST_NEXT;
-    FAST_CASE(Lt) : FAST_COMPARE(<);
-    FAST_NEXT;
-    FAST_CASE(Gt) : FAST_COMPARE(>);
-    FAST_NEXT;
-    FAST_CASE(Le) : FAST_COMPARE(<=);
-    FAST_NEXT;
-    FAST_CASE(Ge) : FAST_COMPARE(>=);
-    FAST_NEXT;
-    FAST_CASE(And) : FAST_LOGIC(x_ && y_);
-    FAST_NEXT;
-    FAST_CASE(Or) : FAST_LOGIC(x_ || y_);
-    FAST_NEXT;
-    FAST_CASE(Xor) : FAST_LOGIC(x_ != y_);
-    FAST_NEXT;
-    FAST_CASE(Eqv) : FAST_LOGIC(x_ == y_);
-    FAST_NEXT;
-    FAST_CASE(Imp) : FAST_LOGIC(!x_ || y_);
-    FAST_NEXT;
-    FAST_CASE(Abs) : top = std::fabs(top);
-    FAST_NEXT;
-    FAST_CASE(Fn) : FAST_CALLING(top = ip->fn(top));
-    FAST_CASE(VarFn) : FAST_CALLING(FAST_LOAD(x); FAST_PUSH(ip->fn(x)));
-    FAST_CASE(FnFinite) : FAST_CALLING(FAST_FINITE(ip->fn(top)));
-    FAST_CASE(FnDomain)
-        : FAST_CALLING(if (int e_ = domainError(static_cast<Domain>(ip->slot), top)) return e_;
-                       top = ip->fn(top));
-    FAST_CASE(Sgn) : top = top > 0 ? 1.0 : top < 0 ? -1.0 : 0.0;
-    FAST_NEXT;
-    FAST_CASE(CBool) : top = boolValue(top != 0);
-    FAST_NEXT;
-    FAST_CASE(AddVar) : FAST_LOAD(x);
-    FAST_FINITE(top + x);
-    FAST_NEXT;
-    FAST_CASE(SubVar) : FAST_LOAD(x);
-    FAST_FINITE(top - x);
-    FAST_NEXT;
-    FAST_CASE(MulVar) : FAST_LOAD(x);
-    FAST_FINITE(top * x);
-    FAST_NEXT;
-    FAST_CASE(DivVar) : FAST_LOAD(x);
-    FAST_CHECKED(divide, top, x);
-    FAST_NEXT;
-    FAST_CASE(AddConst) : FAST_FINITE(top + ip->value);
-    FAST_NEXT;
-    FAST_CASE(SubConst) : FAST_FINITE(top - ip->value);
-    FAST_NEXT;
-    FAST_CASE(MulConst) : FAST_FINITE(top * ip->value);
-    FAST_NEXT;
-    FAST_CASE(DivConst) : FAST_CHECKED(divide, top, ip->value);
-    FAST_NEXT;
-    FAST_CASE(AddVarSquare) : FAST_LOAD(x);
-    if (!std::isfinite(x * x)) return vbrt::kOverflow;
-    FAST_FINITE(top + x * x);
-    FAST_NEXT;
-    FAST_CASE(SubVarSquare) : FAST_LOAD(x);
-    if (!std::isfinite(x * x)) return vbrt::kOverflow;
-    FAST_FINITE(top - x * x);
-    FAST_NEXT;
-    FAST_CASE(MulVarSquare) : FAST_LOAD(x);
-    if (!std::isfinite(x * x)) return vbrt::kOverflow;
-    FAST_FINITE(top * (x * x));
-    FAST_NEXT;
-    FAST_CASE(DivVarSquare) : FAST_LOAD(x);
-    if (!std::isfinite(x * x)) return vbrt::kOverflow;
-    FAST_CHECKED(divide, top, x * x);
-    FAST_NEXT;
-    FAST_CASE(AddVarFn) : FAST_CALLING(FAST_LOAD(x); FAST_FINITE(top + ip->fn(x)));
-    FAST_CASE(SubVarFn) : FAST_CALLING(FAST_LOAD(x); FAST_FINITE(top - ip->fn(x)));
-    FAST_CASE(MulVarFn) : FAST_CALLING(FAST_LOAD(x); FAST_FINITE(top * ip->fn(x)));
-    FAST_CASE(DivVarFn) : FAST_CALLING(FAST_LOAD(x); FAST_CHECKED(divide, top, ip->fn(x)));
-    FAST_CASE(PowConst) : FAST_CALLING(FAST_CHECKED(power, top, ip->value));
-    FAST_CASE(RSubConst) : FAST_FINITE(ip->value - top);
-    FAST_NEXT;
-    FAST_CASE(RDivConst) : FAST_CHECKED(divide, ip->value, top);
-    FAST_NEXT;
-    FAST_CASE(End) : out = top;
+// An instruction's step, then the next instruction. The leaf build leaves out every
+// instruction that calls a function, so that the common programs run without saving and
+// restoring registers; should one reach it anyway, the general machine answers. The build
+// for a processor with a fused multiply-add (kFma) has more instructions inline.
+#define FAST_STEP(name, shape, cost)                                              \
+    FAST_CASE(name) : if constexpr (FastOp::name == FastOp::End) {                \
+        deliver(out, program.result, s.top);                                      \
+        return 0;                                                                 \
+    }                                                                             \
+    else if constexpr (kLeaf && (FastCost::cost == FastCost::Call ||              \
+                                 (FastCost::cost == FastCost::Fused && !kFma))) { \
+        return -1;                                                                \
+    }                                                                             \
+    else {                                                                        \
+        if (int e = step<FastOp::name, kFma>(*ip, globals, s)) [[unlikely]]       \
+            return e;                                                             \
+        FAST_NEXT;                                                                \
+    }
+// The loop over every instruction.
+#define FAST_LOOP                              \
+    double below[kFastStack + 1];              \
+    FastStack s{below};                        \
+    const FastInstr* ip = program.code.data(); \
+    FAST_BEGIN                                 \
+    SCRIPT_FAST_OPS(FAST_STEP)                 \
+    FAST_FINISH                                \
     return 0;
-    FAST_FINISH
+
+namespace {
+
+// Every program in a loop, in two builds (see FAST_STEP).
+template <bool kLeaf>
+int runLoop(const FastProgram& program, const Value* globals, vbrt::Variant& out) {
+    constexpr bool kFma = false;
+    FAST_LOOP
+}
+
+// The same for a processor with a fused multiply-add: its own function, since code that
+// uses the instruction must be built for it (and a loop of label addresses is never inlined).
+template <bool kLeaf>
+[[gnu::target("fma")]] int runLoopFma(const FastProgram& program, const Value* globals,
+                                      vbrt::Variant& out) {
+    constexpr bool kFma = true;
+    FAST_LOOP
+}
+
+// A program of the given instructions (End aside) as straight-line code.
+template <FastOp... kOps>
+int runStraight(const FastProgram& program, const Value* globals, vbrt::Variant& out) {
+    double below[sizeof...(kOps)];
+    FastStack s{below};
+    const FastInstr* ip = program.code.data();
+    int e = 0;
+    if (((e = step<kOps>(*ip++, globals, s)) || ...)) return e;
+    deliver(out, program.result, s.top);
+    return 0;
+}
+
+// Straight-line code for a load, alone or followed by an instruction that replaces the top
+// (the second index; kFastOpCount: none), where such a pair exists.
+template <FastOp kLoad, int kNext>
+constexpr FastRunner straightRunner() {
+    if constexpr (kNext == kFastOpCount) {
+        return &runStraight<kLoad>;
+    } else if constexpr (fastOpShape(static_cast<FastOp>(kNext)) == Shape::Unary &&
+                         static_cast<FastOp>(kNext) != FastOp::End) {
+        return &runStraight<kLoad, static_cast<FastOp>(kNext)>;
+    } else {
+        return nullptr;
+    }
+}
+
+template <FastOp kLoad, int... kNext>
+constexpr std::array<FastRunner, kFastOpCount + 1> straightRow(
+    std::integer_sequence<int, kNext...>) {
+    return {straightRunner<kLoad, kNext>()...};
+}
+
+// The straight-line runners by load (rows: Const, Var, VarSquare, VarFn) and what follows.
+constexpr FastOp kLoads[] = {FastOp::Const, FastOp::Var, FastOp::VarSquare, FastOp::VarFn};
+constexpr auto kFollowers = std::make_integer_sequence<int, kFastOpCount + 1>();
+constexpr std::array<FastRunner, kFastOpCount + 1> kStraight[] = {
+    straightRow<kLoads[0]>(kFollowers),
+    straightRow<kLoads[1]>(kFollowers),
+    straightRow<kLoads[2]>(kFollowers),
+    straightRow<kLoads[3]>(kFollowers),
+};
+
+// Three instructions in the form of the commonest equations (x^2+y^2=4, x*y=1, y=x^2+1): a
+// variable (squared), an operation with an operand of its own, the size of a difference.
+constexpr FastOp kEquationLoads[] = {FastOp::Var, FastOp::VarSquare};
+constexpr FastOp kEquationMiddles[] = {
+    FastOp::AddVar,
+    FastOp::SubVar,
+    FastOp::MulVar,
+    FastOp::DivVar,
+    FastOp::AddConst,
+    FastOp::SubConst,
+    FastOp::MulConst,
+    FastOp::DivConst,
+    FastOp::AddVarSquare,
+    FastOp::SubVarSquare,
+    FastOp::MulVarSquare,
+    FastOp::DivVarSquare,
+    FastOp::AddConstVar,
+    FastOp::SubConstVar,
+    FastOp::AddConstVarSquare,
+    FastOp::SubConstVarSquare,
+};
+constexpr FastOp kEquationEnds[] = {FastOp::AbsSubVar, FastOp::AbsRSubConst};
+
+template <FastOp kLoad, FastOp kMiddle, size_t... kEnd>
+constexpr auto equationEnds(std::index_sequence<kEnd...>) {
+    return std::array<FastRunner, sizeof...(kEnd)>{
+        &runStraight<kLoad, kMiddle, kEquationEnds[kEnd]>...};
+}
+template <FastOp kLoad, size_t... kMiddle>
+constexpr auto equationMiddles(std::index_sequence<kMiddle...>) {
+    return std::array{equationEnds<kLoad, kEquationMiddles[kMiddle]>(
+        std::make_index_sequence<std::size(kEquationEnds)>())...};
+}
+template <size_t... kLoad>
+constexpr auto equationRunners(std::index_sequence<kLoad...>) {
+    return std::array{equationMiddles<kEquationLoads[kLoad]>(
+        std::make_index_sequence<std::size(kEquationMiddles)>())...};
+}
+constexpr auto kEquations = equationRunners(std::make_index_sequence<std::size(kEquationLoads)>());
+
+// Where op stands in the list, or -1.
+template <size_t kSize>
+int indexIn(const FastOp (&list)[kSize], FastOp op) {
+    const FastOp* at = std::find(list, list + kSize, op);
+    return at == list + kSize ? -1 : static_cast<int>(at - list);
+}
+
+FastRunner straightFor(const FastProgram& program) {
+    const std::vector<FastInstr>& code = program.code;
+    if (code.size() == 4) {
+        const int load = indexIn(kEquationLoads, code[0].op);
+        const int middle = indexIn(kEquationMiddles, code[1].op);
+        const int end = indexIn(kEquationEnds, code[2].op);
+        if (load < 0 || middle < 0 || end < 0) return nullptr;
+        return kEquations[load][middle][end];
+    }
+    if (code.size() < 2 || code.size() > 3) return nullptr;
+    const int row = indexIn(kLoads, code[0].op);
+    if (row < 0) return nullptr;
+    return kStraight[row][code.size() == 3 ? static_cast<int>(code[1].op) : kFastOpCount];
+}
+
+}  // namespace
+
+FastRunner fastRunner(const FastProgram& program, bool fma) {
+    if (FastRunner straight = straightFor(program)) return straight;
+    if (fma) {
+        const bool leaf =
+            std::none_of(program.code.begin(), program.code.end(), [](const FastInstr& in) {
+                return kFastOps[static_cast<int>(in.op)].cost == FastCost::Call;
+            });
+        return leaf ? &runLoopFma<true> : &runLoopFma<false>;
+    }
+    return program.leaf ? &runLoop<true> : &runLoop<false>;
+}
+
+bool runsStraight(const FastProgram& program) {
+    return straightFor(program) != nullptr;
 }
 
 int runFast(const FastProgram& program, const Value* globals, double& out) {
-    return program.leaf ? runLoop<true>(program, globals, out)
-                        : runLoop<false>(program, globals, out);
+    vbrt::Variant value;
+    const int e = program.run(program, globals, value);
+    if (e == 0) out = value.type == vbrt::VarType::Double ? value.real : value.whole;
+    return e;
 }
 
-#undef FAST_FINITE
-#undef FAST_CHECKED
-#undef FAST_LOAD
-#undef FAST_NEXT
-#undef FAST_PUSH
-#undef FAST_CALLING
-#undef FAST_COMPARE
-#undef FAST_LOGIC
 #undef FAST_BEGIN
 #undef FAST_LABEL
 #undef FAST_CASE
+#undef FAST_NEXT
 #undef FAST_FINISH
+#undef FAST_STEP
+#undef FAST_LOOP
 
 }  // namespace script

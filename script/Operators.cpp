@@ -163,13 +163,7 @@ int add(const Value& a, const Value& b, Value& out) {
 namespace {
 
 [[gnu::target("fma")]] double wholePowerFused(double a, int n) {
-    double hi = a, lo = 0;
-    for (int k = 1; k < n; ++k) {
-        double p = hi * a;
-        lo = lo * a + __builtin_fma(hi, a, -p);
-        hi = p;
-    }
-    return hi + lo;
+    return wholePowerByFma(a, n);
 }
 
 // Splits x into two halves whose products are exact (Veltkamp).
@@ -199,6 +193,10 @@ double wholePowerPortable(double a, int n) {
 namespace {
 const bool kHasFma = __builtin_cpu_supports("fma");
 }  // namespace
+
+bool hasFusedMultiplyAdd() {
+    return kHasFma;
+}
 
 double wholePower(double a, int n) {
     return kHasFma ? wholePowerFused(a, n) : wholePowerPortable(a, n);

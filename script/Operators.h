@@ -19,6 +19,19 @@ constexpr int kMaxWholePower = 16;
 double wholePower(double a, int n);
 // The same without a fused multiply-add (used where the processor has none).
 double wholePowerPortable(double a, int n);
+// Whether the processor has a fused multiply-add, which wholePower then uses.
+bool hasFusedMultiplyAdd();
+// wholePower where the processor has a fused multiply-add: inline, so that code built for
+// such a processor (see FastRun.cpp) runs it without a call.
+[[gnu::always_inline]] inline double wholePowerByFma(double a, int n) {
+    double hi = a, lo = 0;
+    for (int k = 1; k < n; ++k) {
+        double p = hi * a;
+        lo = lo * a + __builtin_fma(hi, a, -p);
+        hi = p;
+    }
+    return hi + lo;
+}
 
 // The power rule shared with the fast path: invalid call (5) for a negative base with a
 // fractional exponent or 0 to a negative power, overflow (6) for a non-finite result.

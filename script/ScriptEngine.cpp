@@ -114,15 +114,16 @@ struct ScriptEngine::Impl : Definitions {
         return cache.insert(text, std::move(entry));
     }
 
-    // The per-sample case: the same text as last time, all its variables Doubles. Returns
-    // -1 when the general route must answer.
-    int evalQuick(std::string_view text, vbrt::Variant& out) {
-        CompiledEval* c = cache.lastHit(text);
-        if (!c || !c->hasFast) return -1;
-        double r = 0;
-        int e = runFast(c->fast, machine.globals.data(), r);
-        if (e == 0) setNumber(out, c->fast.result, r);
-        return e;
+    // The per-sample case: the same text as last time, with an all-numbers form. False when
+    // the text must be looked up. A variable of another kind sends the entry to the general
+    // machine without the text, so that the text is not kept across the run.
+    bool evalQuick(std::string_view text, EvalResult& result) {
+        const CompiledEval* c = cache.lastFast(text);
+        if (!c) return false;
+        result.error = c->fast.run(c->fast, machine.globals.data(), result.value);
+        if (result.error < 0) [[unlikely]]
+            result.error = runGeneral(*c, result.value);
+        return true;
     }
 
     [[gnu::noinline]] int eval(std::string_view text, vbrt::Variant& out) {
@@ -130,32 +131,17 @@ struct ScriptEngine::Impl : Definitions {
         CompiledEval* c = compiled(text);
         if (c->error) return c->error;
         if (c->hasFast) {
-            double r = 0;
-            int e = runFast(c->fast, machine.globals.data(), r);
-            if (e == 0) setNumber(out, c->fast.result, r);
-            if (e >= 0) return e;
+            if (int e = c->fast.run(c->fast, machine.globals.data(), out); e >= 0) return e;
         }
-        machine.begin();
-        Value v;
-        int e = machine.run(c->program, nullptr, v);
-        if (e == 0) out = toVariant(v);
-        return e;
+        return runGeneral(*c, out);
     }
 
-    static void setNumber(vbrt::Variant& out, Kind kind, double r) {
-        switch (kind) {
-            case Kind::Boolean:
-                out.type = vbrt::VarType::Boolean;
-                break;
-            case Kind::Integer:
-                out.type = vbrt::VarType::Integer;
-                break;
-            default:
-                out.type = vbrt::VarType::Double;
-                out.real = r;
-                return;
-        }
-        out.whole = static_cast<std::int32_t>(r);
+    [[gnu::noinline]] int runGeneral(const CompiledEval& c, vbrt::Variant& out) {
+        machine.begin();
+        Value v;
+        int e = machine.run(c.program, nullptr, v);
+        if (e == 0) out = toVariant(v);
+        return e;
     }
 
     int run(std::string_view name, std::span<const vbrt::Variant> args, Value& out) {
@@ -183,11 +169,9 @@ void ScriptEngine::AddCode(std::string_view source) {
 }
 
 vbrt::Variant ScriptEngine::Eval(std::string_view expression) {
-    vbrt::Variant v;
-    int e = impl_->evalQuick(expression, v);
-    if (e < 0) e = impl_->eval(expression, v);
-    if (e) raise(e);
-    return v;
+    EvalResult result = TryEval(expression);
+    if (result.error) raise(result.error);
+    return std::move(result.value);
 }
 
 vbrt::Variant ScriptEngine::Run(std::string_view name, std::span<const vbrt::Variant> args) {
@@ -202,8 +186,7 @@ int ScriptEngine::TryAddCode(std::string_view source) noexcept {
 
 EvalResult ScriptEngine::TryEval(std::string_view expression) noexcept {
     EvalResult result;
-    result.error = impl_->evalQuick(expression, result.value);
-    if (result.error < 0) result.error = impl_->eval(expression, result.value);
+    if (!impl_->evalQuick(expression, result)) result.error = impl_->eval(expression, result.value);
     return result;
 }
 

@@ -5,6 +5,7 @@
 #include "common/TestRegistry.h"
 #include "script/BothRoutes.h"
 #include "script/Operators.h"
+#include "script/ScriptTestSupport.h"
 
 namespace {
 
@@ -87,7 +88,16 @@ class FastPathTest : public QObject {
                               "abs(x)/abs(y)",
                               "((x))",
                               "-(-x)",
-                              "y^2/x^2"}) {
+                              "y^2/x^2",
+                              "y-2*x+x^2*3",
+                              "x+0*y^2",
+                              "x-1E300*y",
+                              "(x*0.735)^3+y",
+                              "abs(x^2-(y))",
+                              "abs(sin(x)-(x*y))",
+                              "abs(1E308-(x*1E300))",
+                              "abs(1-(x*y))",
+                              "abs(x^2+1-(y))"}) {
             QTest::newRow(e) << QString::fromLatin1(e) << true;
         }
         QTest::newRow("whole remainder") << "x Mod 2" << false;
@@ -100,8 +110,12 @@ class FastPathTest : public QObject {
         CompiledText compiled;
         compileOrFail(expression, compiled);
         QCOMPARE(compiled.hasFast, expectFast);
-        const std::vector<double> samples = {-3.5, -1,   -0.25,  0,     0.5,   1,
-                                             2,    7.25, 1e-200, 1e200, -1e300};
+        // 0.1 and 0.3 make inexact products, where a fused multiply-add would round differently.
+        const std::vector<double> samples = {-3.5, -1, -0.25, 0,      0.1,   0.3,   0.5,
+                                             1,    2,  7.25,  1e-200, 1e200, -1e300};
+        QCOMPARE(routesDisagree(compiled, samples), QString());
+        // The same where the processor has no fused multiply-add.
+        compiled.fast.run = script::fastRunner(compiled.fast, false);
         QCOMPARE(routesDisagree(compiled, samples), QString());
     }
 
@@ -110,33 +124,49 @@ class FastPathTest : public QObject {
     void compiledForm_data() {
         QTest::addColumn<QString>("expression");
         QTest::addColumn<QString>("listing");
-        const std::pair<const char*, const char*> rows[] = {
-            {"x^2-1", "VarSquare x|SubConst 1"},
-            {"sin(x)*cos(y)", "VarFn sin x|MulVarFn cos y"},
-            {"abs(4-(x^2+y^2))", "VarSquare x|AddVarSquare y|RSubConst 4|Abs"},
-            {"2*x^3-3*x^2+1", "Var x|PowConst 3|MulConst 2|Const 3|MulVarSquare x|Sub|AddConst 1"},
-            {"sqr(abs(x))*exp(-x^2/4)",
-             "Var x|Abs|FnDomain sqr|VarSquare x|Neg|DivConst 4|FnFinite exp|Mul"},
-            {"x*2+y*3-x/4", "Var x|MulConst 2|Var y|MulConst 3|Add|Var x|DivConst 4|Sub"},
-            {"x/y^2", "Var x|DivVarSquare y"},
-            {"2-x", "Const 2|SubVar x"},
-            {"1/(x+y)", "Var x|AddVar y|RDivConst 1"},
-            {"cdbl(x)+round(y)", "Var x|AddVarFn round y"},
-            {"(x>0) And Not (y>0)", "Var x|Const 0|Gt|Var y|Const 0|Gt|Not|And"},
-            {"log(x)+sgn(y)", "Var x|FnDomain log|Var y|Sgn|Add"},
+        QTest::addColumn<bool>("straight");  // runs as straight-line code
+        struct Row {
+            const char* expression;
+            const char* listing;
+            bool straight;
         };
-        for (const auto& [expression, listing] : rows)
-            QTest::newRow(expression) << expression << QString::fromLatin1(listing);
+        const Row rows[] = {
+            {"x", "Var x", true},
+            {"x^2-1", "VarSquare x|SubConst 1", true},
+            {"sin(x)*cos(y)", "VarFn sin x|MulVarFn cos y", true},
+            {"abs(4-(x^2+y^2))", "VarSquare x|AddVarSquare y|AbsRSubConst 4", true},
+            {"abs(x^2-(y))", "VarSquare x|AbsSubVar y", true},
+            {"abs(1-(x*y))", "Var x|MulVar y|AbsRSubConst 1", true},
+            {"abs(x^2+1-(y))", "VarSquare x|AddConst 1|AbsSubVar y", true},
+            {"abs(sin(x)-(x*y))", "VarFn sin x|Var x|MulVar y|AbsSub", false},
+            {"2*x^3-3*x^2+1", "Var x|PowWholeConst 3|MulConst 2|SubConstVarSquare x 3|AddConst 1",
+             false},
+            {"y-2*x+x^2*3", "Var y|SubConstVar x 2|AddConstVarSquare x 3", false},
+            {"x^2.5+y^17", "Var x|PowConst 2.5|Var y|PowConst 17|Add", false},
+            {"sqr(abs(x))*exp(-x^2/4)", "Var x|Abs|Sqr|VarSquare x|Neg|DivConst 4|FnFinite exp|Mul",
+             false},
+            {"x*2+y*3-x/4", "Var x|MulConst 2|AddConstVar y 3|Var x|DivConst 4|Sub", false},
+            {"x/y^2", "Var x|DivVarSquare y", true},
+            {"2-x", "Const 2|SubVar x", true},
+            {"1/(x+y)", "Var x|AddVar y|RDivConst 1", false},
+            {"cdbl(x)+round(y)", "Var x|AddVarFn round y", true},
+            {"(x>0) And Not (y>0)", "Var x|Const 0|Gt|Var y|Const 0|Gt|Not|And", false},
+            {"log(x)+sgn(y)", "Var x|FnDomain log|Var y|Sgn|Add", false},
+        };
+        for (const auto& [expression, listing, straight] : rows)
+            QTest::newRow(expression) << expression << QString::fromLatin1(listing) << straight;
     }
     void compiledForm() {
         QFETCH(QString, expression);
         QFETCH(QString, listing);
+        QFETCH(bool, straight);
         CompiledText compiled;
         compileOrFail(expression, compiled);
         QVERIFY(compiled.hasFast);
         const std::string text = script::listFast(compiled.fast, compiled.scope.names);
         QCOMPARE(QString::fromStdString(text).split('\n', Qt::SkipEmptyParts).join('|'),
                  listing + "|End");
+        QCOMPARE(script::runsStraight(compiled.fast), straight);
     }
 
     void takesTheGeneralPathForOtherKinds() {
@@ -147,6 +177,20 @@ class FastPathTest : public QObject {
         globals[0] = script::Value::integer(3);
         double r = 0;
         QCOMPARE(script::runFast(compiled.fast, globals.data(), r), -1);
+    }
+
+    // The same text again and again, as a plot asks it, while its variable changes kind.
+    void repeatedTextFollowsTheVariableKind() {
+        script::ScriptEngine engine;
+        const std::pair<const char*, const char*> steps[] = {
+            {"x=1.5", "Double\t3"}, {"x=1.5", "Double\t3"},   {"x=2", "Integer\t4"},
+            {"x=2", "Integer\t4"},  {"x=\"a\"", "Error\t13"}, {"x=1E308", "Error\t6"},
+            {"x=2.5", "Double\t5"},
+        };
+        for (const auto& [assignment, expected] : steps) {
+            QCOMPARE(engine.TryAddCode(assignment), 0);
+            QCOMPARE(evalText(engine, "x*2"), QString::fromUtf8(expected));
+        }
     }
 
     void wholePowersAreCorrectlyRounded() {

@@ -126,6 +126,22 @@ class SafetyTest : public QObject {
         QVERIFY(cache.find(text));
     }
 
+    // The last text is known again only when every character is the same, whatever the
+    // length and wherever the difference lies.
+    void aChangedTextIsNotTheLastText() {
+        script::EvalCache cache;
+        for (size_t length = 1; length <= 40; ++length) {
+            const std::string text(length, 'x');
+            cache.insert(text, std::make_unique<script::CompiledEval>());
+            QVERIFY(cache.lastHit(std::string(text)));
+            for (size_t k = 0; k < length; ++k) {
+                std::string changed = text;
+                changed[k] = 'y';
+                QVERIFY(!cache.lastHit(changed));
+            }
+        }
+    }
+
     void answersStayRightPastTheCacheBound() {
         script::ScriptEngine engine;
         QCOMPARE(engine.TryAddCode("x = 2"), 0);
