@@ -1,15 +1,18 @@
 // bench-eval: our script engine beside muparser on the same expressions and points.
 //
 // Prints one line per expression: EXPR<TAB>OURS_NS<TAB>MUPARSER_NS, nanoseconds per
-// evaluation, best of several runs. Variables change every 256 evaluations (through AddCode for
-// us, by assignment for muparser), so the figures are the evaluation alone. Then one line
+// evaluation, best of several runs, then the geometric mean of the ratios. Variables change
+// every 256 evaluations (through AddCode for us, by assignment for muparser), so the figures
+// are the evaluation alone. Then one line
 // `protocol<TAB>NS<TAB>NS_WITH_TEXT`: the plotters' whole per-sample protocol for the first
 // expression (AddCode of "X=...", "Y=...", "e= 2.71828", "p= 3.1415926", then TryEval), with
 // the assignment texts prepared beforehand, and with the number-to-text conversion included.
 #include <muParser.h>
 
 #include <chrono>
+#include <cmath>
 #include <cstdio>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -132,9 +135,14 @@ double protocolPerSample(const Case& c, const std::vector<Point>& points, bool w
 
 int main() {
     const std::vector<Point> points = makePoints();
+    double logRatios = 0;
     for (const Case& c : kCases) {
-        std::printf("%s\t%.1f\t%.1f\n", c.ours, oursPerEval(c, points), muparserPerEval(c, points));
+        const double ours = oursPerEval(c, points), theirs = muparserPerEval(c, points);
+        std::printf("%s\t%.1f\t%.1f\n", c.ours, ours, theirs);
+        logRatios += std::log(ours / theirs);
     }
+    std::printf("geometric mean of ours/muparser\t%.2f\n",
+                std::exp(logRatios / double(std::size(kCases))));
     std::printf("protocol\t%.1f\t%.1f\n", protocolPerSample(kCases[0], points, false),
                 protocolPerSample(kCases[0], points, true));
     return 0;
