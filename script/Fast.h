@@ -93,9 +93,12 @@ constexpr Shape fastOpShape(FastOp op) {
 
 // Values an all-numbers instruction adds to the stack (negative: removes).
 int fastStackEffect(FastOp op);
-// Whether the instruction calls a function on a processor without a fused multiply-add
-// (absent from the leaf build of runFast).
-bool fastOpCalls(FastOp op);
+// Whether the instruction calls a function (absent from the leaf builds of runFast): a Fused
+// one does so only on a processor without a fused multiply-add (`fma` false).
+constexpr bool fastOpCalls(FastOp op, bool fma = false) {
+    const FastCost cost = kFastOps[static_cast<int>(op)].cost;
+    return cost == FastCost::Call || (cost == FastCost::Fused && !fma);
+}
 // The instruction's name as in the list above, for listings.
 const char* fastOpName(FastOp op);
 
@@ -107,7 +110,6 @@ using FastRunner = int (*)(const FastProgram& program, const Value* globals, vbr
 struct FastProgram {
     std::vector<FastInstr> code;
     Kind result = Kind::Double;
-    bool leaf = false;         // no instruction calls a function (see runFast)
     FastRunner run = nullptr;  // runFast's choice for this program, called directly per sample
 };
 

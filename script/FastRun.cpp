@@ -53,19 +53,18 @@ void deliver(vbrt::Variant& out, Kind kind, double top) {
 // instruction that calls a function, so that the common programs run without saving and
 // restoring registers; should one reach it anyway, the general machine answers. The build
 // for a processor with a fused multiply-add (kFma) has more instructions inline.
-#define FAST_STEP(name, shape, cost)                                              \
-    FAST_CASE(name) : if constexpr (FastOp::name == FastOp::End) {                \
-        deliver(out, program.result, s.top);                                      \
-        return 0;                                                                 \
-    }                                                                             \
-    else if constexpr (kLeaf && (FastCost::cost == FastCost::Call ||              \
-                                 (FastCost::cost == FastCost::Fused && !kFma))) { \
-        return -1;                                                                \
-    }                                                                             \
-    else {                                                                        \
-        if (int e = step<FastOp::name, kFma>(*ip, globals, s)) [[unlikely]]       \
-            return e;                                                             \
-        FAST_NEXT;                                                                \
+#define FAST_STEP(name, shape, cost)                                        \
+    FAST_CASE(name) : if constexpr (FastOp::name == FastOp::End) {          \
+        deliver(out, program.result, s.top);                                \
+        return 0;                                                           \
+    }                                                                       \
+    else if constexpr (kLeaf && fastOpCalls(FastOp::name, kFma)) {          \
+        return -1;                                                          \
+    }                                                                       \
+    else {                                                                  \
+        if (int e = step<FastOp::name, kFma>(*ip, globals, s)) [[unlikely]] \
+            return e;                                                       \
+        FAST_NEXT;                                                          \
     }
 // The loop over every instruction.
 #define FAST_LOOP                              \
@@ -203,14 +202,10 @@ FastRunner straightFor(const FastProgram& program) {
 
 FastRunner fastRunner(const FastProgram& program, bool fma) {
     if (FastRunner straight = straightFor(program)) return straight;
-    if (fma) {
-        const bool leaf =
-            std::none_of(program.code.begin(), program.code.end(), [](const FastInstr& in) {
-                return kFastOps[static_cast<int>(in.op)].cost == FastCost::Call;
-            });
-        return leaf ? &runLoopFma<true> : &runLoopFma<false>;
-    }
-    return program.leaf ? &runLoop<true> : &runLoop<false>;
+    const bool leaf = std::none_of(program.code.begin(), program.code.end(),
+                                   [fma](const FastInstr& in) { return fastOpCalls(in.op, fma); });
+    if (fma) return leaf ? &runLoopFma<true> : &runLoopFma<false>;
+    return leaf ? &runLoop<true> : &runLoop<false>;
 }
 
 bool runsStraight(const FastProgram& program) {
