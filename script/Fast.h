@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <iterator>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "script/Operators.h"
@@ -89,6 +90,16 @@ inline constexpr FastOpRow kFastOps[] = {
 inline constexpr int kFastOpCount = static_cast<int>(std::size(kFastOps));
 constexpr Shape fastOpShape(FastOp op) {
     return kFastOps[static_cast<int>(op)].shape;
+}
+// By the names of the list above: a ...Var... form reads a variable, a ...Const... form
+// carries a constant.
+constexpr bool fastReadsVariable(FastOp op) {
+    return std::string_view(kFastOps[static_cast<int>(op)].name).find("Var") !=
+           std::string_view::npos;
+}
+constexpr bool fastCarriesConstant(FastOp op) {
+    return std::string_view(kFastOps[static_cast<int>(op)].name).find("Const") !=
+           std::string_view::npos;
 }
 
 // Values an all-numbers instruction adds to the stack (negative: removes).
