@@ -128,13 +128,12 @@ constexpr std::array<FastRunner, kFastOpCount + 1> straightRow(
 
 // The straight-line runners by load (rows: Const, Var, VarSquare, VarFn) and what follows.
 constexpr FastOp kLoads[] = {FastOp::Const, FastOp::Var, FastOp::VarSquare, FastOp::VarFn};
-constexpr auto kFollowers = std::make_integer_sequence<int, kFastOpCount + 1>();
-constexpr std::array<FastRunner, kFastOpCount + 1> kStraight[] = {
-    straightRow<kLoads[0]>(kFollowers),
-    straightRow<kLoads[1]>(kFollowers),
-    straightRow<kLoads[2]>(kFollowers),
-    straightRow<kLoads[3]>(kFollowers),
-};
+template <size_t... kRow>
+constexpr auto straightRows(std::index_sequence<kRow...>) {
+    return std::array{
+        straightRow<kLoads[kRow]>(std::make_integer_sequence<int, kFastOpCount + 1>())...};
+}
+constexpr auto kStraight = straightRows(std::make_index_sequence<std::size(kLoads)>());
 
 // Three instructions in the form of the commonest equations (x^2+y^2=4, x*y=1, y=x^2+1): a
 // variable (squared), an operation with an operand of its own, the size of a difference.
