@@ -71,15 +71,14 @@ int roundCall(Builtin, const Value* args, int argc, Value& out) {
 
 // CInt and CLng: rounded into the range of the table's result kind, else overflow.
 int convertWhole(Builtin id, const Value* args, int, Value& out) {
-    const bool integer = builtinEntry(id).result == Kind::Integer;
+    const Kind kind = builtinEntry(id).result;
+    const vbrt::WholeRange range =
+        kind == Kind::Integer ? vbrt::WholeRange::Integer : vbrt::WholeRange::Long;
     double x = 0;
     std::int32_t r = 0;
     if (int e = toDouble(args[0], x)) return e;
-    if (int e =
-            vbrt::RoundInto(x, integer ? vbrt::WholeRange::Integer : vbrt::WholeRange::Long, r)) {
-        return e;
-    }
-    out = Value::whole(builtinEntry(id).result, r);
+    if (int e = vbrt::RoundInto(x, range, r)) return e;
+    out = Value::whole(kind, r);
     return 0;
 }
 

@@ -328,10 +328,6 @@ int fastStackEffect(FastOp op) {
     return shapeEffect(kFastOps[static_cast<int>(op)].shape, 0);
 }
 
-bool fastOpCalls(FastOp op) {
-    return kFastOps[static_cast<int>(op)].cost != FastCost::Inline;
-}
-
 const char* fastOpName(FastOp op) {
     return kFastOps[static_cast<int>(op)].name;
 }
@@ -347,8 +343,6 @@ bool buildFast(const Program& program, FastProgram& out) {
     if (deepest > static_cast<int>(kFastStack)) return false;
     out.code = std::move(emitter.code);
     out.code.push_back({FastOp::End});
-    out.leaf = std::none_of(out.code.begin(), out.code.end(),
-                            [](const FastInstr& in) { return fastOpCalls(in.op); });
     out.run = fastRunner(out);
     // A text without variables is folded to a constant or fails: the general path serves.
     bool reads = std::any_of(tree.nodes.begin(), tree.nodes.end(),

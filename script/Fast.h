@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <iterator>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "script/Operators.h"
@@ -90,12 +91,25 @@ inline constexpr int kFastOpCount = static_cast<int>(std::size(kFastOps));
 constexpr Shape fastOpShape(FastOp op) {
     return kFastOps[static_cast<int>(op)].shape;
 }
+// By the names of the list above: a ...Var... form reads a variable, a ...Const... form
+// carries a constant.
+constexpr bool fastReadsVariable(FastOp op) {
+    return std::string_view(kFastOps[static_cast<int>(op)].name).find("Var") !=
+           std::string_view::npos;
+}
+constexpr bool fastCarriesConstant(FastOp op) {
+    return std::string_view(kFastOps[static_cast<int>(op)].name).find("Const") !=
+           std::string_view::npos;
+}
 
 // Values an all-numbers instruction adds to the stack (negative: removes).
 int fastStackEffect(FastOp op);
-// Whether the instruction calls a function on a processor without a fused multiply-add
-// (absent from the leaf build of runFast).
-bool fastOpCalls(FastOp op);
+// Whether the instruction calls a function (absent from the leaf builds of runFast): a Fused
+// one does so only on a processor without a fused multiply-add (`fma` false).
+constexpr bool fastOpCalls(FastOp op, bool fma = false) {
+    const FastCost cost = kFastOps[static_cast<int>(op)].cost;
+    return cost == FastCost::Call || (cost == FastCost::Fused && !fma);
+}
 // The instruction's name as in the list above, for listings.
 const char* fastOpName(FastOp op);
 
@@ -107,7 +121,6 @@ using FastRunner = int (*)(const FastProgram& program, const Value* globals, vbr
 struct FastProgram {
     std::vector<FastInstr> code;
     Kind result = Kind::Double;
-    bool leaf = false;         // no instruction calls a function (see runFast)
     FastRunner run = nullptr;  // runFast's choice for this program, called directly per sample
 };
 

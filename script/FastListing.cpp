@@ -27,19 +27,16 @@ std::string_view builtinName(NumberRule fn) {
 
 }  // namespace
 
-// Which operands an instruction has follows the names of the list in Fast.h: a ...Var
-// form reads a variable, a ...Const form carries a constant.
 std::string listFast(const FastProgram& program, const std::vector<std::string>& slotNames) {
     std::string out;
     for (const FastInstr& in : program.code) {
-        const std::string_view name = fastOpName(in.op);
-        out += name;
+        out += fastOpName(in.op);
         if (in.fn) out.append(" ").append(builtinName(in.fn));
-        if (name.find("Var") != std::string_view::npos) {
+        if (fastReadsVariable(in.op)) {
             const bool named = in.slot >= 0 && static_cast<size_t>(in.slot) < slotNames.size();
             out += " " + (named ? slotNames[in.slot] : "@" + std::to_string(in.slot));
         }
-        if (name.find("Const") != std::string_view::npos) out += " " + numberText(in.value);
+        if (fastCarriesConstant(in.op)) out += " " + numberText(in.value);
         out += '\n';
     }
     return out;

@@ -53,19 +53,18 @@ void deliver(vbrt::Variant& out, Kind kind, double top) {
 // instruction that calls a function, so that the common programs run without saving and
 // restoring registers; should one reach it anyway, the general machine answers. The build
 // for a processor with a fused multiply-add (kFma) has more instructions inline.
-#define FAST_STEP(name, shape, cost)                                              \
-    FAST_CASE(name) : if constexpr (FastOp::name == FastOp::End) {                \
-        deliver(out, program.result, s.top);                                      \
-        return 0;                                                                 \
-    }                                                                             \
-    else if constexpr (kLeaf && (FastCost::cost == FastCost::Call ||              \
-                                 (FastCost::cost == FastCost::Fused && !kFma))) { \
-        return -1;                                                                \
-    }                                                                             \
-    else {                                                                        \
-        if (int e = step<FastOp::name, kFma>(*ip, globals, s)) [[unlikely]]       \
-            return e;                                                             \
-        FAST_NEXT;                                                                \
+#define FAST_STEP(name, shape, cost)                                        \
+    FAST_CASE(name) : if constexpr (FastOp::name == FastOp::End) {          \
+        deliver(out, program.result, s.top);                                \
+        return 0;                                                           \
+    }                                                                       \
+    else if constexpr (kLeaf && fastOpCalls(FastOp::name, kFma)) {          \
+        return -1;                                                          \
+    }                                                                       \
+    else {                                                                  \
+        if (int e = step<FastOp::name, kFma>(*ip, globals, s)) [[unlikely]] \
+            return e;                                                       \
+        FAST_NEXT;                                                          \
     }
 // The loop over every instruction.
 #define FAST_LOOP                              \
@@ -129,13 +128,12 @@ constexpr std::array<FastRunner, kFastOpCount + 1> straightRow(
 
 // The straight-line runners by load (rows: Const, Var, VarSquare, VarFn) and what follows.
 constexpr FastOp kLoads[] = {FastOp::Const, FastOp::Var, FastOp::VarSquare, FastOp::VarFn};
-constexpr auto kFollowers = std::make_integer_sequence<int, kFastOpCount + 1>();
-constexpr std::array<FastRunner, kFastOpCount + 1> kStraight[] = {
-    straightRow<kLoads[0]>(kFollowers),
-    straightRow<kLoads[1]>(kFollowers),
-    straightRow<kLoads[2]>(kFollowers),
-    straightRow<kLoads[3]>(kFollowers),
-};
+template <size_t... kRow>
+constexpr auto straightRows(std::index_sequence<kRow...>) {
+    return std::array{
+        straightRow<kLoads[kRow]>(std::make_integer_sequence<int, kFastOpCount + 1>())...};
+}
+constexpr auto kStraight = straightRows(std::make_index_sequence<std::size(kLoads)>());
 
 // Three instructions in the form of the commonest equations (x^2+y^2=4, x*y=1, y=x^2+1): a
 // variable (squared), an operation with an operand of its own, the size of a difference.
@@ -203,14 +201,10 @@ FastRunner straightFor(const FastProgram& program) {
 
 FastRunner fastRunner(const FastProgram& program, bool fma) {
     if (FastRunner straight = straightFor(program)) return straight;
-    if (fma) {
-        const bool leaf =
-            std::none_of(program.code.begin(), program.code.end(), [](const FastInstr& in) {
-                return kFastOps[static_cast<int>(in.op)].cost == FastCost::Call;
-            });
-        return leaf ? &runLoopFma<true> : &runLoopFma<false>;
-    }
-    return program.leaf ? &runLoop<true> : &runLoop<false>;
+    const bool leaf = std::none_of(program.code.begin(), program.code.end(),
+                                   [fma](const FastInstr& in) { return fastOpCalls(in.op, fma); });
+    if (fma) return leaf ? &runLoopFma<true> : &runLoopFma<false>;
+    return leaf ? &runLoop<true> : &runLoop<false>;
 }
 
 bool runsStraight(const FastProgram& program) {

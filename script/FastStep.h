@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cmath>
-#include <string_view>
 
 #include "script/Builtins.h"
 #include "script/Fast.h"
@@ -42,13 +41,6 @@ struct FastStack {
         return 0;
     }
 };
-
-// By the names of the list in Fast.h, as the listing reads them: a ...Var... form reads a
-// variable.
-constexpr bool fastReadsVariable(FastOp op) {
-    return std::string_view(kFastOps[static_cast<int>(op)].name).find("Var") !=
-           std::string_view::npos;
-}
 
 // One instruction's work: 0, else an error number, or -1 when the variable it reads is not
 // a Double (the general machine then answers; loads raise no errors, so stopping at one

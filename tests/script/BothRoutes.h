@@ -68,13 +68,10 @@ inline QString routesDisagree(const CompiledText& c, const std::vector<double>& 
             const int generalError = machine.run(c.program, nullptr, general);
             double r = 0;
             const int fastError = script::runFast(c.fast, machine.globals.data(), r);
-            script::Value quick;
-            quick.kind = c.fast.result;
-            if (c.fast.result == script::Kind::Double) {
-                quick.d = r;
-            } else {
-                quick.i = static_cast<int>(r);
-            }
+            const script::Value quick =
+                c.fast.result == script::Kind::Double
+                    ? script::Value::number(r)
+                    : script::Value::whole(c.fast.result, static_cast<int>(r));
             const QString fast = describeValue(fastError, quick);
             const QString slow = describeValue(generalError, general);
             if (fastError < 0 || fast != slow) {
