@@ -1,6 +1,5 @@
 #include "cli/cli_render_run.h"
 
-#include <QBuffer>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -11,7 +10,6 @@
 #include <stdexcept>
 #include <string>
 
-#include "canvas/SvgExport.h"
 #include "cli/cli_output_target.h"
 #include "shell/BoxChecks.h"
 #include "shell/FunCurveWindow.h"
@@ -76,14 +74,6 @@ bool WriteFile(const std::string& path, const QByteArray& bytes) {
     return failure.isEmpty();
 }
 
-QByteArray PngBytes(const QImage& image) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
-
 // One UTF-8 line per printed line, in print order.
 QByteArray Lines(const std::vector<std::string>& lines) {
     QByteArray bytes;
@@ -114,10 +104,11 @@ bool WriteOutput(shell::frmFunCurve& window, const Output& output) {
     switch (output.kind) {
         case Output::Png:
             return WriteFile(output.path,
-                             PngBytes(shell::PlotImage(window.picture1(), output.scale)));
+                             shell::PlotPictureBytes(window.picture1(), shell::PictureFormat::Png,
+                                                     output.scale));
         case Output::Svg:
             return WriteFile(output.path,
-                             QByteArray::fromStdString(canvas::ToSvg(window.picture1())));
+                             shell::PlotPictureBytes(window.picture1(), shell::PictureFormat::Svg));
         case Output::Points:
             return CopyPointFile(window, output.path);
         case Output::Formula:
