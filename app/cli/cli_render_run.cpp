@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <cstdio>
-#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -27,18 +26,10 @@ Control& Find(shell::frmFunCurve& window, const std::string& name) {
     return *control;
 }
 
-// The rule the window checks a box with when it is left; none for other controls.
-std::optional<shell::BoxRule> RuleOfBox(const std::string& control) {
-    if (control == "Text1") return shell::ParameterARule();
-    if (control == "Text2") return shell::ParameterBRule();
-    if (control.rfind("Text4_", 0) == 0) return shell::RangeBoxRule();
-    return std::nullopt;
-}
-
 // Shows the messages the box's text earns, as the window does when the box is left. True
 // when there were none.
 bool PassesBoxCheck(const std::string& control, const QString& text) {
-    const auto rule = RuleOfBox(control);
+    const auto rule = shell::RuleOfBox(QString::fromStdString(control));
     if (!rule) return true;
     const QStringList messages = shell::BoxCheckMessages(text, *rule);
     for (const QString& message : messages)

@@ -66,19 +66,15 @@ class BoxChecksTest : public QObject {
                                          << "１２" << QStringList{kRangeA};
     }
 
-    static shell::BoxRule RuleOf(const QString& box) {
-        if (box == "Text1") return shell::ParameterARule();
-        if (box == "Text2") return shell::ParameterBRule();
-        return shell::RangeBoxRule();
-    }
-
   private slots:
     void rules_data() { addRows(); }
     void rules() {
         QFETCH(QString, box);
         QFETCH(QString, text);
         QFETCH(QStringList, messages);
-        QCOMPARE(shell::BoxCheckMessages(text, RuleOf(box)), messages);
+        const auto rule = shell::RuleOfBox(box);
+        QVERIFY(rule);
+        QCOMPARE(shell::BoxCheckMessages(text, *rule), messages);
     }
 
     void valueBeyondDoubleIsOutOfRange() {
