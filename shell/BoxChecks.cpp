@@ -43,6 +43,13 @@ BoxRule RangeBoxRule() {
     return {-9, 9, QStringLiteral("取值超限：-9 < 取值 < 9 ")};
 }
 
+std::optional<BoxRule> RuleOfBox(const QString& name) {
+    if (name == u"Text1") return ParameterARule();
+    if (name == u"Text2") return ParameterBRule();
+    if (name.startsWith(u"Text4_")) return RangeBoxRule();
+    return std::nullopt;
+}
+
 QStringList BoxCheckMessages(const QString& text, const BoxRule& rule) {
     const std::string utf8 = vbrt::NarrowText(text.toStdString());
     QStringList messages;

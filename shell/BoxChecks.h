@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 class QFocusEvent;
@@ -23,6 +24,10 @@ struct BoxRule {
 BoxRule ParameterARule();
 BoxRule ParameterBRule();
 BoxRule RangeBoxRule();
+
+// The rule the window checks the box of this design name with when it is left ("Text1",
+// "Text2", the "Text4_" range boxes); none for any other control.
+std::optional<BoxRule> RuleOfBox(const QString& name);
 
 // The messages a box's text earns, in order: "不是数字" when the whole text is not a number,
 // then the range message when its leading-number value lies outside the rule (so '15x'

@@ -289,10 +289,8 @@ void frmFunCurve::connectPresets() {
 void frmFunCurve::watchBoxes() {
     checks_ = new BoxCheckFilter(this);
     checks_->exempt(button(QStringLiteral("Command2")));
-    checks_->watch(box(QStringLiteral("Text1")), ParameterARule());
-    checks_->watch(box(QStringLiteral("Text2")), ParameterBRule());
-    for (int index = 0; index <= 5; ++index) {
-        checks_->watch(box(QStringLiteral("Text4_%1").arg(index)), RangeBoxRule());
+    for (QLineEdit* edit : findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly)) {
+        if (const auto rule = RuleOfBox(edit->objectName())) checks_->watch(edit, *rule);
     }
 }
 

@@ -33,8 +33,8 @@ class frmFunCurve : public QWidget {
     Q_OBJECT
   public:
     // Whether Picture1 records the drawing operations that reach the picture (for the SVG
-    // export and redrawing at another scale) from the very first frame on. Off in the window:
-    // the trace grows with every point plotted on the canvas.
+    // export and redrawing at another scale) from the very first frame on. Off by default
+    // (the trace grows with every point plotted on the canvas); both programs turn it on.
     enum class PlotTrace { Off, On };
 
     // programFolder holds "举例.txt", "说明.txt" and "CoordinateData.txt"; by default the

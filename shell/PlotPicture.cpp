@@ -11,12 +11,12 @@ QImage PlotImage(const canvas::Canvas& canvas, qreal ratio) {
     return canvas.renderImage(ratio);
 }
 
-QByteArray PlotPictureBytes(const canvas::Canvas& canvas, PictureFormat format) {
+QByteArray PlotPictureBytes(const canvas::Canvas& canvas, PictureFormat format, qreal ratio) {
     if (format == PictureFormat::Svg) return QByteArray::fromStdString(canvas::ToSvg(canvas));
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    PlotImage(canvas).save(&buffer, "PNG");
+    PlotImage(canvas, ratio).save(&buffer, "PNG");
     return bytes;
 }
 

@@ -14,7 +14,7 @@ QImage PlotImage(const canvas::Canvas& canvas, qreal ratio = 0);
 
 enum class PictureFormat { Png, Svg };
 
-// The canvas as the bytes of a PNG or SVG file.
-QByteArray PlotPictureBytes(const canvas::Canvas& canvas, PictureFormat format);
+// The canvas as the bytes of a PNG or SVG file; a PNG holds PlotImage(canvas, ratio).
+QByteArray PlotPictureBytes(const canvas::Canvas& canvas, PictureFormat format, qreal ratio = 0);
 
 }  // namespace shell

@@ -15,21 +15,20 @@ QRect InkOf(const QFont& font, const QString& text) {
     return QFontMetrics(font).tightBoundingRect(oneLine);
 }
 
+// Pixels from one line's top to the next one's: at least the face's full height (a Song
+// substitute's negative leading would make lines overlap), and the tight bounds of the
+// glyphs: they hold the smoothed edge rows too, so one clear row stays between the lines.
+int LinePitch(const QFontMetrics& metrics, const QRect& ink) {
+    const int fullHeight = std::max(metrics.height(), metrics.lineSpacing());
+    return std::max(fullHeight, ink.height());
+}
+
 }  // namespace
 
 SpacedLabel::SpacedLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
     setTextFormat(Qt::PlainText);
     setWordWrap(true);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
-}
-
-int SpacedLabel::linePitch() const {
-    // At least the face's full height (a Song substitute's negative leading would make lines
-    // overlap), and the tight bounds of the glyphs: they hold the smoothed edge rows too, so
-    // one clear row stays between the lines.
-    const QFontMetrics metrics = fontMetrics();
-    const int fullHeight = std::max(metrics.height(), metrics.lineSpacing());
-    return std::max(fullHeight, InkOf(font(), text()).height());
 }
 
 void SpacedLabel::fitHeight() {
@@ -39,9 +38,11 @@ void SpacedLabel::fitHeight() {
 
 int SpacedLabel::layOut(QPainter* painter) const {
     const QRect area = contentsRect();
-    const int pitch = linePitch();
+    const QFontMetrics metrics = fontMetrics();
+    const QRect ink = InkOf(font(), text());
+    const int pitch = LinePitch(metrics, ink);
     // Glyphs that rise above the ascent would be cut at the top edge.
-    int y = std::max(0, -InkOf(font(), text()).top() - fontMetrics().ascent());
+    int y = std::max(0, -ink.top() - metrics.ascent());
     for (const QString& paragraph : text().split(u'\n')) {
         QTextLayout layout(paragraph, font());
         layout.beginLayout();

@@ -12,8 +12,6 @@ class SpacedLabel : public QLabel {
   public:
     SpacedLabel(const QString& text, QWidget* parent);
 
-    // Pixels from one line's top to the next one's in the label's font.
-    int linePitch() const;
     // Grows the label downwards when its lines need more than its height.
     void fitHeight();
 

@@ -74,12 +74,6 @@ TextFile ReadTextFile(const QString& path) {
     return {TextFile::Status::Read, SplitLines(DecodeText(bytes))};
 }
 
-std::optional<QStringList> ReadTextLines(const QString& path) {
-    TextFile file = ReadTextFile(path);
-    if (file.status != TextFile::Status::Read) return std::nullopt;
-    return std::move(file.lines);
-}
-
 QString TooLargeMessage(const QString& fileName) {
     return QStringLiteral("文件“%1”太大（超过 %2 MB），没有读入。")
         .arg(fileName)

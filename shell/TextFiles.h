@@ -4,7 +4,6 @@
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
-#include <optional>
 
 namespace shell {
 
@@ -30,9 +29,6 @@ struct TextFile {
 // directory, FIFO or device counts as missing (and never blocks); a file above
 // kMaxTextFileBytes is TooLarge.
 TextFile ReadTextFile(const QString& path);
-
-// The lines of a text file; nullopt when it is missing, not a regular file or too large.
-std::optional<QStringList> ReadTextLines(const QString& path);
 
 // The message for a text file of the program that is too large to be read.
 QString TooLargeMessage(const QString& fileName);

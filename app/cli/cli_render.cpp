@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <cstdio>
 #include <exception>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -92,18 +93,19 @@ int ExitStatus(const cli::render::RunOutcome& outcome, int messagesShown) {
 
 // The window on this run's own point folder. Picture1 records what it draws on the canvas
 // (only what is visible, so the record stays small) for the SVG and for a sharp --scale.
-int RunWindow(const cli::render::Job& job, const QString& pointFolder, const int& messagesShown) {
+// None when the job failed (the reason is on stderr).
+std::optional<cli::render::RunOutcome> RunWindow(const cli::render::Job& job,
+                                                 const QString& pointFolder) {
     shell::frmFunCurve window(QCoreApplication::applicationDirPath(), nullptr,
                               shell::frmFunCurve::PlotTrace::On);
     window.setEndProgram([] {});
     window.setPointFolder(pointFolder);
     cli::render::SetInterruptCleanupFile(window.pointFilePath());
     try {
-        const cli::render::RunOutcome outcome = cli::render::RunJob(window, job);
-        return ExitStatus(outcome, messagesShown);
+        return cli::render::RunJob(window, job);
     } catch (const std::exception& fault) {
         std::fprintf(stderr, "funcurve-cli render: %s\n", fault.what());
-        return 1;
+        return std::nullopt;
     }
 }
 
@@ -132,10 +134,10 @@ int RunJob(const cli::render::Job& job) {
         std::fflush(stderr);
     });
     cli::render::ArmInterruptCleanup(pointFolder.path());
-    const int status = RunWindow(job, pointFolder.path(), messagesShown);
+    const auto outcome = RunWindow(job, pointFolder.path());
     cli::render::DisarmInterruptCleanup();
     shell::SetMessageHandler({});
-    return status;
+    return outcome ? ExitStatus(*outcome, messagesShown) : 1;
 }
 
 int RunRender(const std::vector<std::string>& args) {

@@ -207,11 +207,6 @@ class Parser {
 
 }  // namespace
 
-bool Requests(const Job& job, Output::Kind kind) {
-    return std::any_of(job.outputs.begin(), job.outputs.end(),
-                       [kind](const Output& output) { return output.kind == kind; });
-}
-
 Parsed ParseArguments(const std::vector<std::string>& args) {
     return Parser(args).run();
 }

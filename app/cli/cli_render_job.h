@@ -32,9 +32,6 @@ struct Job {
     std::vector<Output> outputs;  // in the order given; afterSteps never decreases
 };
 
-// True when the job asks for an output of this kind (the run keeps only what they need).
-bool Requests(const Job& job, Output::Kind kind);
-
 // The parse of the argument list: a job, a request for help, or a one-line usage error.
 struct Parsed {
     Job job;

@@ -1,17 +1,14 @@
 #include "cli/cli_render_run.h"
 
-#include <QBuffer>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <cstdio>
-#include <optional>
 #include <stdexcept>
 #include <string>
 
-#include "canvas/SvgExport.h"
 #include "cli/cli_output_target.h"
 #include "shell/BoxChecks.h"
 #include "shell/FunCurveWindow.h"
@@ -29,18 +26,10 @@ Control& Find(shell::frmFunCurve& window, const std::string& name) {
     return *control;
 }
 
-// The rule the window checks a box with when it is left; none for other controls.
-std::optional<shell::BoxRule> RuleOfBox(const std::string& control) {
-    if (control == "Text1") return shell::ParameterARule();
-    if (control == "Text2") return shell::ParameterBRule();
-    if (control.rfind("Text4_", 0) == 0) return shell::RangeBoxRule();
-    return std::nullopt;
-}
-
 // Shows the messages the box's text earns, as the window does when the box is left. True
 // when there were none.
 bool PassesBoxCheck(const std::string& control, const QString& text) {
-    const auto rule = RuleOfBox(control);
+    const auto rule = shell::RuleOfBox(QString::fromStdString(control));
     if (!rule) return true;
     const QStringList messages = shell::BoxCheckMessages(text, *rule);
     for (const QString& message : messages)
@@ -76,14 +65,6 @@ bool WriteFile(const std::string& path, const QByteArray& bytes) {
     return failure.isEmpty();
 }
 
-QByteArray PngBytes(const QImage& image) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
-
 // One UTF-8 line per printed line, in print order.
 QByteArray Lines(const std::vector<std::string>& lines) {
     QByteArray bytes;
@@ -114,10 +95,11 @@ bool WriteOutput(shell::frmFunCurve& window, const Output& output) {
     switch (output.kind) {
         case Output::Png:
             return WriteFile(output.path,
-                             PngBytes(shell::PlotImage(window.picture1(), output.scale)));
+                             shell::PlotPictureBytes(window.picture1(), shell::PictureFormat::Png,
+                                                     output.scale));
         case Output::Svg:
             return WriteFile(output.path,
-                             QByteArray::fromStdString(canvas::ToSvg(window.picture1())));
+                             shell::PlotPictureBytes(window.picture1(), shell::PictureFormat::Svg));
         case Output::Points:
             return CopyPointFile(window, output.path);
         case Output::Formula:

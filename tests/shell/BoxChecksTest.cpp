@@ -10,6 +10,21 @@ const QString kNotNumber = QStringLiteral("不是数字");
 const QString kRangeA = QStringLiteral("a的取值超限：-10 < a < 10 ");
 const QString kRangeB = QStringLiteral("b的取值超限：-10 < b < 10 ");
 const QString kRangeBox = QStringLiteral("取值超限：-9 < 取值 < 9 ");
+
+// A shown, active window whose messages are recorded, with the text typed into one of its
+// boxes after the focus went there.
+struct EditedBox {
+    EditedBox(const QString& box, const QString& text, Qt::FocusReason reason) : edit(w.box(box)) {
+        edit->setFocus(reason);
+        edit->setText(text);
+    }
+    shelltest::ProgramFolder folder;
+    shelltest::OpenWindow w{folder.path()};
+    const bool active = w.showActive();
+    shelltest::MessageRecorder recorder;
+    QLineEdit* const edit;
+};
+
 }  // namespace
 
 // The checks of the parameter and range boxes: the rules, then the real window's focus.
@@ -66,19 +81,15 @@ class BoxChecksTest : public QObject {
                                          << "１２" << QStringList{kRangeA};
     }
 
-    static shell::BoxRule RuleOf(const QString& box) {
-        if (box == "Text1") return shell::ParameterARule();
-        if (box == "Text2") return shell::ParameterBRule();
-        return shell::RangeBoxRule();
-    }
-
   private slots:
     void rules_data() { addRows(); }
     void rules() {
         QFETCH(QString, box);
         QFETCH(QString, text);
         QFETCH(QStringList, messages);
-        QCOMPARE(shell::BoxCheckMessages(text, RuleOf(box)), messages);
+        const auto rule = shell::RuleOfBox(box);
+        QVERIFY(rule);
+        QCOMPARE(shell::BoxCheckMessages(text, *rule), messages);
     }
 
     void valueBeyondDoubleIsOutOfRange() {
@@ -92,19 +103,14 @@ class BoxChecksTest : public QObject {
         QFETCH(QString, box);
         QFETCH(QString, text);
         QFETCH(QStringList, messages);
-        shelltest::ProgramFolder folder;
-        shelltest::OpenWindow w(folder.path());
-        QVERIFY(w.showActive());
-        shelltest::MessageRecorder recorder;
-        QLineEdit* edit = w.box(box);
-        edit->setFocus(Qt::MouseFocusReason);
-        edit->setText(text);
-        QWidget* other = w.control("cmd坐标系1");
+        EditedBox t(box, text, Qt::MouseFocusReason);
+        QVERIFY(t.active);
+        QWidget* other = t.w.control("cmd坐标系1");
         other->setFocus(Qt::MouseFocusReason);
         shelltest::settle();
-        QCOMPARE(recorder.messages, messages);
-        QCOMPARE(edit->text(), text);
-        QCOMPARE(QApplication::focusWidget(), messages.isEmpty() ? other : edit);
+        QCOMPARE(t.recorder.messages, messages);
+        QCOMPARE(t.edit->text(), text);
+        QCOMPARE(QApplication::focusWidget(), messages.isEmpty() ? other : t.edit);
     }
 
     // Two bad boxes: each focus loss shows the left box's messages once, never a loop.
@@ -163,59 +169,44 @@ class BoxChecksTest : public QObject {
         QFETCH(QString, text);
         QFETCH(QString, target);
         QFETCH(QStringList, messages);
-        shelltest::ProgramFolder folder;
-        shelltest::OpenWindow w(folder.path());
-        QVERIFY(w.showActive());
-        shelltest::MessageRecorder recorder;
-        QLineEdit* edit = w.box(box);
-        edit->setFocus(Qt::TabFocusReason);
-        edit->setText(text);
-        const QImage before = w->picture1().Image();
-        QTest::mouseClick(w.control(target), Qt::LeftButton);
+        EditedBox t(box, text, Qt::TabFocusReason);
+        QVERIFY(t.active);
+        const QImage before = t.w->picture1().Image();
+        QTest::mouseClick(t.w.control(target), Qt::LeftButton);
         shelltest::settle();
-        QCOMPARE(recorder.messages, messages);
-        QCOMPARE(QApplication::focusWidget(), edit);
-        QVERIFY(w->picture2().printedLines().empty());
-        QVERIFY(w->picture1().Image() == before);
-        QCOMPARE(w.control<QLabel>("Label5")->text(), QStringLiteral("◇状态"));
+        QCOMPARE(t.recorder.messages, messages);
+        QCOMPARE(QApplication::focusWidget(), t.edit);
+        QVERIFY(t.w->picture2().printedLines().empty());
+        QVERIFY(t.w->picture1().Image() == before);
+        QCOMPARE(t.w.control<QLabel>("Label5")->text(), QStringLiteral("◇状态"));
     }
 
     // Leaving a bad box by pressing quit ends the program without a message.
     void quitFromABadBoxShowsNothing() {
-        shelltest::ProgramFolder folder;
-        shelltest::OpenWindow w(folder.path());
-        QVERIFY(w.showActive());
-        shelltest::MessageRecorder recorder;
-        QLineEdit* a = w.box("Text1");
-        a->setFocus(Qt::MouseFocusReason);
-        a->setText("abc");
-        w.control("Command2")->setFocus(Qt::MouseFocusReason);
-        w.click("Command2");
+        EditedBox t("Text1", "abc", Qt::MouseFocusReason);
+        QVERIFY(t.active);
+        t.w.control("Command2")->setFocus(Qt::MouseFocusReason);
+        t.w.click("Command2");
         shelltest::settle();
-        QCOMPARE(w.endings, 1);
-        QVERIFY(recorder.messages.isEmpty());
-        shelltest::OpenWindow again(folder.path());  // a real click too
+        QCOMPARE(t.w.endings, 1);
+        QVERIFY(t.recorder.messages.isEmpty());
+        shelltest::OpenWindow again(t.folder.path());  // a real click too
         QVERIFY(again.showActive());
         again.box("Text1")->setText("abc");
         again.box("Text1")->setFocus(Qt::TabFocusReason);
         QTest::mouseClick(again.control("Command2"), Qt::LeftButton);
         QCOMPARE(again.endings, 1);
-        QVERIFY(recorder.messages.isEmpty());
+        QVERIFY(t.recorder.messages.isEmpty());
     }
 
     // A message box taking the focus away is not a move to another control.
     void windowDeactivationIsNotChecked() {
-        shelltest::ProgramFolder folder;
-        shelltest::OpenWindow w(folder.path());
-        QVERIFY(w.showActive());
-        shelltest::MessageRecorder recorder;
-        QLineEdit* a = w.box("Text1");
-        a->setFocus(Qt::MouseFocusReason);
-        a->setText("abc");
+        EditedBox t("Text1", "abc", Qt::MouseFocusReason);
+        QVERIFY(t.active);
         QFocusEvent away(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
-        QApplication::sendEvent(a, &away);
+        QApplication::sendEvent(t.edit, &away);
         shelltest::settle();
-        QVERIFY(recorder.messages.isEmpty());
+        QVERIFY(t.recorder.messages.isEmpty());
     }
 };
 

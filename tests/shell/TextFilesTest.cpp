@@ -56,10 +56,14 @@ class TextFilesTest : public QObject {
     }
 
     void missingFileIsNoList() {
+        using Status = shell::TextFile::Status;
         shelltest::ProgramFolder folder;
-        QVERIFY(!shell::ReadTextLines(shell::ProgramFile(folder.path(), "无.txt")).has_value());
+        const auto missing = shell::ReadTextFile(shell::ProgramFile(folder.path(), "无.txt"));
+        QCOMPARE(missing.status, Status::Missing);
         folder.write("空.txt", {});
-        QCOMPARE(*shell::ReadTextLines(shell::ProgramFile(folder.path(), "空.txt")), QStringList{});
+        const auto empty = shell::ReadTextFile(shell::ProgramFile(folder.path(), "空.txt"));
+        QCOMPARE(empty.status, Status::Read);
+        QCOMPARE(empty.lines, QStringList{});
     }
 
     // Anything but a regular file is missing at once (a FIFO would block, /dev/zero never
