@@ -64,7 +64,6 @@ void PlotGeneralEquation(PlotContext& ctx) {
     PlotSession session(ctx);
     ctx.setWorkingText(EquationToDifference(ctx.workingText()));
     SampleScript script(ctx.engine);
-    script.addPowerFunction();
     const std::string expression = ctx.workingText();
     PointFileWriter points(PointFilePath(ctx));
     ColumnTexts yTexts;

@@ -1,10 +1,10 @@
 #include <string>
 
 #include "plotter/EquationForm.h"
+#include "plotter/EquationPlotters.h"
 #include "plotter/Normalize.h"
 #include "plotter/PlotReport.h"
 #include "plotter/PlotSession.h"
-#include "plotter/EquationPlotters.h"
 #include "plotter/RangeBoxes.h"
 #include "plotter/SampleScript.h"
 #include "plotter/TSweep.h"
@@ -23,7 +23,6 @@ void PlotParametric(PlotContext& ctx) {
     const std::string yExpression(
         TextAfterFirstEquals(std::string_view(equation).substr(semicolon + 1)));
     SampleScript script(ctx.engine);
-    script.addPowerFunction();
     const TSweep range(ctx);
 
     const bool completed = session.sweep(range.start, range.end, range.step, [&](double t) {

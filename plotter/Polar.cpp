@@ -2,10 +2,10 @@
 #include <string>
 
 #include "plotter/EquationForm.h"
+#include "plotter/EquationPlotters.h"
 #include "plotter/Normalize.h"
 #include "plotter/PlotReport.h"
 #include "plotter/PlotSession.h"
-#include "plotter/EquationPlotters.h"
 #include "plotter/RangeBoxes.h"
 #include "plotter/SampleScript.h"
 #include "plotter/TSweep.h"
@@ -18,7 +18,6 @@ void PlotPolar(PlotContext& ctx) {
     PlotSession session(ctx);
     const std::string expression(TextAfterFirstEquals(NormalizeEquation(ctx.workingText())));
     SampleScript script(ctx.engine);
-    script.addPowerFunction();
     const TSweep range(ctx);
     double r = 0;
 

@@ -18,7 +18,7 @@ void SampleScript::addCode(std::string_view source) {
 }
 
 // Defining sp again always succeeds; a refusal would only cost the calls of sp.
-void SampleScript::addPowerFunction() {
+SampleScript::SampleScript(script::ScriptEngine& engine) : engine_(engine) {
     engine_.TryAddCode(kSpSource);
 }
 
