@@ -3,7 +3,6 @@
 #include "plotter/EquationForm.h"
 #include "plotter/EquationPlotters.h"
 #include "plotter/Normalize.h"
-#include "plotter/PlotReport.h"
 #include "plotter/PlotSession.h"
 #include "plotter/RangeBoxes.h"
 #include "plotter/SampleScript.h"
@@ -36,9 +35,7 @@ void PlotParametric(PlotContext& ctx) {
         }
         script.clearError();
     });
-    if (!completed) return;
-    session.finish(TRangeLegend(ctx));
-    ReportEmptyPlot(ctx, script);
+    if (completed) session.finish(TRangeLegend(ctx), script);
 }
 
 }  // namespace plotter

@@ -4,7 +4,6 @@
 #include "plotter/EquationForm.h"
 #include "plotter/EquationPlotters.h"
 #include "plotter/Normalize.h"
-#include "plotter/PlotReport.h"
 #include "plotter/PlotSession.h"
 #include "plotter/RangeBoxes.h"
 #include "plotter/SampleScript.h"
@@ -31,9 +30,7 @@ void PlotPolar(PlotContext& ctx) {
             script.plotPoint(ctx.picture1, r * std::cos(t), r * std::sin(t));
         script.clearError();
     });
-    if (!completed) return;
-    session.finish(TRangeLegend(ctx));
-    ReportEmptyPlot(ctx, script);
+    if (completed) session.finish(TRangeLegend(ctx), script);
 }
 
 }  // namespace plotter
