@@ -2,9 +2,9 @@
 
 #include "plotter/BluePoint.h"
 #include "plotter/ExactPower.h"
-#include "vbrt/NumberReading.h"
 #include "vbrt/NumberText.h"
 #include "vbrt/RuntimeError.h"
+#include "vbrt/Variant.h"
 
 namespace plotter {
 

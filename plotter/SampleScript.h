@@ -6,7 +6,6 @@
 
 #include "canvas/Canvas.h"
 #include "script/ScriptEngine.h"
-#include "vbrt/Variant.h"
 
 namespace plotter {
 
