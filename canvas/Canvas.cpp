@@ -2,7 +2,6 @@
 
 #include <QFontMetricsF>
 #include <algorithm>
-#include <cmath>
 
 #include "canvas/Raster.h"
 

@@ -13,10 +13,6 @@ constexpr double kClipMargin = 16;
 // Positions beyond this are treated as "nowhere" by dots and text.
 constexpr double kFarAway = 1e6;
 
-bool IsNear(QPointF p) {
-    return std::fabs(p.x()) < kFarAway && std::fabs(p.y()) < kFarAway;
-}
-
 // Liang-Barsky clipping of the segment to the rectangle; false when nothing is left. The
 // coordinate that meets an edge is set to the edge itself, so a far-away end point does not
 // cost precision through cancellation.
@@ -70,6 +66,10 @@ int DotSide(int width, qreal ratio) {
 
 }  // namespace
 
+bool IsNear(QPointF p) {
+    return std::fabs(p.x()) < kFarAway && std::fabs(p.y()) < kFarAway;
+}
+
 bool ClipToPicture(QPointF& a, QPointF& b, QSizeF size) {
     const QRectF box(-kClipMargin, -kClipMargin, size.width() + 2 * kClipMargin,
                      size.height() + 2 * kClipMargin);
@@ -85,9 +85,11 @@ qreal StrokeOffset(int width) {
     return (std::max(1, width) % 2) * 0.5;
 }
 
-QRectF TextBox(QPointF topLeft, const QFont& font, const QString& text) {
+bool TextMeetsPicture(QPointF topLeft, const QFont& font, const QString& text, QSizeF size) {
+    if (!IsNear(topLeft)) return false;
     const QFontMetricsF metrics(font);
-    return {topLeft, QSizeF(metrics.horizontalAdvance(text), metrics.height())};
+    const QRectF box(topLeft, QSizeF(metrics.horizontalAdvance(text), metrics.height()));
+    return box.intersects(QRectF(QPointF(0, 0), size));
 }
 
 void PaintSegment(QImage& target, QPointF a, QPointF b, QRgb color, int width) {
@@ -130,9 +132,7 @@ bool PaintDot(QImage& target, QPointF p, QRgb color, int width) {
 
 bool PaintText(QImage& target, QPointF topLeft, QRgb color, const QFont& font,
                const QString& text) {
-    if (!IsNear(topLeft)) return false;
-    const QRectF box = TextBox(topLeft, font, text);
-    if (!box.intersects(QRectF(QPointF(0, 0), target.deviceIndependentSize()))) return false;
+    if (!TextMeetsPicture(topLeft, font, text, target.deviceIndependentSize())) return false;
     QPainter painter(&target);
     painter.setFont(font);
     painter.setPen(QColor(color));

@@ -13,6 +13,10 @@
 // or 2x, the clipboard and a PNG printed at four times the size.
 namespace canvas {
 
+// False for a position so far away that a dot or text there lies nowhere on any picture
+// (such positions never reach the integer raster code).
+bool IsNear(QPointF p);
+
 // Clips the segment to a small margin around a picture of `size` logical pixels, so that far
 // away ends never reach the integer raster code; false when nothing is left.
 bool ClipToPicture(QPointF& a, QPointF& b, QSizeF size);
@@ -25,8 +29,8 @@ QRect DotRect(QPointF p, int width, qreal ratio);
 // odd widths run through pixel centres, even ones along pixel edges, as at ratio 1.
 qreal StrokeOffset(int width);
 
-// Where text with its top-left corner at p lies, in logical pixels.
-QRectF TextBox(QPointF topLeft, const QFont& font, const QString& text);
+// True when text with its top-left corner at p reaches into a picture of `size` logical pixels.
+bool TextMeetsPicture(QPointF topLeft, const QFont& font, const QString& text, QSizeF size);
 
 // A segment between two (clipped) pixel positions, `width` logical pixels thick, square caps,
 // no anti-aliasing; both ends snap to whole pixels.

@@ -80,7 +80,7 @@ std::string Segment(const CanvasOp& op, const Canvas& c) {
 // A dot as the pixels the PNG sets for it; nothing when it misses the picture.
 std::string Dot(const CanvasOp& op, const Canvas& c) {
     const QPointF p = op.pixel1;
-    if (!(std::fabs(p.x()) < 1e6 && std::fabs(p.y()) < 1e6)) return {};
+    if (!IsNear(p)) return {};
     const QRect dot = DotRect(p, op.width, 1);
     if (!dot.intersects(QRect(QPoint(0, 0), c.pixelSize()))) return {};
     return "<rect x=\"" + std::to_string(dot.x()) + "\" y=\"" + std::to_string(dot.y()) +
@@ -97,9 +97,7 @@ std::string TextRendering(const QFont& font) {
 // Text upright at its top-left corner, baseline one ascent lower, in the canvas font.
 std::string Text(const CanvasOp& op, const Canvas& c) {
     const QPointF at = op.pixel1;
-    const QString text = QString::fromStdString(op.text);
-    if (!(std::fabs(at.x()) < 1e6 && std::fabs(at.y()) < 1e6)) return {};
-    if (!TextBox(at, c.font(), text).intersects(QRectF(QPointF(0, 0), c.pixelSize()))) return {};
+    if (!TextMeetsPicture(at, c.font(), QString::fromStdString(op.text), c.pixelSize())) return {};
     return "<text x=\"" + Number(at.x()) + "\" y=\"" +
            Number(at.y() + QFontMetricsF(c.font()).ascent()) + "\" fill=\"" + Colour(op.color) +
            "\" font-family=\"" + FontFamily(c.font()) + "\" font-size=\"" +

@@ -1,6 +1,5 @@
-#include "plotter/PlotReport.h"
-#include "plotter/PlotSession.h"
 #include "plotter/EquationPlotters.h"
+#include "plotter/PlotSession.h"
 #include "plotter/RangeBoxes.h"
 #include "plotter/XSweep.h"
 
@@ -16,9 +15,7 @@ void PlotExplicitY(PlotContext& ctx) {
         if (y && !sweep.script.errorPending()) sweep.plotAndRecord(x, *y);
         sweep.script.clearError();
     });
-    if (!completed) return;
-    session.finish(XRangeLegend(ctx));
-    ReportEmptyPlot(ctx, sweep.script);
+    if (completed) session.finish(XRangeLegend(ctx), sweep.script);
 }
 
 }  // namespace plotter

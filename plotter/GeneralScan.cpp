@@ -5,7 +5,6 @@
 #include "plotter/EquationPlotters.h"
 #include "plotter/Normalize.h"
 #include "plotter/PlotCommands.h"
-#include "plotter/PlotReport.h"
 #include "plotter/PlotSession.h"
 #include "plotter/PointFile.h"
 #include "plotter/RangeBoxes.h"
@@ -64,7 +63,6 @@ void PlotGeneralEquation(PlotContext& ctx) {
     PlotSession session(ctx);
     ctx.setWorkingText(EquationToDifference(ctx.workingText()));
     SampleScript script(ctx.engine);
-    script.addPowerFunction();
     const std::string expression = ctx.workingText();
     PointFileWriter points(PointFilePath(ctx));
     ColumnTexts yTexts;
@@ -90,9 +88,7 @@ void PlotGeneralEquation(PlotContext& ctx) {
             script.clearError();
         });
     });
-    if (!completed) return;
-    session.finish(XYRangeLegend(ctx));
-    ReportEmptyPlot(ctx, script);
+    if (completed) session.finish(XYRangeLegend(ctx), script);
 }
 
 }  // namespace plotter

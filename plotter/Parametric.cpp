@@ -1,10 +1,9 @@
 #include <string>
 
 #include "plotter/EquationForm.h"
-#include "plotter/Normalize.h"
-#include "plotter/PlotReport.h"
-#include "plotter/PlotSession.h"
 #include "plotter/EquationPlotters.h"
+#include "plotter/Normalize.h"
+#include "plotter/PlotSession.h"
 #include "plotter/RangeBoxes.h"
 #include "plotter/SampleScript.h"
 #include "plotter/TSweep.h"
@@ -23,7 +22,6 @@ void PlotParametric(PlotContext& ctx) {
     const std::string yExpression(
         TextAfterFirstEquals(std::string_view(equation).substr(semicolon + 1)));
     SampleScript script(ctx.engine);
-    script.addPowerFunction();
     const TSweep range(ctx);
 
     const bool completed = session.sweep(range.start, range.end, range.step, [&](double t) {
@@ -37,9 +35,7 @@ void PlotParametric(PlotContext& ctx) {
         }
         script.clearError();
     });
-    if (!completed) return;
-    session.finish(TRangeLegend(ctx));
-    ReportEmptyPlot(ctx, script);
+    if (completed) session.finish(TRangeLegend(ctx), script);
 }
 
 }  // namespace plotter

@@ -1,5 +1,6 @@
 #include "plotter/PlotSession.h"
 
+#include "plotter/PlotReport.h"
 #include "plotter/StatusLine.h"
 
 namespace plotter {
@@ -27,13 +28,14 @@ bool PlotSession::nextSample() {
     return !ctx_.state.blnCancel && ctx_.state.plotGeneration == generation_;
 }
 
-void PlotSession::finish(const std::string& rangeLine) {
+void PlotSession::finish(const std::string& rangeLine, const SampleScript& script) {
     ctx_.setTimerEnabled(false);
     ctx_.setStatus(kStatusDone);
     ctx_.setDrawEnabled(true);
     ctx_.picture4.Print(ctx_.comboText());
     ctx_.picture4.Print(rangeLine);
     ctx_.picture1.setDrawWidth(1);
+    ReportEmptyPlot(ctx_, script);
 }
 
 }  // namespace plotter

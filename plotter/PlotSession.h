@@ -4,6 +4,7 @@
 #include <string>
 
 #include "plotter/PlotContext.h"
+#include "plotter/SampleScript.h"
 #include "plotter/YieldPacer.h"
 
 namespace plotter {
@@ -42,8 +43,9 @@ class PlotSession {
     }
 
     // Normal end: timer off, "◇处理完毕！", draw button enabled, the equation as typed and
-    // rangeLine printed into the legend box, pen width 1.
-    void finish(const std::string& rangeLine);
+    // rangeLine printed into the legend box, pen width 1; then the report of a plot whose
+    // samples failed without setting a dot (ReportEmptyPlot).
+    void finish(const std::string& rangeLine, const SampleScript& script);
 
   private:
     PlotContext& ctx_;

@@ -63,6 +63,20 @@ class RecordCollector {
     bool overlong_ = false;
 };
 
+// Feeds the bytes that read(buffer, size) delivers until it delivers none (the end, or an
+// error) or the store is full.
+template <typename Read>
+void CollectRecords(std::vector<StoredPoint>& store, Read&& read) {
+    RecordCollector records(store);
+    char buffer[65536];
+    while (!records.full()) {
+        const std::size_t got = read(buffer, sizeof buffer);
+        if (got == 0) break;
+        records.feed(buffer, got);
+    }
+    records.finish();
+}
+
 }  // namespace
 
 bool ParsePointRecord(const std::string& line, StoredPoint& point) {
@@ -78,13 +92,10 @@ bool ParsePointRecord(const std::string& line, StoredPoint& point) {
 }
 
 void ReadPointRecords(std::istream& in, std::vector<StoredPoint>& store) {
-    RecordCollector records(store);
-    char buffer[4096];
-    while (!records.full() && in) {
-        in.read(buffer, sizeof buffer);
-        records.feed(buffer, static_cast<std::size_t>(in.gcount()));
-    }
-    records.finish();
+    CollectRecords(store, [&in](char* buffer, std::size_t size) {
+        in.read(buffer, static_cast<std::streamsize>(size));
+        return static_cast<std::size_t>(in.gcount());
+    });
 }
 
 bool ReadPointStore(const std::string& path, std::vector<StoredPoint>& store) {
@@ -93,15 +104,13 @@ bool ReadPointStore(const std::string& path, std::vector<StoredPoint>& store) {
         store.clear();
         return false;
     }
-    RecordCollector records(store);
-    char buffer[65536];
-    while (!records.full()) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR) continue;
-        if (got <= 0) break;
-        records.feed(buffer, static_cast<std::size_t>(got));
-    }
-    records.finish();
+    CollectRecords(store, [fd](char* buffer, std::size_t size) {
+        ssize_t got;
+        do {
+            got = ::read(fd, buffer, size);
+        } while (got < 0 && errno == EINTR);
+        return got > 0 ? static_cast<std::size_t>(got) : std::size_t{0};
+    });
     ::close(fd);
     return true;
 }

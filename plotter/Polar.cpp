@@ -2,10 +2,9 @@
 #include <string>
 
 #include "plotter/EquationForm.h"
-#include "plotter/Normalize.h"
-#include "plotter/PlotReport.h"
-#include "plotter/PlotSession.h"
 #include "plotter/EquationPlotters.h"
+#include "plotter/Normalize.h"
+#include "plotter/PlotSession.h"
 #include "plotter/RangeBoxes.h"
 #include "plotter/SampleScript.h"
 #include "plotter/TSweep.h"
@@ -18,7 +17,6 @@ void PlotPolar(PlotContext& ctx) {
     PlotSession session(ctx);
     const std::string expression(TextAfterFirstEquals(NormalizeEquation(ctx.workingText())));
     SampleScript script(ctx.engine);
-    script.addPowerFunction();
     const TSweep range(ctx);
     double r = 0;
 
@@ -32,9 +30,7 @@ void PlotPolar(PlotContext& ctx) {
             script.plotPoint(ctx.picture1, r * std::cos(t), r * std::sin(t));
         script.clearError();
     });
-    if (!completed) return;
-    session.finish(TRangeLegend(ctx));
-    ReportEmptyPlot(ctx, script);
+    if (completed) session.finish(TRangeLegend(ctx), script);
 }
 
 }  // namespace plotter

@@ -2,9 +2,9 @@
 
 #include "plotter/BluePoint.h"
 #include "plotter/ExactPower.h"
-#include "vbrt/NumberReading.h"
 #include "vbrt/NumberText.h"
 #include "vbrt/RuntimeError.h"
+#include "vbrt/Variant.h"
 
 namespace plotter {
 
@@ -18,7 +18,7 @@ void SampleScript::addCode(std::string_view source) {
 }
 
 // Defining sp again always succeeds; a refusal would only cost the calls of sp.
-void SampleScript::addPowerFunction() {
+SampleScript::SampleScript(script::ScriptEngine& engine) : engine_(engine) {
     engine_.TryAddCode(kSpSource);
 }
 

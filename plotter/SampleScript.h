@@ -6,7 +6,6 @@
 
 #include "canvas/Canvas.h"
 #include "script/ScriptEngine.h"
-#include "vbrt/Variant.h"
 
 namespace plotter {
 
@@ -17,10 +16,9 @@ namespace plotter {
 // reports is kept for the whole plot: the first failure and whether any dot was set.
 class SampleScript {
   public:
-    explicit SampleScript(script::ScriptEngine& engine) : engine_(engine) {}
+    // Adds the power function sp to the engine in the form the plotters use.
+    explicit SampleScript(script::ScriptEngine& engine);
 
-    // AddCode of the power function sp in the form the plotters use.
-    void addPowerFunction();
     // AddCode prefix + the default number text of value, prefix like "x=".
     void assign(std::string_view prefix, double value);
     // AddCode prefix + a number text made already (the scan reuses its texts).

@@ -1,8 +1,7 @@
 #include <cmath>
 
-#include "plotter/PlotReport.h"
-#include "plotter/PlotSession.h"
 #include "plotter/EquationPlotters.h"
+#include "plotter/PlotSession.h"
 #include "plotter/RangeBoxes.h"
 #include "plotter/XSweep.h"
 
@@ -34,9 +33,7 @@ void PlotSquaredY(PlotContext& ctx) {
         PlotBranch(sweep, x, -1);
         sweep.script.clearError();
     });
-    if (!completed) return;
-    session.finish(XRangeLegend(ctx));
-    ReportEmptyPlot(ctx, sweep.script);
+    if (completed) session.finish(XRangeLegend(ctx), sweep.script);
 }
 
 }  // namespace plotter

@@ -19,9 +19,7 @@ XSweep::XSweep(PlotContext& context)
       expression(TextAfterFirstEquals(NormalizeEquation(context.workingText()))),
       points(PointFilePath(context)),
       end(RangeValue(context, kXTo)),
-      start(RangeValue(context, kXFrom)) {
-    script.addPowerFunction();
-}
+      start(RangeValue(context, kXFrom)) {}
 
 void XSweep::assignX(double x) {
     xText = vbrt::NumberToText(x);

@@ -42,22 +42,31 @@ class DispatchTest : public QObject {
         QCOMPARE(plotter::ClassifyEquation(normalized), form);
     }
 
-    void workingBoxHoldsTheNormalisedEquation() {
-        PlotFixture f;
-        f.ranges[0] = f.ranges[1] = "0";
-        f.draw("Y = 2X + 1");
-        QCOMPARE(f.working, std::string("y=2*x+1"));
-        QCOMPARE(f.dots().size(), std::size_t(1));
+    // The working box holds the normalised equation, and what a Chinese input method types
+    // plots as its ASCII twin, range boxes included.
+    void workingBoxHoldsTheNormalisedEquation_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("x");  // both ends of the x range
+        QTest::addColumn<QString>("working");
+        QTest::addColumn<float>("y");
+        QTest::newRow("ASCII") << "Y = 2X + 1"
+                               << "0"
+                               << "y=2*x+1" << 1.0f;
+        QTest::newRow("full width") << "ｙ＝２ｘ－１"
+                                    << "\u3000－１"
+                                    << "y=2*x-1" << -3.0f;
     }
-
-    // What a Chinese input method types plots as its ASCII twin, boxes included.
-    void fullWidthEquationAndRanges() {
+    void workingBoxHoldsTheNormalisedEquation() {
+        QFETCH(QString, typed);
+        QFETCH(QString, x);
+        QFETCH(QString, working);
+        QFETCH(float, y);
         PlotFixture f;
-        f.ranges[0] = f.ranges[1] = "\u3000－１";
-        f.draw("ｙ＝２ｘ－１");
-        QCOMPARE(f.working, std::string("y=2*x-1"));
+        f.ranges[0] = f.ranges[1] = x.toStdString();
+        f.draw(typed.toStdString());
+        QCOMPARE(f.working, working.toStdString());
         QCOMPARE(f.dots().size(), std::size_t(1));
-        QCOMPARE(f.dots().front().y1, -3.0f);
+        QCOMPARE(f.dots().front().y1, y);
     }
 
     void blankEquationDrawsNothing_data() {

@@ -20,18 +20,12 @@ class PresetGuardsTest : public QObject {
 
         using presets::ParameterBox;
         const QString base = "a大于0且不等于1";
-        QTest::newRow("root power b=0") << "mihanshu2"
-                                        << "2"
-                                        << "0"
-                                        << "不能为0" << ParameterBox::B;
-        QTest::newRow("root power b text") << "mihanshu2"
-                                           << "2"
-                                           << "abc"
-                                           << "不能为0" << ParameterBox::B;
         const auto power = [](const char* tag, const char* a, const char* b, const char* message,
                               ParameterBox box) {
             QTest::newRow(tag) << "mihanshu2" << a << b << message << box;
         };
+        power("root power b=0", "2", "0", "不能为0", ParameterBox::B);
+        power("root power b text", "2", "abc", "不能为0", ParameterBox::B);
         power("root power b=0.3", "1", "0.3", "b取整后不能为0", ParameterBox::B);
         power("root power b=-0.5", "1", "-0.5", "b取整后不能为0", ParameterBox::B);
         power("root power huge b", "1", "3E9", "b的取值超出整数范围", ParameterBox::B);
