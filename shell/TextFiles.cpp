@@ -1,37 +1,23 @@
 #include "shell/TextFiles.h"
 
+#include <fcntl.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
 
-#ifdef Q_OS_UNIX
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
-
+#include "plotter/RegularFile.h"
 #include "shell/ProgramFolders.h"
 
 namespace shell {
 namespace {
 
-// Opens path for reading only when it is a regular file. On POSIX the file is opened
-// without blocking and tested after opening, so a FIFO put in its place cannot hang us.
+// Opens path for reading only when it is a regular file, through the point file's opener:
+// a FIFO put in its place cannot hang us.
 bool OpenRegularFile(const QString& path, QFile& file) {
-#ifdef Q_OS_UNIX
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return false;
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        return false;
-    }
-    return file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
-#else
-    file.setFileName(path);
-    return QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly);
-#endif
+    const int fd = plotter::OpenRegularFile(QFile::encodeName(path).toStdString(), O_RDONLY);
+    return fd >= 0 && file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
 }
 
 }  // namespace
