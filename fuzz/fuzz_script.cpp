@@ -12,8 +12,8 @@
 #include <string_view>
 #include <vector>
 
-#include "plotter/ExactPower.h"
 #include "script/Compiler.h"
+#include "script/ExactPower.h"
 #include "script/Fast.h"
 #include "script/Lexer.h"
 #include "script/Machine.h"
@@ -93,7 +93,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0) return 0;
     const std::string_view text(reinterpret_cast<const char*>(data) + 1, size - 1);
     script::ScriptEngine engine;
-    engine.TryAddCode(plotter::kSpSource);
+    engine.TryAddCode(script::kSpSource);
     engine.TryAddCode("X=-1.5");
     engine.TryAddCode("Y=0.25");
     engine.TryAddCode("e= 2.71828");

@@ -5,14 +5,14 @@
 
 #include <cerrno>
 
-#include "plotter/RegularFile.h"
 #include "vbrt/NumberText.h"
+#include "vbrt/RegularFile.h"
 
 namespace plotter {
 
 bool DeletePointFile(const std::string& path) {
     if (::unlink(path.c_str()) == 0 || errno == ENOENT) return true;
-    const int fd = OpenRegularFile(path, O_WRONLY | O_NOFOLLOW);
+    const int fd = vbrt::OpenRegularFile(path, O_WRONLY | O_NOFOLLOW);
     if (fd < 0) return false;
     const bool emptied = ::ftruncate(fd, 0) == 0;
     ::close(fd);
@@ -38,7 +38,7 @@ bool PointFileWriter::appendTexts(std::string_view xText, std::string_view yText
 
 // Opened at the first record, so a plot without records leaves no file behind.
 bool PointFileWriter::open() {
-    fd_ = OpenRegularFile(path_, O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW);
+    fd_ = vbrt::OpenRegularFile(path_, O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW);
     failed_ = fd_ < 0;
     return !failed_;
 }

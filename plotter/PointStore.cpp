@@ -7,8 +7,8 @@
 #include <cstring>
 #include <istream>
 
-#include "plotter/RegularFile.h"
 #include "vbrt/NumberReading.h"
+#include "vbrt/RegularFile.h"
 #include "vbrt/RuntimeError.h"
 
 namespace plotter {
@@ -99,7 +99,7 @@ void ReadPointRecords(std::istream& in, std::vector<StoredPoint>& store) {
 }
 
 bool ReadPointStore(const std::string& path, std::vector<StoredPoint>& store) {
-    const int fd = OpenRegularFile(path, O_RDONLY | O_NOFOLLOW);
+    const int fd = vbrt::OpenRegularFile(path, O_RDONLY | O_NOFOLLOW);
     if (fd < 0) {
         store.clear();
         return false;

@@ -1,7 +1,7 @@
 #include "plotter/SampleScript.h"
 
 #include "plotter/BluePoint.h"
-#include "plotter/ExactPower.h"
+#include "script/ExactPower.h"
 #include "vbrt/NumberText.h"
 #include "vbrt/RuntimeError.h"
 #include "vbrt/Variant.h"
@@ -19,7 +19,7 @@ void SampleScript::addCode(std::string_view source) {
 
 // Defining sp again always succeeds; a refusal would only cost the calls of sp.
 SampleScript::SampleScript(script::ScriptEngine& engine) : engine_(engine) {
-    engine_.TryAddCode(kSpSource);
+    engine_.TryAddCode(script::kSpSource);
 }
 
 void SampleScript::assign(std::string_view prefix, double value) {

@@ -1,9 +1,9 @@
 // The power curves y = x^a and y = x^(a/b), skipping the x where they have no real value.
 #include <cmath>
 
-#include "plotter/ExactPower.h"
 #include "presets/Graphs.h"
 #include "presets/PresetHandlers.h"
+#include "script/ExactPower.h"
 #include "vbrt/Rounding.h"
 
 namespace presets {
@@ -49,7 +49,7 @@ void DrawRootPower(PresetContext& ctx) {
     }
     if (Refuse(ctx, b == 0, "不能为0", ParameterBox::B) || RefuseFraction(ctx, a, b)) return;
     PlotGraphSkipping(ctx, ctx.fields.varX, kPowerRange,
-                      [&](double x) { return RealValue(plotter::ExactPower(x, a, b)); });
+                      [&](double x) { return RealValue(script::ExactPower(x, a, b)); });
     ParenthesiseIfNegative(ctx.fields.varA);
     ParenthesiseIfNegative(ctx.fields.varB);
     PrintFormula(ctx, "y = x^(" + Joined(ctx.fields.varA) + "/" + Joined(ctx.fields.varB) + ")");

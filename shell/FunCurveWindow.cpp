@@ -11,9 +11,9 @@
 #include <QPainter>
 #include <QScreen>
 
-#include "plotter/ExactPower.h"
 #include "plotter/PlotCommands.h"
 #include "presets/Presets.h"
+#include "script/ExactPower.h"
 #include "shell/BoxChecks.h"
 #include "shell/CanvasView.h"
 #include "shell/CaptionButton.h"
@@ -238,7 +238,7 @@ void frmFunCurve::buildContexts() {
 // Clicks go through the click queue, so no plot ever starts inside another. A queued click
 // whose button has been disabled meanwhile does nothing, as the button would not take it.
 void frmFunCurve::connectClick(QPushButton* source, std::function<void()> action,
-                               plotter::ClickQueue::Kind kind) {
+                               shell::ClickQueue::Kind kind) {
     connect(source, &QPushButton::clicked, this, [this, source, kind, action = std::move(action)] {
         clicks_.click(kind, [source = QPointer<QPushButton>(source), action] {
             if (source && source->isEnabled()) RunGuarded(action);
@@ -252,14 +252,14 @@ void frmFunCurve::connectCommands() {
     };
     const auto onDrawingClick = [this](const char* name, std::function<void()> action) {
         connectClick(button(QString::fromUtf8(name)), std::move(action),
-                     plotter::ClickQueue::Kind::Draws);
+                     shell::ClickQueue::Kind::Draws);
     };
     plotter::PlotContext& plot = *plotContext_;
     onDrawingClick("cmd绘制图像", [&plot] { plotter::DrawEquation(plot); });
     onClick("cmd取消", [&plot] { plotter::CancelDrawing(plot); });
     onDrawingClick("cmd连点成线", [&plot] { plotter::JoinPlottedPoints(plot); });
     onClick("cmd测试",
-            [this] { ShowMessage(QString::fromStdString(plotter::TestPowerFunction(*engine_))); });
+            [this] { ShowMessage(QString::fromStdString(script::TestPowerFunction(*engine_))); });
     onClick("cmd坐标系1", [this] { canvas::DrawCoordinateSystem1(*picture1_, frame_); });
     onClick("cmd坐标系2", [this] { canvas::DrawCoordinateSystem2(*picture1_, frame_); });
     onClick("cmd网格线", [this] { canvas::DrawGrid(*picture1_); });
@@ -282,7 +282,7 @@ void frmFunCurve::connectPresets() {
         if (preset == nullptr) continue;
         connectClick(
             preset, [this, name] { presets::RunPreset(name, *presetContext_); },
-            plotter::ClickQueue::Kind::Draws);
+            shell::ClickQueue::Kind::Draws);
     }
 }
 

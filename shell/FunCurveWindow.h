@@ -10,10 +10,10 @@
 
 #include "canvas/Canvas.h"
 #include "canvas/Frame.h"
-#include "plotter/ClickQueue.h"
 #include "plotter/PlotContext.h"
 #include "presets/PresetContext.h"
 #include "script/ScriptEngine.h"
+#include "shell/ClickQueue.h"
 #include "shell/ControlTable.h"
 #include "shell/HelpWindow.h"
 
@@ -86,7 +86,7 @@ class frmFunCurve : public QWidget {
     // Click, tick and pointer-move operations of the commands and the canvas.
     void connectCommands();
     void connectClick(QPushButton* source, std::function<void()> action,
-                      plotter::ClickQueue::Kind kind = plotter::ClickQueue::Kind::Other);
+                      shell::ClickQueue::Kind kind = shell::ClickQueue::Kind::Other);
     void connectPresets();
     // The range and parameter checks on focus loss.
     void watchBoxes();
@@ -99,7 +99,7 @@ class frmFunCurve : public QWidget {
     std::unique_ptr<canvas::Canvas> picture1_, picture2_, picture4_;
     canvas::FrameState frame_;
     plotter::PlotState plotState_;
-    plotter::ClickQueue clicks_{plotState_};
+    shell::ClickQueue clicks_{plotState_};
     presets::PresetFields presetFields_;
     std::unique_ptr<script::ScriptEngine> engine_;
     std::unique_ptr<plotter::PlotContext> plotContext_;

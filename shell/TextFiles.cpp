@@ -7,16 +7,16 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 
-#include "plotter/RegularFile.h"
 #include "shell/ProgramFolders.h"
+#include "vbrt/RegularFile.h"
 
 namespace shell {
 namespace {
 
 // Opens path for reading only when it is a regular file, through the point file's opener:
 // a FIFO put in its place cannot hang us.
-bool OpenRegularFile(const QString& path, QFile& file) {
-    const int fd = plotter::OpenRegularFile(QFile::encodeName(path).toStdString(), O_RDONLY);
+bool OpenAsRegularFile(const QString& path, QFile& file) {
+    const int fd = vbrt::OpenRegularFile(QFile::encodeName(path).toStdString(), O_RDONLY);
     return fd >= 0 && file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
 }
 
@@ -52,7 +52,7 @@ QStringList SplitLines(const QString& text) {
 
 TextFile ReadTextFile(const QString& path) {
     QFile file;
-    if (!OpenRegularFile(path, file)) return {};
+    if (!OpenAsRegularFile(path, file)) return {};
     if (file.size() > kMaxTextFileBytes) return {TextFile::Status::TooLarge, {}};
     // A file that grows while we read is cut off at the cap, and counts as too large.
     const QByteArray bytes = file.read(kMaxTextFileBytes + 1);

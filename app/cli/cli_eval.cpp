@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "cli/Subcommand.h"
-#include "plotter/ExactPower.h"
+#include "script/ExactPower.h"
 #include "script/ScriptEngine.h"
 #include "vbrt/Variant.h"
 
@@ -32,7 +32,7 @@ bool isAssignment(const std::string& s) {
 
 int runEval(const std::vector<std::string>& args) {
     script::ScriptEngine engine;
-    engine.TryAddCode(plotter::kSpSource);
+    engine.TryAddCode(script::kSpSource);
     engine.TryAddCode("e= 2.71828");
     engine.TryAddCode("p= 3.1415926");
     for (size_t k = 0; k < args.size(); ++k) {

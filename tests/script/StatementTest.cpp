@@ -1,7 +1,7 @@
 #include <QTest>
 
 #include "common/TestRegistry.h"
-#include "plotter/ExactPower.h"
+#include "script/ExactPower.h"
 #include "script/ScriptTestSupport.h"
 #include "vbrt/RuntimeError.h"
 
@@ -113,7 +113,7 @@ class StatementTest : public QObject {
     // The quick path for NAME=NUMBER refuses what the full parser refuses.
     void quickAssignmentRefusesFunctionNames() {
         script::ScriptEngine engine;
-        QCOMPARE(engine.TryAddCode(plotter::kSpSource), 0);
+        QCOMPARE(engine.TryAddCode(script::kSpSource), 0);
         QCOMPARE(engine.TryAddCode("SP=1"), 501);
         QCOMPARE(evalText(engine, "sp(8, 1, 3)"), QStringLiteral("Double\t2"));
         QCOMPARE(engine.TryAddCode("Dim sin"), 0);

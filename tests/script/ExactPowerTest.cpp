@@ -1,7 +1,7 @@
 #include <QTest>
 
 #include "common/TestRegistry.h"
-#include "plotter/ExactPower.h"
+#include "script/ExactPower.h"
 #include "script/ScriptTestSupport.h"
 #include "vbrt/RuntimeError.h"
 
@@ -10,7 +10,7 @@ namespace {
 // The native routine's answer in the same "Type<TAB>text" form as the script's.
 QString nativePower(double x, double m, double n) {
     try {
-        const vbrt::Variant v = plotter::ExactPower(x, m, n);
+        const vbrt::Variant v = script::ExactPower(x, m, n);
         return describe({v, 0});
     } catch (const vbrt::RuntimeError& e) {
         return describe({{}, e.number()});
@@ -58,7 +58,7 @@ class ExactPowerTest : public QObject {
 
     // Both sp sources compute exactly what the native routine computes, errors included.
     void scriptMatchesNative() {
-        for (const char* source : {plotter::kSpSource, plotter::kSpSourceByVal}) {
+        for (const char* source : {script::kSpSource, script::kSpSourceByVal}) {
             script::ScriptEngine engine;
             QCOMPARE(engine.TryAddCode(source), 0);
             const double xs[] = {-27, -8, -4, -2.5, -2, -1, -0.5, 0, 0.5, 1, 2, 3.7, 27};
@@ -76,25 +76,25 @@ class ExactPowerTest : public QObject {
     }
 
     void sourcesAreTheGivenLines() {
-        const std::string source = plotter::kSpSource;
+        const std::string source = script::kSpSource;
         QVERIFY(source.rfind("Function sp( X, m, n)\r\n  If n = 0 Then \r\n", 0) == 0);
         QVERIFY(source.size() > 12 && source.substr(source.size() - 14) == "\r\nEnd Function");
-        const std::string byVal = plotter::kSpSourceByVal;
+        const std::string byVal = script::kSpSourceByVal;
         QVERIFY(byVal.rfind("Function sp(ByVal X ,ByVal m,ByVal n)\r\n", 0) == 0);
         QCOMPARE(byVal.substr(byVal.find("\r\n")), source.substr(source.find("\r\n")));
     }
 
     void addingTheSourceAgainKeepsSp() {
         script::ScriptEngine engine;
-        QCOMPARE(engine.TryAddCode(plotter::kSpSource), 0);
-        QCOMPARE(engine.TryAddCode(plotter::kSpSource), 0);
-        QCOMPARE(engine.TryAddCode(plotter::kSpSourceByVal), 0);
+        QCOMPARE(engine.TryAddCode(script::kSpSource), 0);
+        QCOMPARE(engine.TryAddCode(script::kSpSource), 0);
+        QCOMPARE(engine.TryAddCode(script::kSpSourceByVal), 0);
         QCOMPARE(evalText(engine, "sp(-27,1,3)"), QStringLiteral("Double\t-3"));
     }
 
     void spLeavesItsArgumentsAlone() {
         script::ScriptEngine engine;
-        QCOMPARE(engine.TryAddCode(plotter::kSpSource), 0);
+        QCOMPARE(engine.TryAddCode(script::kSpSource), 0);
         QCOMPARE(engine.TryAddCode("x=-8"), 0);
         QCOMPARE(evalText(engine, "sp(x,1,3)"), QStringLiteral("Double\t-2"));
         QCOMPARE(evalText(engine, "x"), QStringLiteral("Integer\t-8"));
@@ -102,8 +102,8 @@ class ExactPowerTest : public QObject {
 
     void testPowerFunctionShowsMinusThree() {
         script::ScriptEngine engine;
-        QCOMPARE(QString::fromStdString(plotter::TestPowerFunction(engine)), QStringLiteral("-3"));
-        QCOMPARE(QString::fromStdString(plotter::TestPowerFunction(engine)), QStringLiteral("-3"));
+        QCOMPARE(QString::fromStdString(script::TestPowerFunction(engine)), QStringLiteral("-3"));
+        QCOMPARE(QString::fromStdString(script::TestPowerFunction(engine)), QStringLiteral("-3"));
     }
 };
 

@@ -1,4 +1,4 @@
-#include "plotter/ExactPower.h"
+#include "script/ExactPower.h"
 
 #include <cmath>
 #include <cstdint>
@@ -7,7 +7,7 @@
 #include "vbrt/Rounding.h"
 #include "vbrt/RuntimeError.h"
 
-namespace plotter {
+namespace script {
 
 namespace {
 
@@ -94,4 +94,4 @@ std::string TestPowerFunction(script::ScriptEngine& engine) {
     return vbrt::ToText(engine.Run("sp", args));
 }
 
-}  // namespace plotter
+}  // namespace script

@@ -1,10 +1,10 @@
-#include "plotter/RegularFile.h"
+#include "vbrt/RegularFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace plotter {
+namespace vbrt {
 
 int OpenRegularFile(const std::string& path, int flags) {
     const int fd = ::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC, 0644);
@@ -17,4 +17,4 @@ int OpenRegularFile(const std::string& path, int flags) {
     return fd;
 }
 
-}  // namespace plotter
+}  // namespace vbrt

@@ -1,6 +1,6 @@
-#include "plotter/ClickQueue.h"
+#include "shell/ClickQueue.h"
 
-namespace plotter {
+namespace shell {
 
 // A plot on the stack with the cancel request set has been cancelled (or the program is
 // quitting): a plot started now would run inside it.
@@ -26,4 +26,4 @@ void ClickQueue::runReady() {
     }
 }
 
-}  // namespace plotter
+}  // namespace shell

@@ -5,7 +5,7 @@
 #include "script/ScriptEngine.h"
 #include "vbrt/Variant.h"
 
-namespace plotter {
+namespace script {
 
 // X^(m/n) over the reals by the rule table: a Double, the text "分母不能为0" or
 // "没有实数解", or Empty. Raises vbrt::RuntimeError where the rules divide by a whole
@@ -21,4 +21,4 @@ extern const char* const kSpSourceByVal;  // "Function sp(ByVal X ,ByVal m,ByVal
 // text the message box shows ("-3").
 std::string TestPowerFunction(script::ScriptEngine& engine);
 
-}  // namespace plotter
+}  // namespace script

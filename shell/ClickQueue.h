@@ -5,7 +5,7 @@
 
 #include "plotter/PlotContext.h"
 
-namespace plotter {
+namespace shell {
 
 // Runs the window's click operations in the order of their clicks without ever starting a
 // plot inside another. A click that starts a plot or draws on the canvas (draw, preset,
@@ -19,7 +19,7 @@ class ClickQueue {
         Other,  // runs inside a plot's yield, but keeps its place behind a waiting click
     };
 
-    explicit ClickQueue(const PlotState& state) : state_(state) {}
+    explicit ClickQueue(const plotter::PlotState& state) : state_(state) {}
 
     // Runs the operation now, or queues it when it must wait. Run at the top (no plot on the
     // stack), it then runs whatever queued up meanwhile.
@@ -37,8 +37,8 @@ class ClickQueue {
     };
     bool mustWait(Kind kind) const;
 
-    const PlotState& state_;
+    const plotter::PlotState& state_;
     std::deque<Click> waiting_;
 };
 
-}  // namespace plotter
+}  // namespace shell
