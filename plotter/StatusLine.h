@@ -1,13 +1,15 @@
 #pragma once
 
+#include "texts/Texts.h"
+
 namespace plotter {
 
-// Captions of the status line Label5.
-inline constexpr const char* kStatusIdle = "◇状态";
-inline constexpr const char* kStatusBusy = "◇正在处理 ……";
-inline constexpr const char* kStatusBusyBlink = "◇正在处理 ";
-inline constexpr const char* kStatusDone = "◇处理完毕！";
-inline constexpr const char* kStatusCancelled = "◇取消";
-inline constexpr const char* kStatusNothingToJoin = "◇无须连点成线";
+// Captions of the status line Label5 live in the text catalogue.
+using texts::kStatusBusy;
+using texts::kStatusBusyBlink;
+using texts::kStatusCancelled;
+using texts::kStatusDone;
+using texts::kStatusIdle;
+using texts::kStatusNothingToJoin;
 
 }  // namespace plotter

@@ -28,6 +28,7 @@
 #include "shell/TextBox.h"
 #include "shell/TextFiles.h"
 #include "shell/WindowKeys.h"
+#include "texts/Texts.h"
 
 namespace shell {
 namespace {
@@ -299,7 +300,7 @@ void frmFunCurve::runStartUp() {
     canvas::ResetPlotFrame(*picture1_, frame_);
     LoadExamples();
     timer1_->stop();
-    label5_->setText(QStringLiteral("◇状态"));
+    label5_->setText(QString::fromUtf8(texts::kStatusIdle));
     double xFactor = 1, yFactor = 1;
     canvas::SetupCanvas(*picture1_, xFactor, yFactor);
     // The window's own drawing (its background) is repainted from a kept image anyway.
