@@ -2,6 +2,7 @@
 
 #include "plotter/PlotReport.h"
 #include "plotter/StatusLine.h"
+#include "plotter/VectorState.h"
 
 namespace plotter {
 
@@ -19,10 +20,12 @@ PlotSession::~PlotSession() {
 }
 
 // Clicks are handled only inside the pass, so the flags need testing only after one; they
-// are tested every sample all the same, as they cost nothing.
+// are tested every sample all the same, as they cost nothing. The pass paints, so the
+// samples after it would run slowly without the vector state cleared.
 bool PlotSession::nextSample() {
     if (pacer_.due()) {
         ctx_.yield();
+        ClearUpperVectorState();
         pacer_.passed();
     }
     return !ctx_.state.blnCancel && ctx_.state.plotGeneration == generation_;

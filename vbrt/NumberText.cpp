@@ -1,6 +1,7 @@
 #include "vbrt/NumberText.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -15,34 +16,42 @@ struct Decimal {
     int exponent = 0;  // power of ten of the first digit
 };
 
+// std::to_chars rounds exactly as printf's "%.*e" does, without the cost of a format.
 Decimal ToDecimal(double magnitude, int precision) {
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*e", precision - 1, magnitude);
+    const char* const end = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
+                                          std::chars_format::scientific, precision - 1)
+                                .ptr;
     Decimal result;
     const char* p = buffer;
-    for (; *p && *p != 'e'; ++p) {
+    for (; p != end && *p != 'e'; ++p) {
         if (*p != '.') result.digits.push_back(*p);
     }
-    result.exponent = *p == 'e' ? std::atoi(p + 1) : 0;
+    if (p != end) std::from_chars(p + (p[1] == '+' ? 2 : 1), end, result.exponent);
     while (result.digits.size() > 1 && result.digits.back() == '0')
         result.digits.pop_back();
     return result;
 }
 
-std::string FixedText(const Decimal& d) {
+void AppendFixed(const Decimal& d, std::string& text) {
     const int length = static_cast<int>(d.digits.size());
-    if (d.exponent < 0) return "0." + std::string(-d.exponent - 1, '0') + d.digits;
-    if (length <= d.exponent + 1) return d.digits + std::string(d.exponent + 1 - length, '0');
-    return d.digits.substr(0, d.exponent + 1) + "." + d.digits.substr(d.exponent + 1);
+    if (d.exponent < 0) {
+        text.append("0.").append(-d.exponent - 1, '0').append(d.digits);
+    } else if (length <= d.exponent + 1) {
+        text.append(d.digits).append(d.exponent + 1 - length, '0');
+    } else {
+        text.append(d.digits, 0, d.exponent + 1).append(1, '.').append(d.digits, d.exponent + 1);
+    }
 }
 
-std::string ExponentText(const Decimal& d) {
-    std::string text = d.digits.substr(0, 1);
-    if (d.digits.size() > 1) text += "." + d.digits.substr(1);
-    char exponent[16];
-    std::snprintf(exponent, sizeof exponent, "E%c%02d", d.exponent < 0 ? '-' : '+',
-                  std::abs(d.exponent));
-    return text + exponent;
+void AppendExponent(const Decimal& d, std::string& text) {
+    text += d.digits[0];
+    if (d.digits.size() > 1) text.append(1, '.').append(d.digits, 1);
+    text.append(1, 'E').append(1, d.exponent < 0 ? '-' : '+');
+    const int magnitude = std::abs(d.exponent);
+    if (magnitude < 10) text += '0';
+    char digits[8];
+    text.append(digits, std::to_chars(digits, digits + sizeof digits, magnitude).ptr);
 }
 
 // Scientific text of a decimal, for reading it back with strtod.
@@ -55,8 +64,15 @@ std::string FixedOrExponentDigits(const Decimal& d) {
 std::string NumberToText(double value) {
     if (value == 0 || !std::isfinite(value)) return "0";
     const Decimal d = ToDecimal(std::fabs(value), 15);
-    const std::string body = (d.exponent >= -4 && d.exponent < 15) ? FixedText(d) : ExponentText(d);
-    return value < 0 ? "-" + body : body;
+    std::string text;
+    text.reserve(24);
+    if (value < 0) text += '-';
+    if (d.exponent >= -4 && d.exponent < 15) {
+        AppendFixed(d, text);
+    } else {
+        AppendExponent(d, text);
+    }
+    return text;
 }
 
 std::string PrintForm(double value) {
