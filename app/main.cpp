@@ -5,6 +5,7 @@
 #include "shell/FunCurveWindow.h"
 #include "shell/ProgramFolders.h"
 #include "shell/Startup.h"
+#include "texts/Texts.h"
 
 namespace {
 
@@ -24,10 +25,8 @@ bool HasDisplay() {
 // be written, the point file goes to the user's data folder.
 int main(int argc, char** argv) {
     if (!HasDisplay()) {
-        std::fprintf(stderr,
-                     "funcurve: 没有可用的图形显示（DISPLAY 未设置）。\n"
-                     "funcurve: no graphical display (DISPLAY is not set). Run it on a desktop, "
-                     "or under xvfb-run, or with QT_QPA_PLATFORM=offscreen.\n");
+        std::fprintf(stderr, "funcurve: %s\nfuncurve: %s\n", texts::kNoDisplay.zh,
+                     texts::kNoDisplay.en);
         return 2;
     }
     QApplication app(argc, argv);

@@ -1,5 +1,7 @@
 #include "plotter/PlotReport.h"
 
+#include "texts/Texts.h"
+
 namespace plotter {
 namespace {
 
@@ -16,14 +18,15 @@ std::string Shortened(std::string_view text) {
 }  // namespace
 
 std::string EmptyPlotMessage(std::string_view equation, const std::string& failureText) {
-    return "方程“" + Shortened(equation) + "”没有画出任何点。\n第一个错误：" + failureText;
+    return texts::Fill(texts::kEmptyPlot, {Shortened(equation), failureText});
 }
 
 void ReportEmptyPlot(PlotContext& ctx, const SampleScript& script) {
     if (script.anyDot() || script.firstFailure() == 0 || !ctx.showMessage) return;
     const int number = script.firstFailure();
-    const std::string failure =
-        ctx.errorText ? ctx.errorText(number) : "错误 " + std::to_string(number);
+    const std::string failure = ctx.errorText
+                                    ? ctx.errorText(number)
+                                    : texts::Fill(texts::kErrorNumber, {std::to_string(number)});
     ctx.showMessage(EmptyPlotMessage(ctx.comboText(), failure));
 }
 

@@ -4,6 +4,7 @@
 
 #include "presets/Graphs.h"
 #include "presets/PresetHandlers.h"
+#include "texts/Texts.h"
 
 namespace presets {
 
@@ -13,8 +14,8 @@ namespace {
 bool ReadConicParameters(PresetContext& ctx, double& a, double& b) {
     a = ReadA(ctx);
     b = ReadB(ctx);
-    return !Refuse(ctx, a == 0, "不能为0", ParameterBox::A) &&
-           !Refuse(ctx, b == 0, "不能为0", ParameterBox::B);
+    return !Refuse(ctx, a == 0, texts::kPresetNotZero, ParameterBox::A) &&
+           !Refuse(ctx, b == 0, texts::kPresetNotZero, ParameterBox::B);
 }
 
 // Prints e.g. '(x/2)^2+(y/3)^2 = 1 ', negative parameters in brackets: '(x/(-2))^2...'.

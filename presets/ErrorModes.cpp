@@ -7,7 +7,7 @@ void RunStopAndReport(PresetContext& ctx, const std::function<void()>& body) {
     try {
         body();
     } catch (const vbrt::RuntimeError&) {
-        ctx.showMessage(kFailedMessage);
+        ctx.showMessage(texts::kPresetFailed);
     }
 }
 

@@ -3,12 +3,10 @@
 #include <functional>
 
 #include "presets/PresetContext.h"
+#include "texts/Texts.h"
 #include "vbrt/RuntimeError.h"
 
 namespace presets {
-
-// The one message of a failed preset.
-inline constexpr const char* kFailedMessage = "出错";
 
 // Stop-and-report: sets the pen width to 1, then runs the handler body; the first run-time
 // error abandons the rest of it (points already set stay) and shows "出错" once.
@@ -34,7 +32,7 @@ template <class Read>
 bool BeginSkipAndContinue(PresetContext& ctx, Read&& read) {
     ctx.picture1.setDrawWidth(1);
     if (TryStep(read)) return true;
-    ctx.showMessage(kFailedMessage);
+    ctx.showMessage(texts::kPresetFailed);
     return false;
 }
 

@@ -3,6 +3,7 @@
 
 #include "presets/Graphs.h"
 #include "presets/PresetHandlers.h"
+#include "texts/Texts.h"
 
 namespace presets {
 
@@ -10,7 +11,7 @@ namespace {
 
 // Exponential and logarithm need a base a > 0 other than 1.
 bool RefuseBase(PresetContext& ctx, double a) {
-    return Refuse(ctx, a <= 0 || a == 1, "a大于0且不等于1", ParameterBox::A);
+    return Refuse(ctx, a <= 0 || a == 1, texts::kPresetLogBase, ParameterBox::A);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "presets/Graphs.h"
 #include "presets/PresetHandlers.h"
 #include "script/ExactPower.h"
+#include "texts/Texts.h"
 #include "vbrt/Rounding.h"
 
 namespace presets {
@@ -18,9 +19,11 @@ bool FitsWhole(double value) {
 // 0 or one of them is beyond the whole-number range it fails at every x, so the curve is
 // refused like b = 0 instead of leaving an empty canvas under a formula line.
 bool RefuseFraction(PresetContext& ctx, double a, double b) {
-    if (Refuse(ctx, !FitsWhole(b), "b的取值超出整数范围", ParameterBox::B)) return true;
-    if (Refuse(ctx, vbrt::RoundHalfEven(b) == 0, "b取整后不能为0", ParameterBox::B)) return true;
-    return Refuse(ctx, !FitsWhole(a) || !FitsWhole(a / b), "a的取值超出整数范围", ParameterBox::A);
+    if (Refuse(ctx, !FitsWhole(b), texts::kPresetBNotWhole, ParameterBox::B)) return true;
+    if (Refuse(ctx, vbrt::RoundHalfEven(b) == 0, texts::kPresetBRoundsToZero, ParameterBox::B))
+        return true;
+    return Refuse(ctx, !FitsWhole(a) || !FitsWhole(a / b), texts::kPresetANotWhole,
+                  ParameterBox::A);
 }
 
 }  // namespace
@@ -47,7 +50,8 @@ void DrawRootPower(PresetContext& ctx) {
         })) {
         return;
     }
-    if (Refuse(ctx, b == 0, "不能为0", ParameterBox::B) || RefuseFraction(ctx, a, b)) return;
+    if (Refuse(ctx, b == 0, texts::kPresetNotZero, ParameterBox::B) || RefuseFraction(ctx, a, b))
+        return;
     PlotGraphSkipping(ctx, ctx.fields.varX, kPowerRange,
                       [&](double x) { return RealValue(script::ExactPower(x, a, b)); });
     ParenthesiseIfNegative(ctx.fields.varA);

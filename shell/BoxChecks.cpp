@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "shell/MessageBox.h"
+#include "texts/Texts.h"
 #include "vbrt/NarrowText.h"
 #include "vbrt/NumberReading.h"
 #include "vbrt/RuntimeError.h"
@@ -34,13 +35,13 @@ bool IsMoveToAnotherControl(const QFocusEvent* event) {
 }  // namespace
 
 BoxRule ParameterARule() {
-    return {-10, 10, QStringLiteral("a的取值超限：-10 < a < 10 ")};
+    return {-10, 10, QString::fromUtf8(texts::kBoxAOutOfRange)};
 }
 BoxRule ParameterBRule() {
-    return {-10, 10, QStringLiteral("b的取值超限：-10 < b < 10 ")};
+    return {-10, 10, QString::fromUtf8(texts::kBoxBOutOfRange)};
 }
 BoxRule RangeBoxRule() {
-    return {-9, 9, QStringLiteral("取值超限：-9 < 取值 < 9 ")};
+    return {-9, 9, QString::fromUtf8(texts::kBoxRangeOutOfRange)};
 }
 
 std::optional<BoxRule> RuleOfBox(const QString& name) {
@@ -53,7 +54,7 @@ std::optional<BoxRule> RuleOfBox(const QString& name) {
 QStringList BoxCheckMessages(const QString& text, const BoxRule& rule) {
     const std::string utf8 = vbrt::NarrowText(text.toStdString());
     QStringList messages;
-    if (!vbrt::IsNumeric(utf8)) messages << QStringLiteral("不是数字");
+    if (!vbrt::IsNumeric(utf8)) messages << QString::fromUtf8(texts::kBoxNotNumber);
     if (OutOfRange(utf8, rule)) messages << rule.rangeMessage;
     return messages;
 }

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "texts/Texts.h"
+
 namespace shell {
 namespace {
 
@@ -65,7 +67,7 @@ const std::vector<ControlLayout>& MainWindowControls() {
         {"Label7", K::Label, "V 2016.02.25c", 120, 8120, 1575, 255, 10.5},
         {"Label6_1", K::Label, "≤y≤", 4680, 9150, 495, 240, 0, kBlueText},
         {"Label6_0", K::Label, "≤x≤", 3240, 9150, 495, 240, 0, kBlueText},
-        {"Label5", K::Label, "◇状态", 5760, 9120, 1695, 285, 10.5},
+        {"Label5", K::Label, texts::kStatusIdle, 5760, 9120, 1695, 285, 10.5},
         {"Label4",
          K::Label,
          "\n两种画法，方法1通用性强，但慢；方法2的通用性差，但快。",

@@ -343,9 +343,8 @@ void frmFunCurve::ShowHelp() {
         return;
     }
     if (file.status == TextFile::Status::Missing) {
-        ShowMessage(
-            QStringLiteral("找不到帮助文件“说明.txt”。\n它应当和本程序放在同一个文件夹里：\n") +
-            QDir::toNativeSeparators(programFolder_));
+        ShowMessage(QString::fromUtf8(texts::kHelpFileMissing)
+                        .arg(QDir::toNativeSeparators(programFolder_)));
         return;
     }
     if (!help_) {

@@ -7,6 +7,7 @@
 #include "shell/ControlTable.h"
 #include "shell/Decorations.h"
 #include "shell/Fonts.h"
+#include "texts/Texts.h"
 
 namespace shell {
 
@@ -20,7 +21,7 @@ constexpr Qt::WindowFlags kOwnedWindow = Qt::Dialog | Qt::WindowTitleHint |
 
 frmHelp::frmHelp(QWidget* owner) : QWidget(owner, kOwnedWindow) {
     setObjectName(QStringLiteral("frmHelp"));
-    setWindowTitle(QStringLiteral("Quillmere工作室 提示："));
+    setWindowTitle(QString::fromUtf8(texts::kHelpWindowTitle));
     setWindowIcon(HelpIcon());
     setFont(DefaultWindowFont());
     setAutoFillBackground(true);

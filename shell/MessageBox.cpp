@@ -4,6 +4,7 @@
 #include <QMessageBox>
 
 #include "shell/Fonts.h"
+#include "texts/Texts.h"
 
 namespace shell {
 namespace {
@@ -25,7 +26,7 @@ void ShowMessageBox(const QString& text) {
 }  // namespace
 
 QString ApplicationTitle() {
-    return QStringLiteral("函数曲线作图器");
+    return QString::fromUtf8(texts::kApplicationTitle);
 }
 
 void ShowMessage(const QString& text) {

@@ -1,12 +1,13 @@
 #include "shell/RunGuarded.h"
 
 #include "shell/MessageBox.h"
+#include "texts/Texts.h"
 #include "vbrt/RuntimeError.h"
 
 namespace shell {
 
 QString RuntimeErrorText(int number) {
-    return QStringLiteral("运行时错误 %1：%2")
+    return QString::fromUtf8(texts::kRuntimeError)
         .arg(number)
         .arg(QString::fromUtf8(vbrt::ChineseErrorText(number)));
 }
@@ -17,7 +18,7 @@ void RunGuarded(const std::function<void()>& operation) {
     } catch (const vbrt::RuntimeError& error) {
         ShowMessage(RuntimeErrorText(error.number()));
     } catch (const std::exception& error) {
-        ShowMessage(QStringLiteral("运行出错：") + QString::fromUtf8(error.what()));
+        ShowMessage(QString::fromUtf8(texts::kRunFailed).arg(QString::fromUtf8(error.what())));
     }
 }
 

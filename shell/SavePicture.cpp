@@ -7,11 +7,12 @@
 #include <QStandardPaths>
 
 #include "shell/MessageBox.h"
+#include "texts/Texts.h"
 
 namespace shell {
 namespace {
 
-const QString kSuggestedName = QStringLiteral("函数图像.png");
+const QString kSuggestedName = QString::fromUtf8(texts::kSuggestedPictureName);
 
 // The file extension of a format, without the dot.
 QString SuffixOf(PictureFormat format) {
@@ -26,7 +27,7 @@ PictureFormat FormatOfFilter(const QString& filter) {
 // The file dialog; its default suffix follows the chosen type, so that the dialog's own
 // overwrite question is about the file that will be written.
 SaveChoice AskWithFileDialog(QWidget* parent, const QString& suggestedPath) {
-    QFileDialog dialog(parent, QStringLiteral("保存图像"), suggestedPath);
+    QFileDialog dialog(parent, QString::fromUtf8(texts::kSaveDialogTitle), suggestedPath);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters(PictureFilters());
     dialog.setDefaultSuffix(SuffixOf(PictureFormat::Png));
@@ -60,7 +61,7 @@ SaveDialog SetSaveDialog(SaveDialog dialog) {
 }
 
 QStringList PictureFilters() {
-    return {QStringLiteral("PNG 图片 (*.png)"), QStringLiteral("SVG 矢量图 (*.svg)")};
+    return {QString::fromUtf8(texts::kPngFilter), QString::fromUtf8(texts::kSvgFilter)};
 }
 
 SaveTarget ResolveSaveTarget(const SaveChoice& choice) {
@@ -83,7 +84,7 @@ QString SavePlotPicture(const canvas::Canvas& canvas, QWidget* parent, const QSt
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) {
         return target.path;
     }
-    ShowMessage(QStringLiteral("无法保存图像：\n%1\n%2")
+    ShowMessage(QString::fromUtf8(texts::kCannotSavePicture)
                     .arg(QDir::toNativeSeparators(target.path), file.errorString()));
     return {};
 }

@@ -8,6 +8,7 @@
 #include <QStringDecoder>
 
 #include "shell/ProgramFolders.h"
+#include "texts/Texts.h"
 #include "vbrt/RegularFile.h"
 
 namespace shell {
@@ -61,7 +62,7 @@ TextFile ReadTextFile(const QString& path) {
 }
 
 QString TooLargeMessage(const QString& fileName) {
-    return QStringLiteral("文件“%1”太大（超过 %2 MB），没有读入。")
+    return QString::fromUtf8(texts::kFileTooLarge)
         .arg(fileName)
         .arg(kMaxTextFileBytes / (1024 * 1024));
 }

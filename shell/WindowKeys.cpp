@@ -9,6 +9,7 @@
 
 #include "shell/CanvasView.h"
 #include "shell/FunCurveWindow.h"
+#include "texts/Texts.h"
 
 namespace shell {
 namespace {
@@ -34,10 +35,10 @@ void AddCanvasMenu(frmFunCurve& window) {
     auto* view = window.findChild<CanvasView*>(QStringLiteral("Picture1"));
     auto* menu = new QMenu(&window);
     menu->setObjectName(QStringLiteral("canvasMenu"));
-    QAction* copy = menu->addAction(QStringLiteral("复制图像"));
+    QAction* copy = menu->addAction(QString::fromUtf8(texts::kMenuCopyPicture));
     copy->setObjectName(QStringLiteral("copyImage"));
-    QAction* save =
-        AddAction(&window, QStringLiteral("保存图像…"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    QAction* save = AddAction(&window, QString::fromUtf8(texts::kMenuSavePicture),
+                              QKeySequence(Qt::CTRL | Qt::Key_S));
     save->setObjectName(QStringLiteral("saveImage"));
     menu->addAction(save);
     QObject::connect(copy, &QAction::triggered, &window, [&window] { window.CopyPlotImage(); });

@@ -18,6 +18,77 @@ inline constexpr const char* kStatusDone = "◇处理完毕！";
 inline constexpr const char* kStatusCancelled = "◇取消";
 inline constexpr const char* kStatusNothingToJoin = "◇无须连点成线";
 
+// --- Window, menus and dialogs ---------------------------------------------------------
+inline constexpr const char* kApplicationTitle = "函数曲线作图器";  // title of every message box
+inline constexpr const char* kHelpWindowTitle = "Quillmere工作室 提示：";
+inline constexpr const char* kMenuCopyPicture = "复制图像";
+inline constexpr const char* kMenuSavePicture = "保存图像…";
+inline constexpr const char* kSaveDialogTitle = "保存图像";
+inline constexpr const char* kSuggestedPictureName = "函数图像.png";
+inline constexpr const char* kPngFilter = "PNG 图片 (*.png)";
+inline constexpr const char* kSvgFilter = "SVG 矢量图 (*.svg)";
+
+// --- Box checks (leaving a parameter or range box) --------------------------------------
+// The range messages end in a blank, as they always have.
+inline constexpr const char* kBoxNotNumber = "不是数字";
+inline constexpr const char* kBoxAOutOfRange = "a的取值超限：-10 < a < 10 ";
+inline constexpr const char* kBoxBOutOfRange = "b的取值超限：-10 < b < 10 ";
+inline constexpr const char* kBoxRangeOutOfRange = "取值超限：-9 < 取值 < 9 ";
+
+// --- Preset guards ----------------------------------------------------------------------
+inline constexpr const char* kPresetFailed = "出错";
+inline constexpr const char* kPresetNotZero = "不能为0";
+inline constexpr const char* kPresetANotWhole = "a的取值超出整数范围";
+inline constexpr const char* kPresetBNotWhole = "b的取值超出整数范围";
+inline constexpr const char* kPresetBRoundsToZero = "b取整后不能为0";
+inline constexpr const char* kPresetLogBase = "a大于0且不等于1";
+
+// --- Plots and run-time errors ------------------------------------------------------------
+// %1 the equation (shortened), %2 the first error's text.
+inline constexpr const char* kEmptyPlot = "方程“%1”没有画出任何点。\n第一个错误：%2";
+inline constexpr const char* kErrorNumber = "错误 %1";  // an error without a text
+inline constexpr const char* kRuntimeError = "运行时错误 %1：%2";
+inline constexpr const char* kRunFailed = "运行出错：%1";
+
+// --- Files ------------------------------------------------------------------------------
+inline constexpr const char* kFileTooLarge = "文件“%1”太大（超过 %2 MB），没有读入。";
+inline constexpr const char* kHelpFileMissing =
+    "找不到帮助文件“说明.txt”。\n它应当和本程序放在同一个文件夹里：\n%1";
+inline constexpr const char* kCannotSavePicture = "无法保存图像：\n%1\n%2";
+
+// --- The companion funcurve-cli -------------------------------------------------------------
+// Its messages go to scripts and people alike: Chinese, then English.
+struct Bilingual {
+    const char* zh;
+    const char* en;
+};
+inline constexpr Bilingual kCliMissingValue{"缺少 %1 的值", "missing value for %1"};
+inline constexpr Bilingual kCliValueLooksLikeOption{
+    "缺少 %1 的值（%2 是选项；以 -- 开头的值请写成 %1=值）",
+    "missing value for %1 (%2 is an option; write a value that starts with -- as %1=VALUE)"};
+inline constexpr Bilingual kCliTakesNoValue{"选项不带值：%1", "option takes no value: %1"};
+inline constexpr Bilingual kCliUnknownOption{"未知选项：%1", "unknown option: %1"};
+inline constexpr Bilingual kCliUnexpectedArgument{"多余的参数：%1", "unexpected argument: %1"};
+inline constexpr Bilingual kCliNeedsFileName{"%1 需要文件名", "%1 needs a file name"};
+inline constexpr Bilingual kCliScaleRange{"--scale 需要 1 到 4", "--scale needs 1 to 4"};
+inline constexpr Bilingual kCliUnknownPreset{"未知的预设：%1", "unknown preset: %1"};
+inline constexpr Bilingual kCliNeedsRange{"%1 需要 FROM,TO", "%1 needs FROM,TO"};
+inline constexpr Bilingual kCliNoStep{"没有步骤", "no step given"};
+inline constexpr Bilingual kCliNoOutput{"没有输出", "no output given"};
+inline constexpr Bilingual kCliOneStdout{"只能有一个输出写到标准输出（-）",
+                                         "only one output may go to standard output (-)"};
+inline constexpr Bilingual kCliLetNeedsAssignment{"--let 需要 NAME=NUMBER",
+                                                  "--let needs NAME=NUMBER"};
+inline constexpr Bilingual kCliUnknownSubcommand{"未知子命令", "unknown subcommand"};
+inline constexpr Bilingual kCliCannotWrite{"无法写入", "cannot write"};
+inline constexpr Bilingual kCliCannotRead{"无法读取", "cannot read"};
+inline constexpr Bilingual kCliNoTemporaryFolder{"无法建立临时文件夹",
+                                                 "cannot make a temporary folder"};
+inline constexpr Bilingual kNoDisplay{
+    "没有可用的图形显示（DISPLAY 未设置）。",
+    "no graphical display (DISPLAY is not set). Run it on a desktop, or under xvfb-run, or with "
+    "QT_QPA_PLATFORM=offscreen."};
+
 // Replaces %1, %2 … (up to %9) in text by the given arguments.
 inline std::string Fill(std::string_view text, std::initializer_list<std::string_view> args) {
     std::string out;
@@ -31,6 +102,11 @@ inline std::string Fill(std::string_view text, std::initializer_list<std::string
         }
     }
     return out;
+}
+
+// Both languages filled in, joined as the companion prints them: "中文 / English".
+inline std::string Fill(const Bilingual& text, std::initializer_list<std::string_view> args) {
+    return Fill(text.zh, args) + " / " + Fill(text.en, args);
 }
 
 }  // namespace texts

@@ -7,6 +7,7 @@
 #include "cli/Subcommand.h"
 #include "script/ExactPower.h"
 #include "script/ScriptEngine.h"
+#include "texts/Texts.h"
 #include "vbrt/Variant.h"
 
 namespace {
@@ -41,7 +42,8 @@ int runEval(const std::vector<std::string>& args) {
             std::string statement =
                 a == "--let" ? (k + 1 < args.size() ? args[++k] : "") : a.substr(6);
             if (!isAssignment(statement)) {
-                std::fprintf(stderr, "--let 需要 NAME=NUMBER / --let needs NAME=NUMBER\n");
+                std::fprintf(stderr, "%s\n",
+                             texts::Fill(texts::kCliLetNeedsAssignment, {}).c_str());
                 return 2;
             }
             if (int e = engine.TryAddCode(statement)) {

@@ -18,6 +18,7 @@
 #include "cli/cli_render_run.h"
 #include "shell/FunCurveWindow.h"
 #include "shell/MessageBox.h"
+#include "texts/Texts.h"
 
 namespace {
 
@@ -121,10 +122,9 @@ int RunJob(const cli::render::Job& job) {
     // Parallel runs must never share a point file, nor see one an earlier run left.
     const QTemporaryDir pointFolder(QDir::tempPath() + QStringLiteral("/funcurve-render-XXXXXX"));
     if (!pointFolder.isValid()) {
-        std::fprintf(
-            stderr,
-            "funcurve-cli render: 无法建立临时文件夹 / cannot make a temporary folder: %s\n",
-            pointFolder.errorString().toLocal8Bit().constData());
+        std::fprintf(stderr, "funcurve-cli render: %s: %s\n",
+                     texts::Fill(texts::kCliNoTemporaryFolder, {}).c_str(),
+                     pointFolder.errorString().toLocal8Bit().constData());
         return 1;
     }
     int messagesShown = 0;

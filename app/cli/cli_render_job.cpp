@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "presets/Presets.h"
+#include "texts/Texts.h"
 
 namespace cli::render {
 
@@ -85,8 +86,9 @@ class Parser {
     }
 
   private:
-    void fail(const std::string& zh, const std::string& en) {
-        if (parsed_.error.empty()) parsed_.error = zh + " / " + en;
+    // The first error wins: it is the one the user made first.
+    void fail(const texts::Bilingual& text, std::initializer_list<std::string_view> args = {}) {
+        if (parsed_.error.empty()) parsed_.error = texts::Fill(text, args);
     }
 
     // The option's value: after '=' in the same argument, or the next argument unless that
@@ -96,12 +98,9 @@ class Parser {
         const std::string name(option);
         if (next_ < args_.size() && !LooksLikeOption(args_[next_])) return args_[next_++];
         if (next_ < args_.size()) {
-            fail("缺少 " + name + " 的值（" + args_[next_] + " 是选项；以 -- 开头的值请写成 " +
-                     name + "=值）",
-                 "missing value for " + name + " (" + args_[next_] +
-                     " is an option; write a value that starts with -- as " + name + "=VALUE)");
+            fail(texts::kCliValueLooksLikeOption, {name, args_[next_]});
         } else {
-            fail("缺少 " + name + " 的值", "missing value for " + name);
+            fail(texts::kCliMissingValue, {name});
         }
         return std::nullopt;
     }
@@ -119,10 +118,9 @@ class Parser {
             option = std::string_view(argument).substr(0, eq);
             inlineValue = argument.substr(eq + 1);
             if (!TakesValue(option)) {
-                const std::string name(option);
                 if (Find(kPressOptions, option) || option == "--status")
-                    return fail("选项不带值：" + name, "option takes no value: " + name);
-                return fail("未知选项：" + name, "unknown option: " + name);
+                    return fail(texts::kCliTakesNoValue, {option});
+                return fail(texts::kCliUnknownOption, {option});
             }
         }
         if (!TakesValue(option)) return takeFlag(argument);
@@ -136,9 +134,9 @@ class Parser {
         } else if (option == "--status") {
             addOutput(Output::Status, {});
         } else if (option.rfind("-", 0) == 0) {
-            fail("未知选项：" + option, "unknown option: " + option);
+            fail(texts::kCliUnknownOption, {option});
         } else {
-            fail("多余的参数：" + option, "unexpected argument: " + option);
+            fail(texts::kCliUnexpectedArgument, {option});
         }
     }
 
@@ -150,13 +148,11 @@ class Parser {
         } else if (const auto* range = Find(kRangeOptions, option)) {
             takeRange(*range, text);
         } else if (const auto* file = Find(kFileOptions, option)) {
-            if (text.empty())
-                return fail(std::string(option) + " 需要文件名",
-                            std::string(option) + " needs a file name");
+            if (text.empty()) return fail(texts::kCliNeedsFileName, {option});
             addOutput(file->kind, text);
         } else if (option == "--scale") {
             if (text.size() != 1 || text[0] < '1' || text[0] > '4')
-                return fail("--scale 需要 1 到 4", "--scale needs 1 to 4");
+                return fail(texts::kCliScaleRange);
             scale_ = text[0] - '0';
         } else if (option == "--draw") {
             steps.push_back({Step::SetEquation, "Combo1", text});
@@ -164,7 +160,7 @@ class Parser {
         } else if (IsKnownPreset(text)) {
             steps.push_back({Step::Press, text, {}});
         } else {
-            fail("未知的预设：" + text, "unknown preset: " + text);
+            fail(texts::kCliUnknownPreset, {text});
         }
     }
 
@@ -172,8 +168,7 @@ class Parser {
     void takeRange(const RangeOption& range, const std::string& text) {
         const auto comma = text.find(',');
         if (comma == text.npos || text.find(',', comma + 1) != text.npos) {
-            return fail(std::string(range.option) + " 需要 FROM,TO",
-                        std::string(range.option) + " needs FROM,TO");
+            return fail(texts::kCliNeedsRange, {range.option});
         }
         for (int k = 0; k < 2; ++k) {
             parsed_.job.steps.push_back({Step::SetBoxText,
@@ -189,14 +184,12 @@ class Parser {
 
     void requireStepsAndOutputs() {
         const auto& outputs = parsed_.job.outputs;
-        if (parsed_.job.steps.empty()) fail("没有步骤", "no step given");
-        if (outputs.empty()) fail("没有输出", "no output given");
+        if (parsed_.job.steps.empty()) fail(texts::kCliNoStep);
+        if (outputs.empty()) fail(texts::kCliNoOutput);
         const auto toStdout = std::count_if(outputs.begin(), outputs.end(), [](const Output& o) {
             return o.kind != Output::Status && o.path == "-";
         });
-        if (toStdout > 1)
-            fail("只能有一个输出写到标准输出（-）",
-                 "only one output may go to standard output (-)");
+        if (toStdout > 1) fail(texts::kCliOneStdout);
     }
 
     const std::vector<std::string>& args_;

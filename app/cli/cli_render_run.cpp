@@ -14,6 +14,7 @@
 #include "shell/FunCurveWindow.h"
 #include "shell/MessageBox.h"
 #include "shell/PlotPicture.h"
+#include "texts/Texts.h"
 
 namespace cli::render {
 namespace {
@@ -55,7 +56,8 @@ bool RunStep(shell::frmFunCurve& window, const Step& step) {
 }
 
 void ReportWriteFailure(const std::string& path, const QString& reason) {
-    std::fprintf(stderr, "funcurve-cli render: 无法写入 / cannot write %s: %s\n", path.c_str(),
+    std::fprintf(stderr, "funcurve-cli render: %s %s: %s\n",
+                 texts::Fill(texts::kCliCannotWrite, {}).c_str(), path.c_str(),
                  reason.toLocal8Bit().constData());
 }
 
@@ -79,7 +81,8 @@ bool CopyPointFile(const shell::frmFunCurve& window, const std::string& path) {
     QFile file(window.pointFilePath());
     if (!file.exists()) return WriteFile(path, {});
     if (!file.open(QIODevice::ReadOnly)) {
-        std::fprintf(stderr, "funcurve-cli render: 无法读取 / cannot read %s: %s\n",
+        std::fprintf(stderr, "funcurve-cli render: %s %s: %s\n",
+                     texts::Fill(texts::kCliCannotRead, {}).c_str(),
                      file.fileName().toLocal8Bit().constData(),
                      file.errorString().toLocal8Bit().constData());
         return false;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/Subcommand.h"
+#include "texts/Texts.h"
 
 namespace cli {
 
@@ -42,7 +43,8 @@ int main(int argc, char** argv) {
     for (const auto& c : cli::subcommands()) {
         if (c.name == args[0]) return c.run({args.begin() + 1, args.end()});
     }
-    std::fprintf(stderr, "未知子命令 / unknown subcommand: %s\n\n", args[0].c_str());
+    std::fprintf(stderr, "%s: %s\n\n", texts::Fill(texts::kCliUnknownSubcommand, {}).c_str(),
+                 args[0].c_str());
     printHelp(stderr);
     return 2;
 }
