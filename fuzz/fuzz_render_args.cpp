@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/cli_render_job.h"
+#include "cli/RenderJob.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::vector<std::string> args(1);

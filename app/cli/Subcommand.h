@@ -16,10 +16,10 @@ struct Subcommand {
     std::function<int(const std::vector<std::string>& args)> run;
 };
 
-std::vector<Subcommand>& subcommands();
+std::vector<Subcommand>& Subcommands();
 
-inline bool registerSubcommand(Subcommand command) {
-    subcommands().push_back(std::move(command));
+inline bool RegisterSubcommand(Subcommand command) {
+    Subcommands().push_back(std::move(command));
     return true;
 }
 

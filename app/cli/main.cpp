@@ -1,4 +1,4 @@
-// funcurve-cli: the command-line companion of the plotter. Dispatches to the subcommands that
+// funcurve-cli: the command-line companion of the plotter. Dispatches to the Subcommands that
 // registered themselves (see Subcommand.h).
 #include <algorithm>
 #include <cstdio>
@@ -10,7 +10,7 @@
 
 namespace cli {
 
-std::vector<Subcommand>& subcommands() {
+std::vector<Subcommand>& Subcommands() {
     static std::vector<Subcommand> all;
     return all;
 }
@@ -19,8 +19,8 @@ std::vector<Subcommand>& subcommands() {
 
 namespace {
 
-void printHelp(std::FILE* out) {
-    auto all = cli::subcommands();
+void PrintHelp(std::FILE* out) {
+    auto all = cli::Subcommands();
     std::sort(all.begin(), all.end(), [](const auto& a, const auto& b) { return a.name < b.name; });
     std::fprintf(out,
                  "用法 / Usage: funcurve-cli <子命令 subcommand> [参数 arguments]...\n\n"
@@ -37,14 +37,14 @@ void printHelp(std::FILE* out) {
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
-        printHelp(args.empty() ? stderr : stdout);
+        PrintHelp(args.empty() ? stderr : stdout);
         return args.empty() ? 2 : 0;
     }
-    for (const auto& c : cli::subcommands()) {
+    for (const auto& c : cli::Subcommands()) {
         if (c.name == args[0]) return c.run({args.begin() + 1, args.end()});
     }
     std::fprintf(stderr, "%s: %s\n\n", texts::Fill(texts::kCliUnknownSubcommand, {}).c_str(),
                  args[0].c_str());
-    printHelp(stderr);
+    PrintHelp(stderr);
     return 2;
 }

@@ -23,7 +23,7 @@ Run runCli(const QStringList& arguments, const QByteArray& input = {}) {
 
 }  // namespace
 
-// The eval and normalize subcommands of the command-line companion.
+// The eval and normalize Subcommands of the command-line companion.
 class EvalNormalizeTest : public QObject {
     Q_OBJECT
 

@@ -1,4 +1,4 @@
-#include "cli/cli_render_job.h"
+#include "cli/RenderJob.h"
 
 #include <algorithm>
 #include <array>

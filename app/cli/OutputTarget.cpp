@@ -1,4 +1,4 @@
-#include "cli/cli_output_target.h"
+#include "cli/OutputTarget.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -12,10 +12,10 @@
 #include <string>
 #include <vector>
 
+#include "cli/InterruptCleanup.h"
+#include "cli/RenderJob.h"
+#include "cli/RenderRun.h"
 #include "cli/Subcommand.h"
-#include "cli/cli_interrupt_cleanup.h"
-#include "cli/cli_render_job.h"
-#include "cli/cli_render_run.h"
 #include "shell/FunCurveWindow.h"
 #include "shell/MessageBox.h"
 #include "texts/Texts.h"
@@ -153,7 +153,7 @@ int RunRender(const std::vector<std::string>& args) {
     return RunJob(parsed.job);
 }
 
-const bool registered = cli::registerSubcommand({
+const bool registered = cli::RegisterSubcommand({
     "render",
     cli::render::kSynopsis,
     kSummaryZh,

@@ -1,4 +1,4 @@
-#include "cli/cli_render_run.h"
+#include "cli/RenderRun.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -9,7 +9,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "cli/cli_output_target.h"
+#include "cli/OutputTarget.h"
 #include "shell/BoxChecks.h"
 #include "shell/FunCurveWindow.h"
 #include "shell/MessageBox.h"

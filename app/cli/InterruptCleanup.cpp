@@ -1,4 +1,4 @@
-#include "cli/cli_interrupt_cleanup.h"
+#include "cli/InterruptCleanup.h"
 
 #include <unistd.h>
 

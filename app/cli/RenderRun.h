@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/cli_render_job.h"
+#include "cli/RenderJob.h"
 
 namespace shell {
 class frmFunCurve;

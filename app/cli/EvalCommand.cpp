@@ -13,7 +13,7 @@
 namespace {
 
 // One line per expression: TYPE<TAB>TEXT, or Error<TAB>N.
-void printResult(const script::EvalResult& r) {
+void PrintResult(const script::EvalResult& r) {
     if (r.error != 0) {
         std::printf("Error\t%d\n", r.error);
     } else {
@@ -21,17 +21,17 @@ void printResult(const script::EvalResult& r) {
     }
 }
 
-void evalLine(script::ScriptEngine& engine, std::string line) {
+void EvalLine(script::ScriptEngine& engine, std::string line) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    printResult(engine.TryEval(line));
+    PrintResult(engine.TryEval(line));
 }
 
-bool isAssignment(const std::string& s) {
+bool IsAssignment(const std::string& s) {
     auto eq = s.find('=');
     return eq != std::string::npos && eq > 0;
 }
 
-int runEval(const std::vector<std::string>& args) {
+int RunEval(const std::vector<std::string>& args) {
     script::ScriptEngine engine;
     engine.TryAddCode(script::kSpSource);
     engine.TryAddCode("e= 2.71828");
@@ -41,7 +41,7 @@ int runEval(const std::vector<std::string>& args) {
         if (a == "--let" || a.rfind("--let=", 0) == 0) {
             std::string statement =
                 a == "--let" ? (k + 1 < args.size() ? args[++k] : "") : a.substr(6);
-            if (!isAssignment(statement)) {
+            if (!IsAssignment(statement)) {
                 std::fprintf(stderr, "%s\n",
                              texts::Fill(texts::kCliLetNeedsAssignment, {}).c_str());
                 return 2;
@@ -53,22 +53,22 @@ int runEval(const std::vector<std::string>& args) {
         } else if (a == "-") {
             std::fflush(stdout);
             for (std::string line; std::getline(std::cin, line);)
-                evalLine(engine, line);
+                EvalLine(engine, line);
         } else {
-            evalLine(engine, a);
+            EvalLine(engine, a);
         }
     }
     return 0;
 }
 
-const bool registered = cli::registerSubcommand({
+const bool registered = cli::RegisterSubcommand({
     "eval",
     "[--let NAME=NUMBER]... EXPR...",
     "依次计算表达式（已载入 sp 函数，e= 2.71828，p= 3.1415926），每个输出一行：类型<TAB>值 或 "
     "Error<TAB>错误号；EXPR 为 - 时从标准输入逐行读取表达式。",
     "Evaluate each EXPR (sp defined, e= 2.71828, p= 3.1415926 assigned, as the plotters do); "
     "one line each: TYPE<TAB>TEXT or Error<TAB>N; an EXPR of - reads expressions from stdin.",
-    runEval,
+    RunEval,
 });
 
 }  // namespace

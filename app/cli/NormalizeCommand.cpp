@@ -8,7 +8,7 @@
 
 namespace {
 
-int runNormalize(const std::vector<std::string>& args) {
+int RunNormalize(const std::vector<std::string>& args) {
     bool difference = false;
     std::vector<std::string> texts;
     for (const auto& a : args) {
@@ -26,13 +26,13 @@ int runNormalize(const std::vector<std::string>& args) {
     return 0;
 }
 
-const bool registered = cli::registerSubcommand({
+const bool registered = cli::RegisterSubcommand({
     "normalize",
     "[--difference] TEXT...",
     "规范化方程文本（去空格、小写、补乘号），每个一行；--difference 再化为 abs(右-(左)) 形式。",
     "Normalise each equation text (blanks out, lower case, explicit *), one line each; "
     "--difference then rewrites L=R as abs(R-(L)).",
-    runNormalize,
+    RunNormalize,
 });
 
 }  // namespace
