@@ -3,6 +3,7 @@
 #include <string>
 
 #include "presets/Graphs.h"
+#include "presets/PresetFormulas.h"
 #include "presets/PresetHandlers.h"
 #include "texts/Texts.h"
 
@@ -36,7 +37,7 @@ void SweepHyperbola(PresetContext& ctx, double a, double b, Place place) {
     const double reach = 8 * std::abs(a);
     Sweep(ctx.fields.varX, {-reach, reach, kPiPrime / 4000}, [&](double u) {
         if (std::abs(u) < std::abs(a)) return;
-        const double v = std::sqrt((b * b) * ((u * u) / (a * a) - 1));
+        const double v = HyperbolaV(a, b, u);
         place(u, v);
         place(u, -v);
     });

@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "presets/Graphs.h"
+#include "presets/PresetFormulas.h"
 #include "presets/PresetHandlers.h"
 #include "texts/Texts.h"
 
@@ -23,7 +24,7 @@ void DrawExponential(PresetContext& ctx) {
     if (!BeginSkipAndContinue(ctx, [&] { a = ReadA(ctx); })) return;
     if (RefuseBase(ctx, a)) return;
     PlotGraphSkipping(ctx, ctx.fields.varX, {-9, 5, 0.01},
-                      [&](double x) { return std::pow(a, x); });
+                      [&](double x) { return ExponentialY(a, x); });
     PrintFormula(ctx, "y = " + Joined(ctx.fields.varA) + "^x");
 }
 
@@ -35,7 +36,7 @@ void DrawLogarithm(PresetContext& ctx) {
         if (RefuseBase(ctx, a)) return;
         double x = 0;
         PlotGraph(ctx, x, {0.01, 2500.0 / 300, 0.001},
-                  [&](double at) { return std::log(at) / std::log(a); });
+                  [&](double at) { return LogarithmY(a, at); });
         PrintFormula(ctx, "y = Log x");
         ctx.picture2.setCurrentY(ctx.picture2.CurrentY() - 80);
         PrintFormula(ctx, "       " + Joined(ctx.fields.varA));
@@ -48,7 +49,7 @@ void DrawInverseProportion(PresetContext& ctx) {
     RunStopAndReport(ctx, [&] {
         const double a = ReadA(ctx);
         Sweep(ctx.fields.varX, {-10, 10, kPiPrime / 4000}, [&](double x) {
-            if (x != 0) SetPoint(ctx, x, a / x);
+            if (x != 0) SetPoint(ctx, x, InverseY(a, x));
         });
         PrintFormula(ctx, "y=" + Joined(ctx.fields.varA) + "/x");
     });

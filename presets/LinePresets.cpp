@@ -1,5 +1,6 @@
 // The straight line and the parabola: a·x + b and a·x² + b over the line range.
 #include "presets/Graphs.h"
+#include "presets/PresetFormulas.h"
 #include "presets/PresetHandlers.h"
 
 namespace presets {
@@ -10,7 +11,7 @@ void DrawLine(PresetContext& ctx) {
         const double a = ReadA(ctx);
         const double b = ReadB(ctx);
         double x = 0;
-        PlotGraph(ctx, x, kLineRange, [&](double at) { return a * at + b; });
+        PlotGraph(ctx, x, kLineRange, [&](double at) { return LineY(a, b, at); });
         PrintFormula(ctx, "y=" + Item(a) + "x" + (b > 0 ? "+" : "") + Item(b));
     });
 }
@@ -21,7 +22,7 @@ void DrawParabola(PresetContext& ctx) {
         const double a = ReadA(ctx);
         const double b = ReadB(ctx);
         double x = 0;
-        PlotGraph(ctx, x, kLineRange, [&](double at) { return a * (at * at) + b; });
+        PlotGraph(ctx, x, kLineRange, [&](double at) { return ParabolaY(a, b, at); });
         PrintFormula(ctx, "y=" + Item(a) + "x^2" + (b >= 0 ? "+" : "") + Item(b));
     });
 }

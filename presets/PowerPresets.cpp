@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "presets/Graphs.h"
+#include "presets/PresetFormulas.h"
 #include "presets/PresetHandlers.h"
 #include "script/ExactPower.h"
 #include "texts/Texts.h"
@@ -33,7 +34,7 @@ bool RefuseFraction(PresetContext& ctx, double a, double b) {
 void DrawPower(PresetContext& ctx) {
     double a = 0;
     if (!BeginSkipAndContinue(ctx, [&] { a = ReadA(ctx); })) return;
-    PlotGraphSkipping(ctx, ctx.fields.varX, kPowerRange, [&](double x) { return std::pow(x, a); });
+    PlotGraphSkipping(ctx, ctx.fields.varX, kPowerRange, [&](double x) { return PowerY(a, x); });
     ParenthesiseIfNegative(ctx.fields.varA);
     PrintFormula(ctx, "y = x^" + Joined(ctx.fields.varA));
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "presets/Graphs.h"
+#include "presets/PresetFormulas.h"
 #include "presets/PresetHandlers.h"
 
 namespace presets {
@@ -29,26 +30,22 @@ void DrawTrig(PresetContext& ctx, const std::string& name, Curve y) {
 }  // namespace
 
 void DrawSine(PresetContext& ctx) {
-    DrawTrig(ctx, "Sin", [](double a, double angle) { return a * std::sin(angle); });
+    DrawTrig(ctx, "Sin", SineY);
 }
 
 void DrawCosine(PresetContext& ctx) {
-    DrawTrig(ctx, "Cos", [](double a, double angle) { return a * std::cos(angle); });
+    DrawTrig(ctx, "Cos", CosineY);
 }
 
 // The tangent's poles get no special treatment: their huge values fall off the canvas.
 void DrawTangent(PresetContext& ctx) {
-    DrawTrig(ctx, "Tan", [](double a, double angle) { return a * std::tan(angle); });
+    DrawTrig(ctx, "Tan", TangentY);
 }
 
 // y = (a·1)/tan(b·x). Where tan(b·x) = 0 the cotangent has no value and no point is set
 // (so b = 0 draws nothing; only the formula line is printed).
 void DrawCotangent(PresetContext& ctx) {
-    DrawTrig(ctx, "Cot", [](double a, double angle) -> std::optional<double> {
-        const double t = std::tan(angle);
-        if (t == 0) return std::nullopt;
-        return a * 1 / t;
-    });
+    DrawTrig(ctx, "Cot", CotangentY);
 }
 
 }  // namespace presets

@@ -88,6 +88,15 @@ inline constexpr Bilingual kNoDisplay{
     "没有可用的图形显示（DISPLAY 未设置）。",
     "no graphical display (DISPLAY is not set). Run it on a desktop, or under xvfb-run, or with "
     "QT_QPA_PLATFORM=offscreen."};
+inline constexpr Bilingual kCliTableNeedsGraph{"数值表只用于 y= 形式的方程：%1",
+                                               "a table of values needs a y= equation: %1"};
+inline constexpr Bilingual kCliTableNotANumber{"%1 后应为一个数：%2", "%1 needs a number: %2"};
+inline constexpr Bilingual kCliTableBadCount{"行数应为 1 到 %1 之间的整数：%2",
+                                             "the count must be a whole number from 1 to %1: %2"};
+inline constexpr Bilingual kCliTableTooFar{"起点和步长使 x 超出数值范围",
+                                           "from and step take x beyond the number range"};
+inline constexpr Bilingual kCliTableOneEquation{"需要且只需要一个方程",
+                                                "exactly one equation is needed"};
 
 // Replaces %1, %2 … (up to %9) in text by the given arguments.
 inline std::string Fill(std::string_view text, std::initializer_list<std::string_view> args) {

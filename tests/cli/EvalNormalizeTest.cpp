@@ -23,7 +23,7 @@ Run runCli(const QStringList& arguments, const QByteArray& input = {}) {
 
 }  // namespace
 
-// The eval and normalize Subcommands of the command-line companion.
+// The eval, normalize and table subcommands of the command-line companion.
 class EvalNormalizeTest : public QObject {
     Q_OBJECT
 
@@ -68,10 +68,28 @@ class EvalNormalizeTest : public QObject {
         QCOMPARE(d.out, QStringLiteral("abs(4-(x^2+y^2))\nabs(y=1-(x))\nx^2-y\n"));
     }
 
+    // The table evaluates as the y= plot does: sp's text and a division by zero are errors.
+    void tablePrintsOneRowPerX() {
+        const Run r =
+            runCli({"table", "Y = sp(x,1,2)", "--from", "-1", "--step=1", "--count", "3"});
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.out, QStringLiteral("-1\tError\t13\n0\t0\n1\t1\n"));
+        QCOMPARE(runCli({"table", "y=1/x", "--from", "-0.5", "--count", "2"}).out,
+                 QStringLiteral("-0.5\t-2\n0\tError\t11\n"));
+        QCOMPARE(runCli({"table", "y=x"}).out.count('\n'), 21);
+        for (const QStringList& bad : {QStringList{"x^2+y^2=4"},
+                                       {"y=x", "--count", "0"},
+                                       {"y=x", "--step", "abc"},
+                                       {"y=x", "--from", "1e308", "--step", "1e308"},
+                                       {"y=x", "y=2x"},
+                                       {"y=x", "--to", "1"}})
+            QCOMPARE(runCli(QStringList{"table"} + bad).exitCode, 2);
+    }
+
     void helpDescribesTheSubcommands() {
         const Run r = runCli({"--help"});
         QCOMPARE(r.exitCode, 0);
-        for (const char* word : {"eval", "normalize", "用法", "Usage"}) {
+        for (const char* word : {"eval", "normalize", "table", "用法", "Usage"}) {
             QVERIFY2(r.out.contains(QString::fromUtf8(word)), word);
         }
         QCOMPARE(runCli({"frobnicate"}).exitCode, 2);
