@@ -28,6 +28,34 @@ inline constexpr const char* kSuggestedPictureName = "函数图像.png";
 inline constexpr const char* kPngFilter = "PNG 图片 (*.png)";
 inline constexpr const char* kSvgFilter = "SVG 矢量图 (*.svg)";
 
+// --- Key points (关键点) and the table of values (数值表) ------------------------------------
+inline constexpr const char* kMenuKeyPoints = "关键点…";
+inline constexpr const char* kMenuValueTable = "数值表…";
+inline constexpr const char* kKeyPointsTitle = "关键点";
+inline constexpr const char* kKeyZero = "零点";
+inline constexpr const char* kKeyYIntercept = "与y轴交点";
+inline constexpr const char* kKeyExtremum = "极值点";
+inline constexpr const char* kKeyIntersection = "交点";
+inline constexpr const char* kKeyColumnKind = "类型";
+inline constexpr const char* kKeyColumnCurves = "曲线";
+inline constexpr const char* kKeyShowRings = "在画布上标出";
+inline constexpr const char* kKeyNone = "画布上没有可求关键点的曲线。";
+inline constexpr const char* kKeyCurveName = "%1：%2";  // number and legend line
+inline constexpr const char* kCopy = "复制";
+inline constexpr const char* kClose = "关闭";
+inline constexpr const char* kTableTitle = "数值表";
+inline constexpr const char* kTableCurve = "曲线";
+inline constexpr const char* kTableFrom = "起点";
+inline constexpr const char* kTableStep = "步长";
+inline constexpr const char* kTableCount = "行数";
+inline constexpr const char* kTableSaveCsv = "保存为 CSV…";
+inline constexpr const char* kTableCsvFilter = "CSV 文件 (*.csv)";
+inline constexpr const char* kTableSuggestedName = "数值表.csv";
+inline constexpr const char* kTableNoCurve = "画布上没有 y= 形式的曲线或预设曲线。";
+inline constexpr const char* kTableBadNumber = "“%1”应为一个数。";
+inline constexpr const char* kTableBadCount = "行数应为 1 到 %1 之间的整数。";
+inline constexpr const char* kCannotSaveTable = "无法保存数值表：\n%1\n%2";
+
 // --- Box checks (leaving a parameter or range box) --------------------------------------
 // The range messages end in a blank, as they always have.
 inline constexpr const char* kBoxNotNumber = "不是数字";

@@ -1,6 +1,7 @@
 #include <QTest>
 
 #include "common/TestRegistry.h"
+#include "plotter/CurveSnap.h"
 #include "plotter/KeyPoints.h"
 #include "plotter/TypedCurves.h"
 
@@ -97,15 +98,42 @@ class KeyPointsTest : public QObject {
     void findsTheKeyPoints() {
         QFETCH(QStringList, equations);
         QFETCH(QStringList, lines);
-        plotter::TypedCurves typed;
-        std::vector<plotter::KeyCurve> curves;
-        for (const QString& e : equations)
-            if (auto c = typed.curve(e.toStdString(), {}, int(curves.size()) + 1))
-                curves.push_back(std::move(*c));
         QStringList found;
-        for (const auto& p : plotter::FindKeyPoints(curves, {}))
+        for (const auto& p : plotter::FindKeyPoints(Curves(equations), {}))
             found << QString::fromStdString(plotter::KeyPointLine(p));
         QCOMPARE(found, lines);
+    }
+
+    // The read-out snaps within 5 pixels (here 0.04 units): a graph at the pointer's x, the
+    // other shapes at their nearest point; away from every curve it does not.
+    void snapsToTheNearestCurve_data() {
+        QTest::addColumn<QPointF>("pointer");
+        QTest::addColumn<QString>("snapped");
+        QTest::newRow("parabola at x") << QPointF(4.02, 5.1) << "4.02 5.1204 1";
+        QTest::newRow("circle") << QPointF(1.43, 1.43) << "1.41421 1.41421 2";
+        QTest::newRow("ellipse") << QPointF(3.03, 0.01) << "2.99996 0.00977969 3";
+        QTest::newRow("away") << QPointF(0.5, 0.5) << "";
+    }
+    void snapsToTheNearestCurve() {
+        QFETCH(QPointF, pointer);
+        QFETCH(QString, snapped);
+        const plotter::CurveSnapper snapper(
+            Curves({"y=x^2-2x-3", "x^2+y^2=4", "x=3*cos(t);y=2*sin(t)"}));
+        const auto p = snapper.snap(pointer.x(), pointer.y(), {0.04, 0.04});
+        QCOMPARE(p ? QString("%1 %2 %3").arg(p->x, 0, 'g', 6).arg(p->y, 0, 'g', 6).arg(p->curve)
+                   : QString(),
+                 snapped);
+    }
+
+  private:
+    plotter::TypedCurves typed_;
+
+    std::vector<plotter::KeyCurve> Curves(const QStringList& equations) {
+        std::vector<plotter::KeyCurve> curves;
+        for (const QString& e : equations)
+            if (auto c = typed_.curve(e.toStdString(), {}, int(curves.size()) + 1))
+                curves.push_back(std::move(*c));
+        return curves;
     }
 };
 
