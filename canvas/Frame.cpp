@@ -53,35 +53,35 @@ float TickLength(const FrameState& frame, double length) {
     return static_cast<float>(length * std::floor(smaller));
 }
 
-// Blue axes from -10 to 10 with two-stroke arrowheads and the names "Ｘ" and "Ｙ".
+// Axes from -10 to 10 with two-stroke arrowheads and the names "Ｘ" and "Ｙ".
 void DrawArrowAxes(Canvas& picture, double x, double y) {
     auto f = [](double v) { return static_cast<float>(v); };
-    picture.Line(f(-10 * x), 0, f(10 * x), 0, kBlue);
-    picture.Line(f(10 * x), 0, f(9.5 * x), f(-0.2 * y), kBlue);
-    picture.Line(f(10 * x), 0, f(9.5 * x), f(0.2 * y), kBlue);
-    picture.setForeColor(kBlue);
+    constexpr QRgb axis = kCoordinateAxesColour;
+    picture.Line(f(-10 * x), 0, f(10 * x), 0, axis);
+    picture.Line(f(10 * x), 0, f(9.5 * x), f(-0.2 * y), axis);
+    picture.Line(f(10 * x), 0, f(9.5 * x), f(0.2 * y), axis);
     PrintAt(picture, 10 * x, -0.9 * y, "Ｘ");
-    picture.Line(0, f(-10 * y), 0, f(10 * y), kBlue);
-    picture.Line(0, f(10 * y), f(0.2 * x), f(9.5 * y), kBlue);
-    picture.Line(0, f(10 * y), f(-0.2 * x), f(9.5 * y), kBlue);
+    picture.Line(0, f(-10 * y), 0, f(10 * y), axis);
+    picture.Line(0, f(10 * y), f(0.2 * x), f(9.5 * y), axis);
+    picture.Line(0, f(10 * y), f(-0.2 * x), f(9.5 * y), axis);
     PrintAt(picture, -0.9 * x, 10 * y, "Ｙ");
 }
 
-// Ticks at every whole unit from -9 to 9, above the x axis and right of the y axis, in
-// ForeColor; the numbered variant prints each x tick's number and each y tick's but zero.
+// Ticks at every whole unit from -9 to 9, above the x axis and right of the y axis; the
+// numbered variant prints each x tick's number and each y tick's but zero.
 void DrawTicks(Canvas& picture, FrameState& frame, double length, bool numbered) {
     const double x = WholePart(frame.xZoom), y = WholePart(frame.yZoom);
     ForEachTick(frame, 9 * x, x, [&](int i) {
-        picture.Line(float(i), 0, float(i), TickLength(frame, length));
+        picture.Line(float(i), 0, float(i), TickLength(frame, length), kTickColour);
         if (numbered) PrintAt(picture, i - 0.5 * x, -0.5 * y, TickNumber(i));
     });
     ForEachTick(frame, 9 * y, y, [&](int i) {
-        picture.Line(0, float(i), TickLength(frame, length), float(i));
+        picture.Line(0, float(i), TickLength(frame, length), float(i), kTickColour);
         if (numbered && i != 0) PrintAt(picture, -0.9 * x, i, TickNumber(i));
     });
 }
 
-// A colour number 0xRRGGBB rounded to a whole number (an alpha byte, as in kBlue, is
+// A colour number 0xRRGGBB rounded to a whole number (an alpha byte, as in qRgb's, is
 // ignored); a value outside 32 bits overflows like the platform's conversion.
 QRgb ColourFromNumber(double colour) {
     const double rounded = vbrt::RoundHalfEven(colour);
@@ -105,8 +105,8 @@ void ResetPlotFrame(Canvas& picture, FrameState& frame) {
     ResetZoomAndFrame(picture, frame);
     const auto x = static_cast<float>(10 * WholePart(frame.xZoom));
     const auto y = static_cast<float>(10 * WholePart(frame.yZoom));
-    picture.Line(-x, 0, x, 0, kGreen);
-    picture.Line(0, -y, 0, y, kGreen);
+    picture.Line(-x, 0, x, 0, kPlainAxesColour);
+    picture.Line(0, -y, 0, y, kPlainAxesColour);
     picture.setDrawWidth(1);
 }
 
@@ -120,7 +120,7 @@ void PrintAt(Canvas& picture, double x, double y, const std::string& text) {
     }
     picture.setCurrentX(vbrt::ToSingle(x));
     picture.setCurrentY(vbrt::ToSingle(y));
-    picture.setForeColor(kBlue);
+    picture.setForeColor(kLabelColour);
     picture.Print(text);
 }
 
@@ -140,8 +140,8 @@ void DrawGrid(Canvas& picture) {
     for (const auto& sign : kSigns) {
         const float sx = static_cast<float>(sign[0]), sy = static_cast<float>(sign[1]);
         for (std::int16_t i = 1; i <= 12; ++i) {
-            picture.Line(0, sy * i, sx * 12, sy * i, kPalette14);
-            picture.Line(sx * i, 0, sx * i, sy * 12, kPalette14);
+            picture.Line(0, sy * i, sx * 12, sy * i, kGridColour);
+            picture.Line(sx * i, 0, sx * i, sy * 12, kGridColour);
         }
     }
 }

@@ -5,14 +5,9 @@
 #include <string>
 
 #include "canvas/Canvas.h"
+#include "canvas/Palette.h"
 
 namespace canvas {
-
-// Colours of the drawing conventions.
-inline constexpr QRgb kGreen = qRgb(0, 255, 0);
-inline constexpr QRgb kBlue = qRgb(0, 0, 255);
-inline constexpr QRgb kBlack = qRgb(0, 0, 0);
-inline constexpr QRgb kPalette14 = qRgb(255, 255, 0);  // the grid's yellow
 
 // Zoom factors and the tick loop variable of the window's frame.
 struct FrameState {
@@ -23,21 +18,22 @@ struct FrameState {
 
 // DrawWidth 1; both factors set to 1; the user frame -12..12 from their integer parts.
 void SetupCanvas(Canvas& picture, double& xFactor, double& yFactor);
-// The plain frame: zoom 1, user frame -12..12, two green axes from -10 to 10.
+// The plain frame: zoom 1, user frame -12..12, the two plain axes from -10 to 10.
 void ResetPlotFrame(Canvas& picture, FrameState& frame);
-// Blue text with its top-left corner at (x, y); ForeColor stays blue. The canvas font is
-// switched to hard-edged glyphs for good, so printing the same text twice changes nothing.
+// Text in the label colour with its top-left corner at (x, y); ForeColor stays that colour. The
+// canvas font is switched to hard-edged glyphs for good, so printing the same text twice changes
+// nothing.
 void PrintAt(Canvas& picture, double x, double y, const std::string& text);
 // PSet with x, y as singles (overflow raises vbrt::RuntimeError 6) and the colour rounded.
 void PlotPoint(Canvas& picture, double x, double y, double colour);
 // b when a >= b, otherwise a.
 float MinOf(float a, float b);
 
-// 96 yellow segments, quadrant by quadrant, in the current frame and pen width.
+// 96 grid segments, quadrant by quadrant, in the current frame and pen width.
 void DrawGrid(Canvas& picture);
-// Grid, blue axes with arrowheads, names, ticks and tick numbers.
+// Grid, axes with arrowheads, names, ticks and tick numbers.
 void DrawCoordinateSystem1(Canvas& picture, FrameState& frame);
-// Blue axes with arrowheads and names, shorter ticks, no grid and no numbers.
+// Axes with arrowheads and names, shorter ticks, no grid and no numbers.
 void DrawCoordinateSystem2(Canvas& picture, FrameState& frame);
 
 // Read-out caption "( x, y )" with "0.00" numbers, from the single-precision position.

@@ -16,7 +16,7 @@ bool FitsSingle(double value) {
 bool PlotBluePoint(canvas::Canvas& picture, double x, double y) {
     if (!FitsSingle(x) || !FitsSingle(y)) return false;
     try {
-        canvas::PlotPoint(picture, x, y, static_cast<double>(canvas::kBlue));
+        canvas::PlotPoint(picture, x, y, static_cast<double>(canvas::kPlotDotColour));
     } catch (const vbrt::RuntimeError&) {
         return false;
     }

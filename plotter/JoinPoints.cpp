@@ -31,7 +31,7 @@ void JoinQuadrant(canvas::Canvas& picture, const std::vector<StoredPoint>& store
         const double dx = b.x - a.x, dy = b.y - a.y;
         if (!(std::sqrt(dy * dy + dx * dx) <= kJoinDistance)) continue;
         picture.Line(static_cast<float>(a.x), static_cast<float>(a.y), static_cast<float>(b.x),
-                     static_cast<float>(b.y), canvas::kGreen);
+                     static_cast<float>(b.y), canvas::kJoinSegmentColour);
     }
 }
 

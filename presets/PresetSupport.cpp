@@ -1,7 +1,6 @@
 #include "presets/PresetSupport.h"
 
-#include <QRgb>
-
+#include "canvas/Palette.h"
 #include "vbrt/NarrowText.h"
 #include "vbrt/NumberReading.h"
 #include "vbrt/NumberText.h"
@@ -39,7 +38,7 @@ bool Refuse(PresetContext& ctx, bool refused, const std::string& message, Parame
 void SetPoint(PresetContext& ctx, double x, double y) {
     const float sx = vbrt::ToSingle(x);
     const float sy = vbrt::ToSingle(y);
-    ctx.picture1.PSet(sx, sy, qRgb(0, 0, 0));
+    ctx.picture1.PSet(sx, sy, canvas::kPresetDotColour);
 }
 
 double RealValue(const vbrt::Variant& value) {

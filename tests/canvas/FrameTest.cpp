@@ -148,7 +148,7 @@ class FrameTest : public QObject {
         canvas::ResetPlotFrame(c, frame);
         const size_t axes = c.trace().size();
         canvas::DrawGrid(c);
-        const auto yellow = OpsOf(c, CanvasOp::Line, canvas::kPalette14);
+        const auto yellow = OpsOf(c, CanvasOp::Line, canvas::kGridColour);
         QCOMPARE(yellow.size(), size_t(96));
         QCOMPARE(c.trace().size(), axes + 96);
         for (const auto& op : yellow) {
@@ -172,7 +172,7 @@ class FrameTest : public QObject {
         canvas::DrawCoordinateSystem1(c, frame);
         QCOMPARE(frame.xZoom, 1.0);
         CheckFrameIsPlusMinus12(c);
-        QCOMPARE(OpsOf(c, CanvasOp::Line, canvas::kPalette14).size(), size_t(96));
+        QCOMPARE(OpsOf(c, CanvasOp::Line, canvas::kGridColour).size(), size_t(96));
         const auto blue = OpsOf(c, CanvasOp::Line, canvas::kBlue);
         QCOMPARE(blue.size(), size_t(2 + 4 + 19 + 19));
         QVERIFY(IsSegment(blue[0], -10, 0, 10, 0));
@@ -200,7 +200,7 @@ class FrameTest : public QObject {
         canvas::FrameState frame;
         canvas::ResetPlotFrame(c, frame);
         canvas::DrawCoordinateSystem2(c, frame);
-        QVERIFY(OpsOf(c, CanvasOp::Line, canvas::kPalette14).empty());
+        QVERIFY(OpsOf(c, CanvasOp::Line, canvas::kGridColour).empty());
         const auto blue = OpsOf(c, CanvasOp::Line, canvas::kBlue);
         QCOMPARE(blue.size(), size_t(44));
         QVERIFY(IsSegment(blue[6], -9, 0, -9, 0.2f));

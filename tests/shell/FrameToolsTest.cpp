@@ -59,13 +59,13 @@ class FrameToolsTest : public QObject {
         c.setTraceEnabled(true);
         w.click("qinnchu");
         w.click("cmd坐标系1");
-        QCOMPARE(CountOps(c, CanvasOp::Line, canvas::kPalette14), size_t(96));
+        QCOMPARE(CountOps(c, CanvasOp::Line, canvas::kGridColour), size_t(96));
         QCOMPARE(CountOps(c, CanvasOp::Text, 0), size_t(2 + 19 + 18));
         QCOMPARE(CountOps(c, CanvasOp::Line, canvas::kBlue), size_t(44));
 
         w.click("qinnchu");
         w.click("cmd坐标系2");
-        QCOMPARE(CountOps(c, CanvasOp::Line, canvas::kPalette14), size_t(0));
+        QCOMPARE(CountOps(c, CanvasOp::Line, canvas::kGridColour), size_t(0));
         QCOMPARE(CountOps(c, CanvasOp::Text, 0), size_t(2));
     }
 

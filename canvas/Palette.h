@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QRgb>
+
+namespace canvas {
+
+// Every colour the plot canvas draws with, named by what it draws. A drawing names its role's
+// colour explicitly, never relying on what an earlier drawing left in ForeColor, so changing
+// one role changes exactly that role.
+
+// --- Basic colours ----------------------------------------------------------------------
+inline constexpr QRgb kGreen = qRgb(0, 255, 0);
+inline constexpr QRgb kBlue = qRgb(0, 0, 255);
+inline constexpr QRgb kBlack = qRgb(0, 0, 0);
+inline constexpr QRgb kYellow = qRgb(255, 255, 0);  // colour 14 of the classic 16-colour palette
+
+// --- Drawing roles ------------------------------------------------------------------------
+inline constexpr QRgb kPlainAxesColour = kGreen;      // the two axes every plot starts with
+inline constexpr QRgb kCoordinateAxesColour = kBlue;  // axes and arrowheads of 坐标系1/坐标系2
+inline constexpr QRgb kTickColour = kBlue;            // tick marks of the coordinate systems
+inline constexpr QRgb kLabelColour = kBlue;           // axis names and tick numbers
+inline constexpr QRgb kGridColour = kYellow;          // 网格线
+inline constexpr QRgb kPlotDotColour = kBlue;         // a point of a typed equation
+inline constexpr QRgb kPresetDotColour = kBlack;      // a point of a preset curve
+inline constexpr QRgb kJoinSegmentColour = kGreen;    // 连点成线 between recorded points
+
+// --- Curve palette ------------------------------------------------------------------------
+// Colours for telling several curves apart go here, after the roles; the roles above stay
+// the colours of a plot drawn without them.
+
+}  // namespace canvas
