@@ -1,10 +1,11 @@
 #include "presets/Presets.h"
 
 #include <algorithm>
-#include <array>
+#include <iterator>
 #include <string>
 
 #include "presets/PresetHandlers.h"
+#include "vbrt/Distinct.h"
 
 namespace presets {
 
@@ -16,7 +17,7 @@ struct PresetButton {
 };
 
 // The curve table: button names in their order, each with its click handler.
-constexpr std::array<PresetButton, 14> kButtons{{
+constexpr PresetButton kButtons[] = {
     {"line", DrawLine},
     {"paowu", DrawParabola},
     {"mihanshu1", DrawPower},
@@ -31,7 +32,9 @@ constexpr std::array<PresetButton, 14> kButtons{{
     {"tuoyuan", DrawEllipse},
     {"shuang1", DrawHyperbolaX},
     {"shuang2", DrawHyperbolaY},
-}};
+};
+static_assert(vbrt::AllDistinct(kButtons, [](const PresetButton& b) { return b.name; }),
+              "two presets share a name");
 
 }  // namespace
 
@@ -46,9 +49,9 @@ const std::vector<std::string_view>& PresetNames() {
 }
 
 bool RunPreset(std::string_view name, PresetContext& ctx) {
-    const auto* button = std::find_if(kButtons.begin(), kButtons.end(),
+    const auto* button = std::find_if(std::begin(kButtons), std::end(kButtons),
                                       [&](const PresetButton& b) { return b.name == name; });
-    if (button == kButtons.end()) return false;
+    if (button == std::end(kButtons)) return false;
     button->handler(ctx);
     return true;
 }

@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "script/Convert.h"
+#include "vbrt/Distinct.h"
 #include "vbrt/Rounding.h"
 
 namespace script {
@@ -99,30 +100,20 @@ constexpr double truthNumber(double x) {
     return x != 0 ? -1.0 : 0.0;
 }
 
-using D = Domain;
-constexpr Kind kDouble = Kind::Double;
+constexpr ValueRule none = nullptr;
 
 // The C library's own functions are named by their addresses, so that the all-numbers form
 // calls them without a wrapper in between.
 constexpr BuiltinEntry kEntries[] = {
-    {"abs", 1, 1, kDouble, D::Any, &::fabs, absolute},
-    {"atn", 1, 1, kDouble, D::Any, &::atan, nullptr},
-    {"cos", 1, 1, kDouble, D::Any, &::cos, nullptr},
-    {"exp", 1, 1, kDouble, D::Any, &::exp, nullptr},
-    {"fix", 1, 1, kDouble, D::Any, &::trunc, wholeOrNumber},
-    {"int", 1, 1, kDouble, D::Any, &::floor, wholeOrNumber},
-    {"log", 1, 1, kDouble, D::Positive, &::log, nullptr},
-    {"round", 1, 2, kDouble, D::Any, &vbrt::RoundHalfEven, roundCall},
-    {"sgn", 1, 1, Kind::Integer, D::Any, &sign, nullptr},
-    {"sin", 1, 1, kDouble, D::Any, &::sin, nullptr},
-    {"sqr", 1, 1, kDouble, D::NotNegative, &::sqrt, nullptr},
-    {"tan", 1, 1, kDouble, D::Any, &::tan, nullptr},
-    {"cint", 1, 1, Kind::Integer, D::Any, &vbrt::RoundHalfEven, convertWhole},
-    {"clng", 1, 1, Kind::Long, D::Any, &vbrt::RoundHalfEven, convertWhole},
-    {"cdbl", 1, 1, kDouble, D::Any, &same, nullptr},
-    {"cbool", 1, 1, Kind::Boolean, D::Any, &truthNumber, truth},
+#define SCRIPT_BUILTIN_ROW(id, name, least, most, kind, domain, number, values) \
+    {name, least, most, Kind::kind, Domain::domain, &number, values},
+    SCRIPT_BUILTINS(SCRIPT_BUILTIN_ROW)
+#undef SCRIPT_BUILTIN_ROW
 };
 static_assert(std::size(kEntries) == static_cast<size_t>(Builtin::Count));
+static_assert(vbrt::AllDistinct(kEntries,
+                                [](const BuiltinEntry& e) { return std::string_view(e.name); }),
+              "two built-ins share a name");
 
 }  // namespace
 

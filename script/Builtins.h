@@ -8,26 +8,35 @@
 
 namespace script {
 
-// The built-in functions users may type; nothing else is callable. Each has one row in the
-// table of Builtins.cpp, in this order.
+// The built-in functions users may type; nothing else is callable. One list, so that the
+// enum and the table of Builtins.cpp cannot drift apart: id, lower-case name, least and most
+// arguments, result kind for a Double argument, domain, number rule, value rule (`none`: the
+// number rule on the argument's number). The rules are named here and defined in Builtins.cpp.
+// clang-format off
+#define SCRIPT_BUILTINS(X)                                                           \
+    X(Abs,   "abs",   1, 1, Double,  Any,         ::fabs,              absolute)      \
+    X(Atn,   "atn",   1, 1, Double,  Any,         ::atan,              none)          \
+    X(Cos,   "cos",   1, 1, Double,  Any,         ::cos,               none)          \
+    X(Exp,   "exp",   1, 1, Double,  Any,         ::exp,               none)          \
+    X(Fix,   "fix",   1, 1, Double,  Any,         ::trunc,             wholeOrNumber) \
+    X(Int,   "int",   1, 1, Double,  Any,         ::floor,             wholeOrNumber) \
+    X(Log,   "log",   1, 1, Double,  Positive,    ::log,               none)          \
+    X(Round, "round", 1, 2, Double,  Any,         vbrt::RoundHalfEven, roundCall)     \
+    X(Sgn,   "sgn",   1, 1, Integer, Any,         sign,                none)          \
+    X(Sin,   "sin",   1, 1, Double,  Any,         ::sin,               none)          \
+    X(Sqr,   "sqr",   1, 1, Double,  NotNegative, ::sqrt,              none)          \
+    X(Tan,   "tan",   1, 1, Double,  Any,         ::tan,               none)          \
+    X(CInt,  "cint",  1, 1, Integer, Any,         vbrt::RoundHalfEven, convertWhole)  \
+    X(CLng,  "clng",  1, 1, Long,    Any,         vbrt::RoundHalfEven, convertWhole)  \
+    X(CDbl,  "cdbl",  1, 1, Double,  Any,         same,                none)          \
+    X(CBool, "cbool", 1, 1, Boolean, Any,         truthNumber,         truth)
+// clang-format on
+
 enum class Builtin : int {
-    Abs,
-    Atn,
-    Cos,
-    Exp,
-    Fix,
-    Int,
-    Log,
-    Round,
-    Sgn,
-    Sin,
-    Sqr,
-    Tan,
-    CInt,
-    CLng,
-    CDbl,
-    CBool,
-    Count
+#define SCRIPT_BUILTIN_ENUM(id, name, least, most, kind, domain, number, values) id,
+    SCRIPT_BUILTINS(SCRIPT_BUILTIN_ENUM)
+#undef SCRIPT_BUILTIN_ENUM
+        Count
 };
 
 // Where a built-in's number argument must lie.

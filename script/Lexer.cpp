@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "script/Decimal.h"
+#include "vbrt/Distinct.h"
 #include "vbrt/RuntimeError.h"
 
 namespace script {
@@ -27,6 +28,10 @@ constexpr KeywordEntry kKeywords[] = {
 };
 // Every keyword has its row (Kw::None has none; Kw::Rem is the last).
 static_assert(std::size(kKeywords) == static_cast<size_t>(Kw::Rem));
+static_assert(vbrt::AllDistinct(kKeywords, [](const KeywordEntry& k) { return k.kw; }) &&
+                  vbrt::AllDistinct(kKeywords,
+                                    [](const KeywordEntry& k) { return std::string_view(k.text); }),
+              "a keyword is listed twice");
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';

@@ -1,5 +1,7 @@
 #include "vbrt/RuntimeError.h"
 
+#include "vbrt/Distinct.h"
+
 namespace vbrt {
 
 namespace {
@@ -15,6 +17,8 @@ constexpr ErrorRow kErrors[] = {
     VBRT_ERRORS(VBRT_ERROR_ROW)
 #undef VBRT_ERROR_ROW
 };
+static_assert(AllDistinct(kErrors, [](const ErrorRow& row) { return row.number; }),
+              "two errors share a number");
 
 // The table's row of a number, or nullptr.
 const ErrorRow* rowOf(int number) {

@@ -16,17 +16,18 @@
 #include "cli/RenderJob.h"
 #include "cli/RenderRun.h"
 #include "cli/Subcommand.h"
+#include "presets/Presets.h"
 #include "shell/FunCurveWindow.h"
 #include "shell/MessageBox.h"
 #include "texts/Texts.h"
 
 namespace {
 
+// %1: the preset names, from the preset table.
 const char* const kSummaryZh =
     "在不显示窗口的情况下按顺序执行窗口的操作并输出结果。步骤：--a/--b 设参数框，--x/--y/--t "
-    "FROM,TO 设范围框，--draw 方程 绘制图像，--preset 名称 按预设按钮（line paowu mihanshu1 "
-    "mihanshu2 zhishu duishu fanbili zhengxian yuxian zhengqie yuqie tuoyuan shuang1 "
-    "shuang2），--join 连点成线，--coord1/--coord2 坐标系，--grid 网格线，--clear 清除，--test "
+    "FROM,TO 设范围框，--draw 方程 绘制图像，--preset 名称 按预设按钮（%1），--join "
+    "连点成线，--coord1/--coord2 坐标系，--grid 网格线，--clear 清除，--test "
     "测试。输出：--png 画布图片，--svg 矢量图，--points 点文件副本，--formula/--legend "
     "公式与图例文字，--status 在标准输出打印状态，--scale N（1 到 4）按 N 倍分辨率重绘 "
     "PNG。消息框的文字以 message: 文字 写到标准错误。";
@@ -60,6 +61,13 @@ const char* const kDetailsEn =
     "text on stderr); 1 an output could not be written (this wins over 3); 2 usage error, before "
     "any step runs.";
 
+std::string SummaryZh() {
+    std::string names;
+    for (const std::string_view name : presets::PresetNames())
+        names += (names.empty() ? "" : " ") + std::string(name);
+    return texts::Fill(kSummaryZh, {names});
+}
+
 void PrintUsageError(const std::string& error) {
     std::fprintf(stderr,
                  "funcurve-cli render: %s（用法 / usage: funcurve-cli render [STEP|OUTPUT]...，"
@@ -69,7 +77,7 @@ void PrintUsageError(const std::string& error) {
 
 void PrintRenderHelp() {
     std::printf("用法 / Usage: funcurve-cli render %s\n\n%s\n%s\n\n%s\n%s\n",
-                cli::render::kSynopsis, kSummaryZh, kDetailsZh, kSummaryEn, kDetailsEn);
+                cli::render::kSynopsis, SummaryZh().c_str(), kDetailsZh, kSummaryEn, kDetailsEn);
 }
 
 // Qt warns on stderr when no runtime folder is set (usual in batch jobs and CI); give it the
@@ -112,7 +120,7 @@ std::optional<cli::render::RunOutcome> RunWindow(const cli::render::Job& job,
 
 // The window needs an application; without a display of the caller's choice it runs
 // offscreen, so batches work on machines without a desktop.
-int RunJob(const cli::render::Job& job) {
+int RunInApplication(const cli::render::Job& job) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     UsePrivateRuntimeFolder();
     static int argc = 1;
@@ -150,13 +158,13 @@ int RunRender(const std::vector<std::string>& args) {
         PrintUsageError(parsed.error);
         return 2;
     }
-    return RunJob(parsed.job);
+    return RunInApplication(parsed.job);
 }
 
 const bool registered = cli::RegisterSubcommand({
     "render",
     cli::render::kSynopsis,
-    kSummaryZh,
+    SummaryZh(),
     kSummaryEn,
     RunRender,
 });

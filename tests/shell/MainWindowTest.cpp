@@ -8,6 +8,7 @@
 #include "ShellTestSupport.h"
 #include "common/TestRegistry.h"
 #include "plotter/PlotCommands.h"
+#include "presets/Presets.h"
 
 // The main window as designed, its start-up with the examples file, and quitting.
 class MainWindowTest : public QObject {
@@ -125,8 +126,8 @@ class MainWindowTest : public QObject {
         QCOMPARE(w->size(), QSize(747, 663));
         QVERIFY(!w->windowTitle().isEmpty());
         QCOMPARE(w.control<QTimer>("Timer1")->interval(), 200);
-        const int presets = int(w->findChildren<QPushButton*>().size());
-        QCOMPARE(presets, 14 + 11);  // fourteen presets and eleven commands
+        const int buttons = int(w->findChildren<QPushButton*>().size());
+        QCOMPARE(buttons, int(presets::PresetNames().size()) + 11);  // and eleven commands
         // Fonts: Song face resolved to an installed CJK face at the designed sizes.
         auto* combo = w.control<QComboBox>("Combo1");
         QCOMPARE(combo->font().pointSizeF(), 12.0);
