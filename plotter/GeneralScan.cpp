@@ -62,7 +62,7 @@ class ColumnTexts {
 void PlotGeneralEquation(PlotContext& ctx) {
     PlotSession session(ctx);
     ctx.setWorkingText(EquationToDifference(ctx.workingText()));
-    SampleScript script(ctx.engine);
+    SampleScript script(ctx);
     const std::string expression = ctx.workingText();
     PointFileWriter points(PointFilePath(ctx));
     ColumnTexts yTexts;

@@ -21,7 +21,7 @@ void PlotParametric(PlotContext& ctx) {
         TextAfterFirstEquals(std::string_view(equation).substr(0, semicolon)));
     const std::string yExpression(
         TextAfterFirstEquals(std::string_view(equation).substr(semicolon + 1)));
-    SampleScript script(ctx.engine);
+    SampleScript script(ctx);
     const TSweep range(ctx);
 
     const bool completed = session.sweep(range.start, range.end, range.step, [&](double t) {

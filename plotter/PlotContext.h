@@ -40,6 +40,8 @@ struct PlotContext {
     std::function<std::string(int)> errorText;
     // Computing time between two passes of the event loop; zero passes before every sample.
     std::chrono::nanoseconds yieldInterval = kYieldInterval;
+    // Text1.Text (0) and Text2.Text (1): a and b, which equations may use too.
+    std::function<std::string(int)> parameterText = {};
 };
 
 }  // namespace plotter

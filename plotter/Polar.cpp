@@ -16,7 +16,7 @@ namespace plotter {
 void PlotPolar(PlotContext& ctx) {
     PlotSession session(ctx);
     const std::string expression(TextAfterFirstEquals(NormalizeEquation(ctx.workingText())));
-    SampleScript script(ctx.engine);
+    SampleScript script(ctx);
     const TSweep range(ctx);
     double r = 0;
 

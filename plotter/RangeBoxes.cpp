@@ -12,14 +12,22 @@ std::string BoxText(const PlotContext& ctx, RangeBox box) {
     return vbrt::NumberToText(RangeValue(ctx, box));
 }
 
-}  // namespace
-
-double RangeValue(const PlotContext& ctx, RangeBox box) {
+double BoxValue(const std::string& text) {
     try {
-        return vbrt::Val(vbrt::NarrowText(ctx.rangeText(box)));
+        return vbrt::Val(vbrt::NarrowText(text));
     } catch (const vbrt::RuntimeError&) {
         return 0;
     }
+}
+
+}  // namespace
+
+double RangeValue(const PlotContext& ctx, RangeBox box) {
+    return BoxValue(ctx.rangeText(box));
+}
+
+double ParameterValue(const PlotContext& ctx, ParameterBox box) {
+    return ctx.parameterText ? BoxValue(ctx.parameterText(box)) : 0;
 }
 
 std::string XYRangeLegend(const PlotContext& ctx) {

@@ -17,6 +17,10 @@ inline constexpr double kRangePi = 3.1415926535;
 // (the plotters skip a failing step).
 double RangeValue(const PlotContext& ctx, RangeBox box);
 
+// The parameter boxes Text1 (a) and Text2 (b), read as the range boxes are; 0 without them.
+enum ParameterBox { kParameterA = 0, kParameterB = 1 };
+double ParameterValue(const PlotContext& ctx, ParameterBox box);
+
 // Legend lines of the ranges, from the boxes as they read now: «(-5≤x≤5，-5≤y≤5)»,
 // «(-5≤x≤5)», «(0π≤t≤2π)».
 std::string XYRangeLegend(const PlotContext& ctx);

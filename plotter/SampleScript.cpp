@@ -1,6 +1,7 @@
 #include "plotter/SampleScript.h"
 
 #include "plotter/BluePoint.h"
+#include "plotter/RangeBoxes.h"
 #include "script/ExactPower.h"
 #include "vbrt/NumberText.h"
 #include "vbrt/RuntimeError.h"
@@ -17,9 +18,35 @@ void SampleScript::addCode(std::string_view source) {
     if (const int error = engine_.TryAddCode(source)) fail(error);
 }
 
-// Defining sp again always succeeds; a refusal would only cost the calls of sp.
-SampleScript::SampleScript(script::ScriptEngine& engine) : engine_(engine) {
-    engine_.TryAddCode(script::kSpSource);
+namespace {
+
+// The logarithms of the textbooks. lg is exact where the answer is whole, as lg 1000 = 3
+// is, although Log(1000) / Log(10) falls one unit short of it.
+constexpr const char* kLogarithmSource =
+    "Function lg(X)\r\n"
+    "  Dim v\r\n"
+    "  v = Log(X) / Log(10)\r\n"
+    "  If 10 ^ Round(v) = X Then\r\n"
+    "    v = Round(v)\r\n"
+    "  End If\r\n"
+    "  lg = v\r\n"
+    "End Function\r\n"
+    "Function ln(X)\r\n"
+    "  ln = Log(X)\r\n"
+    "End Function";
+
+}  // namespace
+
+// A refusal would only cost the calls of these functions.
+void AddSampleFunctions(script::ScriptEngine& engine) {
+    engine.TryAddCode(script::kSpSource);
+    engine.TryAddCode(kLogarithmSource);
+}
+
+SampleScript::SampleScript(const PlotContext& ctx) : engine_(ctx.engine) {
+    AddSampleFunctions(engine_);
+    assign("a=", ParameterValue(ctx, kParameterA));
+    assign("b=", ParameterValue(ctx, kParameterB));
 }
 
 void SampleScript::assign(std::string_view prefix, double value) {

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "canvas/Canvas.h"
+#include "plotter/PlotContext.h"
 #include "script/ScriptEngine.h"
 
 namespace plotter {
@@ -14,10 +15,15 @@ namespace plotter {
 // equation is evaluated. Nothing throws: a failing step leaves an error pending, as under
 // "resume next", until the plotter clears it for the next sample. What the end of the plot
 // reports is kept for the whole plot: the first failure and whether any dot was set.
+// The functions every plot offers its equation: sp, and lg and ln with Log's domain errors.
+// Defining them again always succeeds.
+void AddSampleFunctions(script::ScriptEngine& engine);
+
 class SampleScript {
   public:
-    // Adds the power function sp to the engine in the form the plotters use.
-    explicit SampleScript(script::ScriptEngine& engine);
+    // Adds the sample functions (AddSampleFunctions) to the window's engine and assigns a and
+    // b of the parameter boxes, which stay the same for the whole plot.
+    explicit SampleScript(const PlotContext& ctx);
 
     // AddCode prefix + the default number text of value, prefix like "x=".
     void assign(std::string_view prefix, double value);

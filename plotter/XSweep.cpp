@@ -15,7 +15,7 @@ constexpr double kAxisBand = 0.01;
 
 XSweep::XSweep(PlotContext& context)
     : ctx(context),
-      script(context.engine),
+      script(context),
       expression(TextAfterFirstEquals(NormalizeEquation(context.workingText()))),
       points(PointFilePath(context)),
       end(RangeValue(context, kXTo)),

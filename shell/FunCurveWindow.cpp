@@ -222,6 +222,11 @@ void frmFunCurve::buildContexts() {
         [](const std::string& text) { ShowMessage(QString::fromStdString(text)); },
         [](int number) { return RuntimeErrorText(number).toStdString(); },
     });
+    plotContext_->parameterText = [this](int index) {
+        return box(index == 0 ? QStringLiteral("Text1") : QStringLiteral("Text2"))
+            ->text()
+            .toStdString();
+    };
     presetContext_ = std::make_unique<presets::PresetContext>(presets::PresetContext{
         *picture1_,
         *picture2_,

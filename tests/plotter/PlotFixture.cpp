@@ -23,6 +23,7 @@ PlotFixture::PlotFixture()
           folder.path().toStdString(),
           [this](const std::string& text) { messages.push_back(text); },
           [](int number) { return "错误 " + std::to_string(number); }} {
+    ctx.parameterText = [this](int index) { return parameters.at(std::size_t(index)); };
     ctx.yieldInterval = {};  // a yield per sample, so a test can click at any sample
     picture1.Scale(-12, 12, 12, -12);
     picture1.setTraceEnabled(true);

@@ -26,6 +26,7 @@ struct PlotFixture {
 
     std::string combo;
     std::array<std::string, 6> ranges{"-5", "5", "-5", "5", "0", "2"};
+    std::array<std::string, 2> parameters{"2", "3"};  // Text1 (a), Text2 (b)
     std::string working = "！！";
     std::vector<std::string> statuses;
     std::vector<std::string> messages;

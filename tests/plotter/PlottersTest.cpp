@@ -231,6 +231,31 @@ class PlottersTest : public QObject {
         QVERIFY(message.contains("“" + equation.left(41) + "……”"));
     }
 
+    // Textbook notation draws exactly what its plain twin draws, point file and dots alike.
+    void notationDrawsAsItsPlainTwin_data() {
+        QTest::addColumn<QString>("notation");
+        QTest::addColumn<QString>("plain");
+        const char* rows[][2] = {
+            {"y=a*x^2+b", "y=2*x^2+3"},
+            {"y=lg(x)", "y=log(x)/log(10)"},
+            {"y=ln(x)", "y=log(x)"},
+        };
+        for (const auto& row : rows)
+            QTest::newRow(row[0]) << QString::fromUtf8(row[0]) << QString::fromUtf8(row[1]);
+    }
+    void notationDrawsAsItsPlainTwin() {
+        QFETCH(QString, notation);
+        QFETCH(QString, plain);
+        PlotFixture twin;
+        twin.draw(plain.toStdString());
+        PlotFixture f;
+        f.draw(notation.toStdString());
+        QVERIFY(!twin.dots().empty());
+        QCOMPARE(f.pointFile(), twin.pointFile());
+        QCOMPARE(f.dots().size(), twin.dots().size());
+        QVERIFY(f.messages.empty());
+    }
+
     // A failing radius keeps the old one and draws nothing: the samples with 1 <= t < 2
     // divide by zero, and the spiral goes on from where it stopped, so the last radius
     // still counts every drawn point (a radius reset by the failures would count fewer).
