@@ -43,8 +43,11 @@ void AddSampleFunctions(script::ScriptEngine& engine) {
     engine.TryAddCode(kLogarithmSource);
 }
 
-SampleScript::SampleScript(const PlotContext& ctx) : engine_(ctx.engine) {
+SampleScript::SampleScript(script::ScriptEngine& engine) : engine_(engine) {
     AddSampleFunctions(engine_);
+}
+
+SampleScript::SampleScript(const PlotContext& ctx) : SampleScript(ctx.engine) {
     assign("a=", ParameterValue(ctx, kParameterA));
     assign("b=", ParameterValue(ctx, kParameterB));
 }

@@ -24,6 +24,8 @@ class SampleScript {
     // Adds the sample functions (AddSampleFunctions) to the window's engine and assigns a and
     // b of the parameter boxes, which stay the same for the whole plot.
     explicit SampleScript(const PlotContext& ctx);
+    // The sample functions only, for an engine of its own (a and b read as Empty).
+    explicit SampleScript(script::ScriptEngine& engine);
 
     // AddCode prefix + the default number text of value, prefix like "x=".
     void assign(std::string_view prefix, double value);
