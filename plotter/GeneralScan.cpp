@@ -18,7 +18,6 @@ namespace {
 constexpr double kXStep = 0.04;
 constexpr double kYStep = 0.03;
 constexpr double kHitLimit = 0.03;
-constexpr double kAxisBand = 0.01;
 
 // A hit is a numeric value (truth values count as -1 or 0) of at most 0.03; a text result
 // never hits.
@@ -68,7 +67,7 @@ void PlotGeneralEquation(PlotContext& ctx) {
     ColumnTexts yTexts;
 
     const double xEnd = RangeValue(ctx, kXTo);
-    const bool completed = SweepRange(RangeValue(ctx, kXFrom), xEnd, kXStep, [&](double x) {
+    const bool completed = SweepSteps(RangeValue(ctx, kXFrom), xEnd, kXStep, [&](double x) {
         const std::string xText = vbrt::NumberToText(x);
         const double yEnd = RangeValue(ctx, kYTo);
         std::size_t row = 0;

@@ -56,7 +56,7 @@ class PlotSession {
 // Loop over a range by repeated addition without yielding (the outer loop of the scan);
 // stops and returns false as soon as body returns false.
 template <typename Body>
-bool SweepRange(double start, double end, double step, Body&& body) {
+bool SweepSteps(double start, double end, double step, Body&& body) {
     for (double v = start; v <= end;) {
         if (!body(v)) return false;
         const double next = v + step;

@@ -5,6 +5,9 @@
 
 namespace plotter {
 
+// Points closer than this to either axis are left out of the point file (both scans).
+inline constexpr double kAxisBand = 0.01;
+
 // Removes the point file of the previous plot. When it cannot be removed (read-only folder,
 // a folder of that name, ...) a regular file is emptied instead, never one behind a
 // symbolic link; false when neither worked and something is still there.

@@ -9,8 +9,8 @@ namespace plotter {
 // Indices of the range boxes Text4(0..5).
 enum RangeBox { kXFrom = 0, kXTo = 1, kYFrom = 2, kYTo = 3, kTFrom = 4, kTTo = 5 };
 
-// π as the t range and step use it (ten decimals).
-inline constexpr double kRangePi = 3.1415926535;
+// π as the program uses it in ranges and steps, presets included (ten decimals, not M_PI).
+inline constexpr double kPiTenDecimals = 3.1415926535;
 
 // Leading number of a range box (Val of its text with full-width forms narrowed, so
 // '－４．５' reads -4.5); 0 when the box holds none or a number beyond the double range

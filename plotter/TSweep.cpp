@@ -5,8 +5,8 @@
 namespace plotter {
 
 TSweep::TSweep(const PlotContext& ctx)
-    : step(kRangePi / 2000),
-      end(RangeValue(ctx, kTTo) * kRangePi),
-      start(RangeValue(ctx, kTFrom) * kRangePi) {}
+    : step(kPiTenDecimals / 2000),
+      end(RangeValue(ctx, kTTo) * kPiTenDecimals),
+      start(RangeValue(ctx, kTFrom) * kPiTenDecimals) {}
 
 }  // namespace plotter

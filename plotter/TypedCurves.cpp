@@ -107,8 +107,8 @@ std::optional<KeyCurve> TypedCurves::curve(std::string_view normalized, const Dr
             break;
     }
     c.shape = KeyCurve::Shape::Parametric;
-    c.from = r.tFrom * kRangePi;
-    c.to = r.tTo * kRangePi;
+    c.from = r.tFrom * kPiTenDecimals;
+    c.to = r.tTo * kPiTenDecimals;
     return c;
 }
 

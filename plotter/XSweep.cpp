@@ -5,14 +5,11 @@
 #include "plotter/EquationForm.h"
 #include "plotter/Normalize.h"
 #include "plotter/PlotCommands.h"
+#include "plotter/PointFile.h"
 #include "plotter/RangeBoxes.h"
 #include "vbrt/NumberText.h"
 
 namespace plotter {
-namespace {
-constexpr double kAxisBand = 0.01;
-}  // namespace
-
 XSweep::XSweep(PlotContext& context)
     : ctx(context),
       script(context),

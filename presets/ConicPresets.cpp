@@ -35,7 +35,7 @@ void PrintConicFormula(PresetContext& ctx, const std::string& first, const std::
 template <class Place>
 void SweepHyperbola(PresetContext& ctx, double a, double b, Place place) {
     const double reach = 8 * std::abs(a);
-    Sweep(ctx.fields.varX, {-reach, reach, kPiPrime / 4000}, [&](double u) {
+    Sweep(ctx.fields.varX, {-reach, reach, kPiTenDecimals / 4000}, [&](double u) {
         if (std::abs(u) < std::abs(a)) return;
         const double v = HyperbolaV(a, b, u);
         place(u, v);
@@ -52,7 +52,7 @@ void DrawEllipse(PresetContext& ctx) {
         double b = 0;
         if (!ReadConicParameters(ctx, a, b)) return;
         double t = 0;
-        Sweep(t, {0, 6.283185307, kPiPrime / 2000},
+        Sweep(t, {0, 6.283185307, kPiTenDecimals / 2000},
               [&](double at) { SetPoint(ctx, a * std::cos(at), b * std::sin(at)); });
         PrintConicFormula(ctx, "(x/", "+", "(y/");
     });

@@ -48,7 +48,7 @@ void DrawLogarithm(PresetContext& ctx) {
 void DrawInverseProportion(PresetContext& ctx) {
     RunStopAndReport(ctx, [&] {
         const double a = ReadA(ctx);
-        Sweep(ctx.fields.varX, {-10, 10, kPiPrime / 4000}, [&](double x) {
+        Sweep(ctx.fields.varX, {-10, 10, kPiTenDecimals / 4000}, [&](double x) {
             if (x != 0) SetPoint(ctx, x, InverseY(a, x));
         });
         PrintFormula(ctx, "y=" + Joined(ctx.fields.varA) + "/x");

@@ -37,7 +37,7 @@ std::optional<double> RootPower(double a, double b, double x) {
 // The ranges of the presets that sweep a fixed interval (see their handlers).
 constexpr SweepRange kLogRange{0.01, 2500.0 / 300, 0.001};
 constexpr SweepRange kExpRange{-9, 5, 0.01};
-constexpr SweepRange kInverseRange{-10, 10, kPiPrime / 4000};
+constexpr SweepRange kInverseRange{-10, 10, kPiTenDecimals / 4000};
 
 const std::array<GraphPreset, 11> kGraphs{{
     {"line", kLineRange, [](double a, double b, double x) { return Finite(LineY(a, b, x)); }},

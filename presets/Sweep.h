@@ -1,5 +1,6 @@
 #pragma once
 
+#include "plotter/RangeBoxes.h"
 #include "vbrt/RuntimeError.h"
 
 namespace presets {
@@ -11,8 +12,7 @@ struct SweepRange {
     double step;
 };
 
-// The constant the presets use for pi in their steps (ten decimals, not M_PI).
-inline constexpr double kPiPrime = 3.1415926535;
+using plotter::kPiTenDecimals;
 
 // More steps than this would keep the window frozen for minutes; no school curve needs them.
 inline constexpr double kMaxSweepSteps = 10'000'000;

@@ -17,10 +17,14 @@ int toDouble(const Value& v, double& out) {
             return vbrt::TextToDouble(v.str(), out);
         case Kind::Ref:
             return toDouble(*v.ref, out);
-        default:
+        case Kind::Empty:
+        case Kind::Boolean:
+        case Kind::Integer:
+        case Kind::Long:
             out = v.i;
             return 0;
     }
+    return vbrt::kTypeMismatch;  // no other kind exists
 }
 
 int toLong(const Value& v, std::int32_t& out) {

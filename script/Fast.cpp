@@ -73,9 +73,14 @@ std::optional<FastOp> binaryFastOp(Op op) {
         SCRIPT_FAST_BINARY(Eqv)
         SCRIPT_FAST_BINARY(Imp)
 #undef SCRIPT_FAST_BINARY
-        default:
+        // Whole-number division, Mod and & leave the numbers; the rest are no operators.
+        case Op::IntDiv:
+        case Op::Mod:
+        case Op::Concat:
+        SCRIPT_NON_BINARY_CASES:
             return std::nullopt;
     }
+    return std::nullopt;
 }
 
 Kind callKind(Builtin id, Kind arg) {

@@ -61,9 +61,25 @@ int comparison(Op op, const Value& a, const Value& b, Value& out) {
         case Op::Le:
             r = c <= 0;
             break;
-        default:
+        case Op::Ge:
             r = c >= 0;
             break;
+        // Not comparisons: binaryOp sends none of them here.
+        case Op::Pow:
+        case Op::Mul:
+        case Op::Div:
+        case Op::IntDiv:
+        case Op::Mod:
+        case Op::Add:
+        case Op::Sub:
+        case Op::Concat:
+        case Op::And:
+        case Op::Or:
+        case Op::Xor:
+        case Op::Eqv:
+        case Op::Imp:
+        SCRIPT_NON_BINARY_CASES:
+            return vbrt::kTypeMismatch;
     }
     out = Value::boolean(r);
     return 0;
@@ -79,9 +95,27 @@ std::int32_t bitwise(Op op, std::int32_t x, std::int32_t y) {
             return x ^ y;
         case Op::Eqv:
             return ~(x ^ y);
-        default:
-            return ~x | y;  // Imp
+        case Op::Imp:
+            return ~x | y;
+        // Not logical operators: logical() is called for none of them.
+        case Op::Pow:
+        case Op::Mul:
+        case Op::Div:
+        case Op::IntDiv:
+        case Op::Mod:
+        case Op::Add:
+        case Op::Sub:
+        case Op::Concat:
+        case Op::Eq:
+        case Op::Ne:
+        case Op::Lt:
+        case Op::Gt:
+        case Op::Le:
+        case Op::Ge:
+        SCRIPT_NON_BINARY_CASES:
+            break;
     }
+    return 0;
 }
 
 // An operand of Not/And/Or/Xor/Eqv/Imp: a text that is no number but "True"/"False" (any

@@ -39,6 +39,16 @@ enum class Family : std::uint8_t { None, Sum, Real, Whole, Concat, Compare, Logi
     X(CallBuiltin, Call, None) X(CallUser, Call, None) X(Fail, Fail, None)
 // clang-format on
 
+// Case labels of every instruction that is no binary operator, for the switches over one
+// family of operators: they still name every instruction, so a new one cannot slip into
+// another's branch.
+// clang-format off
+#define SCRIPT_NON_BINARY_CASES                                                    \
+    case Op::PushConst: case Op::PushGlobal: case Op::PushLocal: case Op::RefGlobal: \
+    case Op::RefLocal: case Op::Neg: case Op::Not: case Op::Square:                \
+    case Op::CallBuiltin: case Op::CallUser: case Op::Fail
+// clang-format on
+
 enum class Op : std::uint8_t {
 #define SCRIPT_OP_ENUM(name, shape, family) name,
     SCRIPT_OPS(SCRIPT_OP_ENUM)

@@ -110,6 +110,7 @@ class ExpressionTest : public QObject {
             {"1 <> 2", "Boolean\tTrue"},
             {"2 <= 2", "Boolean\tTrue"},
             {"2 >= 3", "Boolean\tFalse"},
+            {"2 >= 2", "Boolean\tTrue"},
             {"Not 0", "Integer\t-1"},
             {"Not True", "Boolean\tFalse"},
             {"Not 1 = 2", "Boolean\tTrue"},

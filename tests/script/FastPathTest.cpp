@@ -61,6 +61,7 @@ class FastPathTest : public QObject {
                               "cdbl(x)+1",
                               "x>y",
                               "x<=y",
+                              "x>=y",
                               "x=y",
                               "x<>y",
                               "(x>0) And (y>0)",
