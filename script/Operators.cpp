@@ -221,7 +221,7 @@ double wholePowerPortable(double a, int n) {
         lo = lo * a + error;
         hi = p;
     }
-    return hi + lo;
+    return checkedWholePower(a, n, hi, lo);
 }
 
 namespace {

@@ -23,6 +23,15 @@ double wholePowerPortable(double a, int n);
 bool hasFusedMultiplyAdd();
 // wholePower where the processor has a fused multiply-add: inline, so that code built for
 // such a processor (see FastRun.cpp) runs it without a call.
+// The double-double sum of a whole power, or pow's own result where the sum cannot be
+// trusted: a last product that rounds past the largest Double although the power is finite,
+// or error terms so small that they lose bits below the smallest normal Double.
+inline double checkedWholePower(double a, int n, double hi, double lo) {
+    const double sum = hi + lo;
+    if (std::isfinite(sum) && std::fabs(sum) >= 0x1p-960) return sum;
+    return std::pow(a, n);
+}
+
 [[gnu::always_inline]] inline double wholePowerByFma(double a, int n) {
     double hi = a, lo = 0;
     for (int k = 1; k < n; ++k) {
@@ -30,7 +39,7 @@ bool hasFusedMultiplyAdd();
         lo = lo * a + __builtin_fma(hi, a, -p);
         hi = p;
     }
-    return hi + lo;
+    return checkedWholePower(a, n, hi, lo);
 }
 
 // The power rule shared with the fast path: invalid call (5) for a negative base with a

@@ -210,6 +210,13 @@ class FastPathTest : public QObject {
         QVERIFY(script::wholePower(3, 5) == 243.0);
         QVERIFY(script::wholePower(-2, 15) == -32768.0);
         QVERIFY(script::wholePower(1.1, 2) == 1.1 * 1.1);
+        // At the ends of the range: a power just below the largest Double stays finite, and
+        // near underflow the result is pow's, not one unit in the last place off.
+        for (auto power : {script::wholePower, script::wholePowerPortable}) {
+            QCOMPARE(power(3.550703192779521E+20, 15), std::pow(3.550703192779521E+20, 15));
+            QVERIFY(std::isfinite(power(3.550703192779521E+20, 15)));
+            QCOMPARE(power(2.91546779847174E-21, 15), std::pow(2.91546779847174E-21, 15));
+        }
     }
 };
 
