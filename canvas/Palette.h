@@ -24,6 +24,10 @@ inline constexpr QRgb kPlotDotColour = kBlue;         // a point of a typed equa
 inline constexpr QRgb kPresetDotColour = kBlack;      // a point of a preset curve
 inline constexpr QRgb kJoinSegmentColour = kGreen;    // 连点成线 between recorded points
 
+// --- Marks over the picture, never part of it ------------------------------------------------
+inline constexpr QRgb kKeyPointRingColour = qRgb(213, 94, 0);  // 关键点 rings (vermilion)
+inline constexpr QRgb kSnapMarkColour = qRgb(204, 121, 167);   // the point the read-out snapped to
+
 // --- Curve palette ------------------------------------------------------------------------
 // Colours for telling several curves apart go here, after the roles; the roles above stay
 // the colours of a plot drawn without them.

@@ -12,7 +12,9 @@ std::string BoxText(const PlotContext& ctx, RangeBox box) {
     return vbrt::NumberToText(RangeValue(ctx, box));
 }
 
-double BoxValue(const std::string& text) {
+}  // namespace
+
+double RangeTextValue(std::string_view text) {
     try {
         return vbrt::Val(vbrt::NarrowText(text));
     } catch (const vbrt::RuntimeError&) {
@@ -20,14 +22,12 @@ double BoxValue(const std::string& text) {
     }
 }
 
-}  // namespace
-
 double RangeValue(const PlotContext& ctx, RangeBox box) {
-    return BoxValue(ctx.rangeText(box));
+    return RangeTextValue(ctx.rangeText(box));
 }
 
 double ParameterValue(const PlotContext& ctx, ParameterBox box) {
-    return ctx.parameterText ? BoxValue(ctx.parameterText(box)) : 0;
+    return ctx.parameterText ? RangeTextValue(ctx.parameterText(box)) : 0;
 }
 
 std::string XYRangeLegend(const PlotContext& ctx) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "plotter/PlotContext.h"
 
@@ -16,6 +17,8 @@ inline constexpr double kPiTenDecimals = 3.1415926535;
 // '－４．５' reads -4.5); 0 when the box holds none or a number beyond the double range
 // (the plotters skip a failing step).
 double RangeValue(const PlotContext& ctx, RangeBox box);
+// The same reading of a box's text.
+double RangeTextValue(std::string_view text);
 
 // The parameter boxes Text1 (a) and Text2 (b), read as the range boxes are; 0 without them.
 enum ParameterBox { kParameterA = 0, kParameterB = 1 };

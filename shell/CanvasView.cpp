@@ -8,10 +8,14 @@
 #include <algorithm>
 #include <cmath>
 
+#include "canvas/Palette.h"
+
 namespace shell {
 
 namespace {
 constexpr int kRepaintMilliseconds = 16;
+constexpr double kRingRadius = 5;
+constexpr double kSnapRadius = 3;
 
 // The user position that the pixel under the pointer stands for, inside the frame. The
 // canvas draws a point at the nearest pixel centre, so pixel p holds the values from its
@@ -67,8 +71,33 @@ void CanvasView::paintEvent(QPaintEvent* event) {
     const QRect inner = contentsRect();
     painter.fillRect(inner, canvas_.background());
     painter.drawImage(inner.topLeft(), canvas_.Image());
+    painter.translate(inner.topLeft());
+    paintMarks(painter);
     painter.end();
     QFrame::paintEvent(event);
+}
+
+void CanvasView::setRings(std::vector<QPointF> points) {
+    rings_ = std::move(points);
+    update();
+}
+
+void CanvasView::setSnapMark(std::optional<QPointF> point) {
+    if (point == snap_) return;
+    snap_ = point;
+    update();
+}
+
+void CanvasView::paintMarks(QPainter& painter) const {
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(QColor::fromRgb(canvas::kKeyPointRingColour), 1.5));
+    for (const QPointF& p : rings_)
+        painter.drawEllipse(canvas_.toPixel(float(p.x()), float(p.y())), kRingRadius, kRingRadius);
+    if (!snap_) return;
+    painter.setPen(QPen(QColor::fromRgb(canvas::kSnapMarkColour), 1.5));
+    painter.drawEllipse(canvas_.toPixel(float(snap_->x()), float(snap_->y())), kSnapRadius,
+                        kSnapRadius);
 }
 
 void CanvasView::mouseMoveEvent(QMouseEvent* event) {

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QFrame>
+#include <QPointF>
 #include <QTimer>
+#include <optional>
+#include <vector>
 
 #include "canvas/Canvas.h"
 
@@ -19,6 +22,12 @@ class CanvasView : public QFrame {
     CanvasView(canvas::Canvas& canvas, QWidget* parent);
     canvas::Canvas& canvas() { return canvas_; }
 
+    // Small rings drawn over the picture at these user points (key points asked for), and a
+    // dot with its caption beside the pointer (the snapped point); neither is part of the
+    // picture, so no copy, saved file or point file holds them.
+    void setRings(std::vector<QPointF> points);
+    void setSnapMark(std::optional<QPointF> point);
+
     // Bitmap size in twips for a picture box of this outer size in twips.
     static int innerTwips(int outerTwips) { return outerTwips - 2 * kBorder * 15; }
 
@@ -34,8 +43,12 @@ class CanvasView : public QFrame {
     void scheduleRepaint();
     void followScreenRatio();
 
+    void paintMarks(QPainter& painter) const;
+
     canvas::Canvas& canvas_;
     QTimer repaintTimer_;
+    std::vector<QPointF> rings_;
+    std::optional<QPointF> snap_;
 };
 
 }  // namespace shell

@@ -54,6 +54,7 @@ inline constexpr const char* kTableSuggestedName = "数值表.csv";
 inline constexpr const char* kTableNoCurve = "画布上没有 y= 形式的曲线或预设曲线。";
 inline constexpr const char* kTableBadNumber = "“%1”应为一个数。";
 inline constexpr const char* kTableBadCount = "行数应为 1 到 %1 之间的整数。";
+inline constexpr const char* kSnappedReadOut = "( %1, %2 ) %3";  // the curve's point, its line
 inline constexpr const char* kCannotSaveTable = "无法保存数值表：\n%1\n%2";
 
 // --- Box checks (leaving a parameter or range box) --------------------------------------
