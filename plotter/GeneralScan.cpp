@@ -1,4 +1,5 @@
 #include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,30 +28,33 @@ bool IsHit(const script::EvalResult& result) {
     return vbrt::ToDouble(result.value, value) == 0 && value <= kHitLimit;
 }
 
-// Rows whose y texts are kept: every range the boxes allow, about 5 MB at most.
+// Rows whose y texts are kept: every range the boxes allow, about 10 MB at most.
 constexpr std::size_t kKeptRows = 1 << 16;
 
-// Number texts of the y values of a column. Every column repeats the same additions from
-// the same start, so the texts of the first column serve all later ones. Only the first
-// kKeptRows rows are kept, so a very tall scan does not grow the memory; the rows beyond
-// make their text anew.
+// The y of one row and its assignment "Y=" + number text, read once.
+struct RowText {
+    explicit RowText(double value) : y(value), code("Y=" + vbrt::NumberToText(value)) {}
+    std::string_view text() const { return std::string_view(code.text()).substr(2); }
+    double y;
+    script::ParsedCode code;
+};
+
+// The y texts of a column. Every column repeats the same additions from the same start, so
+// the texts of the first column serve all later ones. Only the first kKeptRows rows are
+// kept, so a very tall scan does not grow the memory; the rows beyond make theirs anew.
 class ColumnTexts {
   public:
-    const std::string& text(std::size_t row, double y) {
-        if (row >= kKeptRows) return scratch_ = vbrt::NumberToText(y);
-        if (row == texts_.size()) texts_.push_back({y, vbrt::NumberToText(y)});
-        Entry& entry = texts_[row];
-        if (entry.y != y) entry = {y, vbrt::NumberToText(y)};
-        return entry.text;
+    const RowText& row(std::size_t index, double y) {
+        if (index >= kKeptRows) return scratch_.emplace(y);
+        if (index == rows_.size()) rows_.emplace_back(y);
+        RowText& kept = rows_[index];
+        if (kept.y != y) kept = RowText(y);
+        return kept;
     }
 
   private:
-    struct Entry {
-        double y;
-        std::string text;
-    };
-    std::vector<Entry> texts_;
-    std::string scratch_;
+    std::vector<RowText> rows_;
+    std::optional<RowText> scratch_;
 };
 
 }  // namespace
@@ -69,19 +73,19 @@ void PlotGeneralEquation(PlotContext& ctx) {
     const double xEnd = RangeValue(ctx, kXTo);
     const bool completed = SweepSteps(RangeValue(ctx, kXFrom), xEnd, kXStep, [&](double x) {
         const std::string xText = vbrt::NumberToText(x);
+        const script::ParsedCode xCode("X=" + xText);
         const double yEnd = RangeValue(ctx, kYTo);
-        std::size_t row = 0;
+        std::size_t index = 0;
         return session.sweep(RangeValue(ctx, kYFrom), yEnd, kYStep, [&](double y) {
-            const std::string& yText = yTexts.text(row++, y);
-            script.assignText("X=", xText);
-            script.assignText("Y=", yText);
-            script.assignConstants();
+            const RowText& row = yTexts.row(index++, y);
+            script.assignParsed(xCode);
+            script.assignParsed(row.code);
             const script::EvalResult value = script.eval(expression);
             if (!script.errorPending() && IsHit(value)) {
                 ctx.picture1.setDrawWidth(2);
                 if (script.plotPoint(ctx.picture1, x, y) && std::fabs(x) >= kAxisBand &&
                     std::fabs(y) >= kAxisBand) {
-                    points.appendTexts(xText, yText);
+                    points.appendTexts(xText, row.text());
                 }
             }
             script.clearError();

@@ -26,7 +26,6 @@ void PlotParametric(PlotContext& ctx) {
 
     const bool completed = session.sweep(range.start, range.end, range.step, [&](double t) {
         script.assign("t=", t);
-        script.assignConstants();
         ctx.picture1.setDrawWidth(2);
         if (!script.errorPending()) {
             const auto x = script.evalNumber(xExpression);

@@ -23,7 +23,6 @@ void PlotPolar(PlotContext& ctx) {
     const bool completed = session.sweep(range.start, range.end, range.step, [&](double t) {
         script.assign("r=", r);
         script.assign("t=", t);
-        script.assignConstants();
         ctx.picture1.setDrawWidth(2);
         if (const auto radius = script.evalNumber(expression)) r = *radius;
         if (!script.errorPending())

@@ -45,6 +45,8 @@ void AddSampleFunctions(script::ScriptEngine& engine) {
 
 SampleScript::SampleScript(script::ScriptEngine& engine) : engine_(engine) {
     AddSampleFunctions(engine_);
+    for (const char* constant : script::kPlotConstants)
+        addCode(constant);
 }
 
 SampleScript::SampleScript(const PlotContext& ctx) : SampleScript(ctx.engine) {
@@ -62,9 +64,8 @@ void SampleScript::assignText(std::string_view prefix, std::string_view numberTe
     addCode(statement_);
 }
 
-void SampleScript::assignConstants() {
-    addCode("e= 2.71828");
-    addCode("p= 3.1415926");
+void SampleScript::assignParsed(const script::ParsedCode& code) {
+    if (const int error = engine_.TryAddCode(code)) fail(error);
 }
 
 script::EvalResult SampleScript::eval(std::string_view expression) {

@@ -11,28 +11,30 @@
 namespace plotter {
 
 // The per-sample conversation of a plotter with the script engine: each assignment is its
-// own AddCode of "name=" and the default number text, the constants e and p follow, then the
-// equation is evaluated. Nothing throws: a failing step leaves an error pending, as under
-// "resume next", until the plotter clears it for the next sample. What the end of the plot
-// reports is kept for the whole plot: the first failure and whether any dot was set.
+// own AddCode of "name=" and the default number text, then the equation is evaluated. The
+// constants e and p never change during a plot, so they are assigned once, at its start.
+// Nothing throws: a failing step leaves an error pending, as under "resume next", until the
+// plotter clears it for the next sample. What the end of the plot reports is kept for the
+// whole plot: the first failure and whether any dot was set.
 // The functions every plot offers its equation: sp, and lg and ln with Log's domain errors.
 // Defining them again always succeeds.
 void AddSampleFunctions(script::ScriptEngine& engine);
 
 class SampleScript {
   public:
-    // Adds the sample functions (AddSampleFunctions) to the window's engine and assigns a and
-    // b of the parameter boxes, which stay the same for the whole plot.
+    // Adds the sample functions (AddSampleFunctions) to the window's engine and assigns e, p,
+    // and a and b of the parameter boxes, which stay the same for the whole plot.
     explicit SampleScript(const PlotContext& ctx);
-    // The sample functions only, for an engine of its own (a and b read as Empty).
+    // The sample functions, then AddCode "e= 2.71828" and "p= 3.1415926", for an engine of
+    // its own (a and b read as Empty).
     explicit SampleScript(script::ScriptEngine& engine);
 
     // AddCode prefix + the default number text of value, prefix like "x=".
     void assign(std::string_view prefix, double value);
-    // AddCode prefix + a number text made already (the scan reuses its texts).
+    // AddCode prefix + a number text made already.
     void assignText(std::string_view prefix, std::string_view numberText);
-    // AddCode "e= 2.71828", then AddCode "p= 3.1415926".
-    void assignConstants();
+    // AddCode of an assignment read before (the scan's texts that repeat).
+    void assignParsed(const script::ParsedCode& code);
     // Eval of the expression, the raw result.
     script::EvalResult eval(std::string_view expression);
     // Eval converted by the ordinary numeric conversion; nullopt when either fails.

@@ -21,7 +21,6 @@ XSweep::XSweep(PlotContext& context)
 void XSweep::assignX(double x) {
     xText = vbrt::NumberToText(x);
     script.assignText("x=", xText);
-    script.assignConstants();
     ctx.picture1.setDrawWidth(2);
 }
 

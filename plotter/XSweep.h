@@ -17,7 +17,7 @@ struct XSweep {
     // sp to the engine.
     explicit XSweep(PlotContext& ctx);
 
-    // AddCode "x=" and the constants; pen width 2 for the dot to come.
+    // AddCode "x="; pen width 2 for the dot to come.
     void assignX(double x);
     // Blue dot at (x, y); appends the record when |x| >= 0.01 and the right side, evaluated
     // again, is at least 0.01 in size. A dot beyond the single range is a failure.

@@ -63,10 +63,12 @@ struct ScriptEngine::Impl : Definitions {
         return index >= 0 && machine.functions[index]->defined ? index : -1;
     }
 
-    int addCode(std::string_view source) {
+    // read: the text's reading as NAME=NUMBER when it has been read before.
+    int addCode(std::string_view source, const FastAssignment* read = nullptr) {
         if (source.size() > kMaxTextLength) return vbrt::kOutOfMemory;
         FastAssignment fast;
-        if (parseFastAssignment(source, fast) && assign(fast)) return 0;
+        if (read == nullptr && parseFastAssignment(source, fast)) read = &fast;
+        if (read != nullptr && assign(*read)) return 0;
         CompiledSource compiled;
         if (int e = compileSource(tokenize(source), *this, compiled)) return e;
         for (auto& [index, f] : compiled.functions) {
@@ -182,6 +184,10 @@ vbrt::Variant ScriptEngine::Run(std::string_view name, std::span<const vbrt::Var
 
 int ScriptEngine::TryAddCode(std::string_view source) noexcept {
     return impl_->addCode(source);
+}
+
+int ScriptEngine::TryAddCode(const ParsedCode& code) noexcept {
+    return impl_->addCode(code.text(), code.assignment());
 }
 
 EvalResult ScriptEngine::TryEval(std::string_view expression) noexcept {

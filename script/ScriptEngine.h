@@ -4,6 +4,7 @@
 #include <span>
 #include <string_view>
 
+#include "script/ParsedCode.h"
 #include "vbrt/Variant.h"
 
 namespace script {
@@ -33,6 +34,7 @@ class ScriptEngine {
     vbrt::Variant Run(std::string_view name, std::span<const vbrt::Variant> args);
 
     int TryAddCode(std::string_view source) noexcept;
+    int TryAddCode(const ParsedCode& code) noexcept;
     EvalResult TryEval(std::string_view expression) noexcept;
 
   private:

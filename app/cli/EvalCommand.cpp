@@ -34,8 +34,8 @@ bool IsAssignment(const std::string& s) {
 int RunEval(const std::vector<std::string>& args) {
     script::ScriptEngine engine;
     engine.TryAddCode(script::kSpSource);
-    engine.TryAddCode("e= 2.71828");
-    engine.TryAddCode("p= 3.1415926");
+    for (const char* constant : script::kPlotConstants)
+        engine.TryAddCode(constant);
     for (size_t k = 0; k < args.size(); ++k) {
         const std::string& a = args[k];
         if (a == "--let" || a.rfind("--let=", 0) == 0) {
