@@ -3,6 +3,7 @@
 #include <QBuffer>
 
 #include "canvas/SvgExport.h"
+#include "shell/PaletteImage.h"
 
 namespace shell {
 
@@ -16,7 +17,7 @@ QByteArray PlotPictureBytes(const canvas::Canvas& canvas, PictureFormat format, 
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    PlotImage(canvas, ratio).save(&buffer, "PNG");
+    WithPalette(PlotImage(canvas, ratio)).save(&buffer, "PNG");
     return bytes;
 }
 
