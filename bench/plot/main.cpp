@@ -1,7 +1,9 @@
 // Times whole equation plots in the real window, from the click of the draw button to
 // "◇处理完毕！". Beside each plot: FLOOR_MS, as many bare event-loop passes as the plot has
-// samples (what a pass before every sample would cost), and COMPUTE_MS, the same plot with
-// a yield that does nothing (what the arithmetic and drawing cost). Then CANCEL_MS: a cancel
+// samples (what a pass before every sample would cost), COMPUTE_MS, the same plot with
+// a yield that does nothing (what the arithmetic and drawing cost), and LIMIT_MS, the same
+// grid and dots done by plain C++ with the equation compiled in (the physical limit). Then
+// CANCEL_MS: a cancel
 // click posted during the largest plot, milliseconds from its posting until the plot has
 // returned. Last, the peak memory of each case (every case runs in a process of its own).
 // Plot timings are the best of three runs. Without arguments it runs itself per case and
@@ -17,6 +19,7 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -24,6 +27,7 @@
 #include <utility>
 #include <vector>
 
+#include "PhysicalLimit.h"
 #include "shell/Fonts.h"
 #include "shell/FunCurveWindow.h"
 
@@ -34,19 +38,26 @@ constexpr Ranges kDefaultRanges{"-5", "5", "-5", "5"};
 
 struct PlotCase {
     const char* equation;
+    bench::NativePlot native;
     Ranges ranges = kDefaultRanges;
 };
+
+// The scan evaluates abs(R-(L)).
+constexpr bench::NativePlot kNativeCircle{
+    bench::Shape::Scan, [](double x, double y) { return std::fabs(4 - (x * x + y * y)); }};
 
 // The last case is the stress case of the cancel measurement: y beyond what the boxes allow,
 // typed straight into them.
 const PlotCase kCases[] = {
-    {"x^2+y^2=4"},
-    {"y=x^2-1"},
-    {"y^2=9-x^2"},
-    {"x=3*cos(t);y=2*sin(t)"},
-    {"r=2*sin(3*t)"},
-    {"x^2+y^2=4", {"-9", "9", "-9", "9"}},
-    {"x^2+y^2=4", {"-5", "5", "-300", "300"}},
+    {"x^2+y^2=4", kNativeCircle},
+    {"y=x^2-1", {bench::Shape::ExplicitY, [](double x, double) { return x * x - 1; }}},
+    {"y^2=9-x^2", {bench::Shape::SquaredY, [](double x, double) { return 9 - x * x; }}},
+    {"x=3*cos(t);y=2*sin(t)",
+     {bench::Shape::Parametric,
+      [](double t, double b) { return b == 0 ? 3 * std::cos(t) : 2 * std::sin(t); }}},
+    {"r=2*sin(3*t)", {bench::Shape::Polar, [](double t, double) { return 2 * std::sin(3 * t); }}},
+    {"x^2+y^2=4", kNativeCircle, {"-9", "9", "-9", "9"}},
+    {"x^2+y^2=4", kNativeCircle, {"-5", "5", "-300", "300"}},
 };
 constexpr int kCaseCount = int(std::size(kCases));
 
@@ -162,13 +173,18 @@ int RunCase(int index) {
     const std::string platform = QGuiApplication::platformName().toStdString();
     const std::string label = CaseLabel(plot);
     const int samples = bench.samples(plot);  // also warms the engine up
-    double ms = 1e300, compute = 1e300;
+    std::array<double, 4> ranges{};
+    for (std::size_t i = 0; i < ranges.size(); ++i)
+        ranges[i] = std::atof(plot.ranges[i]);
+    double ms = 1e300, compute = 1e300, limit = 1e300;
     for (int run = 0; run < kRuns; ++run) {
         ms = BestOf(ms, bench.plotMs(plot));
         compute = BestOf(compute, bench.plotMsWith(plot, [] {}));
+        limit = BestOf(limit, bench::LimitMs(plot.native, ranges));
     }
     const double floor = FloorMs(samples);
-    std::printf("%s\t%s\t%.1f\t%.1f\t%.1f\n", label.c_str(), platform.c_str(), ms, floor, compute);
+    std::printf("%s\t%s\t%.1f\t%.1f\t%.1f\t%.2f\n", label.c_str(), platform.c_str(), ms, floor,
+                compute, limit);
     std::printf("%s\t%s\t%.1f\n", label.c_str(), platform.c_str(), PeakMb());
     return 0;
 }
@@ -219,7 +235,7 @@ int main(int argc, char** argv) {
         const int index = argc > 2 ? std::atoi(argv[2]) : -1;
         return index >= 0 && index < kCaseCount ? RunCase(index) : 2;
     }
-    std::printf("EQUATION\tPLATFORM\tMS\tFLOOR_MS\tCOMPUTE_MS\n");
+    std::printf("EQUATION\tPLATFORM\tMS\tFLOOR_MS\tCOMPUTE_MS\tLIMIT_MS\n");
     std::fflush(stdout);
     std::string cancel, memory;
     RunPlatform(argv[0], "offscreen", cancel, memory);
