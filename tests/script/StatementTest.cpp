@@ -41,10 +41,14 @@ class StatementTest : public QObject {
     void assignmentsKeepTheLiteralKind() {
         QFETCH(QString, statement);
         QFETCH(QString, expected);
-        script::ScriptEngine engine;
+        script::ScriptEngine engine, readOnce;
         QCOMPARE(engine.TryAddCode(statement.toStdString()), 0);
         const QString name = statement.trimmed().left(1);
         QCOMPARE(evalText(engine, name), expected);
+        const script::ParsedCode parsed(statement.toStdString());
+        QCOMPARE(readOnce.TryAddCode(parsed), 0);
+        QCOMPARE(readOnce.TryAddCode(parsed), 0);
+        QCOMPARE(evalText(readOnce, name), expected);
     }
 
     // The quick path for NAME=NUMBER must give exactly what the full parser gives.
@@ -107,6 +111,7 @@ class StatementTest : public QObject {
         QFETCH(int, error);
         script::ScriptEngine engine;
         QCOMPARE(engine.TryAddCode(source.toStdString()), error);
+        QCOMPARE(engine.TryAddCode(script::ParsedCode(source.toStdString())), error);
         QVERIFY_THROWS_EXCEPTION(vbrt::RuntimeError, engine.AddCode(source.toStdString()));
     }
 
@@ -115,6 +120,7 @@ class StatementTest : public QObject {
         script::ScriptEngine engine;
         QCOMPARE(engine.TryAddCode(script::kSpSource), 0);
         QCOMPARE(engine.TryAddCode("SP=1"), 501);
+        QCOMPARE(engine.TryAddCode(script::ParsedCode("SP=1")), 501);
         QCOMPARE(evalText(engine, "sp(8, 1, 3)"), QStringLiteral("Double\t2"));
         QCOMPARE(engine.TryAddCode("Dim sin"), 0);
         QCOMPARE(engine.TryAddCode("sin=1"), 501);
