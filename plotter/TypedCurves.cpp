@@ -25,10 +25,8 @@ struct LastValue {
 
 }  // namespace
 
-TypedCurves::TypedCurves() : script_(engine_) {
-    // The plots assign the constants before every sample; nothing changes them in between.
-    script_.assignConstants();
-}
+// The script assigns e and p at its start, as every plot does.
+TypedCurves::TypedCurves() : script_(engine_) {}
 
 std::optional<double> TypedCurves::evaluate(const std::string& expression) {
     auto result = script_.evalNumber(expression);

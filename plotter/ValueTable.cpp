@@ -26,7 +26,6 @@ std::vector<TableRow> ExplicitTable(script::ScriptEngine& engine, std::string_vi
         }
         row.x = vbrt::NumberToText(x);
         script.assignText("x=", row.x);
-        script.assignConstants();
         const script::EvalResult result = script.eval(expression);
         double y = 0;
         row.error = result.error ? result.error : vbrt::ToDouble(result.value, y);
