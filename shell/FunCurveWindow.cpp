@@ -352,6 +352,11 @@ void frmFunCurve::ShowHelp() {
                         .arg(QDir::toNativeSeparators(programFolder_)));
         return;
     }
+    if (file.status == TextFile::Status::NotRegular) {
+        ShowMessage(QString::fromUtf8(texts::kHelpFileNotRegular)
+                        .arg(QDir::toNativeSeparators(ProgramFile(programFolder_, kHelpFile))));
+        return;
+    }
     if (!help_) {
         help_ = new frmHelp(this);
         help_->setAttribute(Qt::WA_DeleteOnClose);

@@ -3,10 +3,10 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include "shell/MessageBox.h"
+#include "shell/OutputFile.h"
 #include "texts/Texts.h"
 
 namespace shell {
@@ -80,12 +80,10 @@ QString SavePlotPicture(const canvas::Canvas& canvas, QWidget* parent, const QSt
     if (choice.path.isEmpty()) return {};
     const SaveTarget target = ResolveSaveTarget(choice);
     const QByteArray bytes = PlotPictureBytes(canvas, target.format);
-    QSaveFile file(target.path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) {
-        return target.path;
-    }
+    const QString failure = WriteOutputFile(target.path, bytes, PipeOpen::FailWithoutReader);
+    if (failure.isEmpty()) return target.path;
     ShowMessage(QString::fromUtf8(texts::kCannotSavePicture)
-                    .arg(QDir::toNativeSeparators(target.path), file.errorString()));
+                    .arg(QDir::toNativeSeparators(target.path), failure));
     return {};
 }
 

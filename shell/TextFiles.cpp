@@ -53,7 +53,9 @@ QStringList SplitLines(const QString& text) {
 
 TextFile ReadTextFile(const QString& path) {
     QFile file;
-    if (!OpenAsRegularFile(path, file)) return {};
+    if (!OpenAsRegularFile(path, file))
+        return {QFileInfo::exists(path) ? TextFile::Status::NotRegular : TextFile::Status::Missing,
+                {}};
     if (file.size() > kMaxTextFileBytes) return {TextFile::Status::TooLarge, {}};
     // A file that grows while we read is cut off at the cap, and counts as too large.
     const QByteArray bytes = file.read(kMaxTextFileBytes + 1);

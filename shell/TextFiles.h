@@ -20,14 +20,14 @@ inline constexpr qint64 kMaxTextFileBytes = 16 * 1024 * 1024;
 
 // What reading a text file gave: its lines, or why there are none.
 struct TextFile {
-    enum class Status { Read, Missing, TooLarge };
+    enum class Status { Read, Missing, NotRegular, TooLarge };
     Status status = Status::Missing;
     QStringList lines;
 };
 
 // The lines of a text file in the program's encodings. Only a regular file is read: a
-// directory, FIFO or device counts as missing (and never blocks); a file above
-// kMaxTextFileBytes is TooLarge.
+// directory, FIFO or device is NotRegular (and never blocks); a file above kMaxTextFileBytes
+// is TooLarge.
 TextFile ReadTextFile(const QString& path);
 
 // The message for a text file of the program that is too large to be read.

@@ -83,7 +83,9 @@ inline constexpr const char* kRunFailed = "运行出错：%1";
 inline constexpr const char* kFileTooLarge = "文件“%1”太大（超过 %2 MB），没有读入。";
 inline constexpr const char* kHelpFileMissing =
     "找不到帮助文件“说明.txt”。\n它应当和本程序放在同一个文件夹里：\n%1";
-inline constexpr const char* kCannotSavePicture = "无法保存图像：\n%1\n%2";
+inline constexpr const char* kCannotSavePicture = "无法保存图像：\n%1\n%2";  // %2 the reason
+inline constexpr const char* kHelpFileNotRegular =
+    "帮助文件“说明.txt”不是普通文件（而是文件夹、管道或设备），没有读入：\n%1";
 
 // --- The companion funcurve-cli -------------------------------------------------------------
 // Its messages go to scripts and people alike: Chinese, then English.
@@ -104,8 +106,9 @@ inline constexpr Bilingual kCliUnknownPreset{"未知的预设：%1", "unknown pr
 inline constexpr Bilingual kCliNeedsRange{"%1 需要 FROM,TO", "%1 needs FROM,TO"};
 inline constexpr Bilingual kCliNoStep{"没有步骤", "no step given"};
 inline constexpr Bilingual kCliNoOutput{"没有输出", "no output given"};
-inline constexpr Bilingual kCliOneStdout{"只能有一个输出写到标准输出（-）",
-                                         "only one output may go to standard output (-)"};
+inline constexpr Bilingual kCliOneStdout{
+    "只能有一个输出写到标准输出（--status、- 或 /dev/stdout）",
+    "only one output may go to standard output (--status, - or /dev/stdout)"};
 inline constexpr Bilingual kCliLetNeedsAssignment{"--let 需要 NAME=NUMBER",
                                                   "--let needs NAME=NUMBER"};
 inline constexpr Bilingual kCliUnknownSubcommand{"未知子命令", "unknown subcommand"};

@@ -9,7 +9,10 @@
 namespace cli::render {
 namespace {
 
-constexpr std::array kSignals{SIGINT, SIGTERM, SIGHUP, SIGPIPE};
+// Every signal whose default ends the program and that another process, a timer or a limit
+// can send; faults (SIGSEGV, ...) are left to the crash report.
+constexpr std::array kSignals{SIGINT,  SIGTERM, SIGHUP,    SIGPIPE, SIGQUIT, SIGUSR1,
+                              SIGUSR2, SIGALRM, SIGVTALRM, SIGPROF, SIGXFSZ, SIGXCPU};
 
 // Written while the signals are blocked, read by the handler.
 char gFile[4096];

@@ -2,11 +2,12 @@
 
 #include <QString>
 
-// An interrupted render (Ctrl-C, kill, a closed pipe) must not leave its private point file
-// behind in the temporary folder.
+// An interrupted render (Ctrl-C, kill, a closed pipe, a timer, a size limit) must not leave its
+// private point file behind in the temporary folder.
 namespace cli::render {
 
-// Until disarmed, a SIGINT, SIGTERM, SIGHUP or SIGPIPE first removes the folder (and the file
+// Until disarmed, a terminating signal (SIGINT, SIGTERM, SIGHUP, SIGPIPE, SIGQUIT, SIGUSR1,
+// SIGALRM, SIGXFSZ, ...) first removes the folder (and the file
 // named to it), then ends the program as the signal would have.
 void ArmInterruptCleanup(const QString& folder);
 // The one file the folder may hold by then.

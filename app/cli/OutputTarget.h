@@ -8,11 +8,13 @@
 namespace cli::render {
 
 // Writes bytes to path: "-" and any path naming the program's standard output or error
-// (/dev/stdout, /proc/self/fd/1, the file stdout is appended to) go through that stream; an
-// existing file that is not a regular file (a device, a named pipe) is opened and written
-// into, never replaced; otherwise the file, or the final target of a symbolic link, is
-// replaced once its new contents are complete. Returns the reason of a failure, or an empty
-// string.
+// (/dev/stdout, /proc/self/fd/1, the file stdout is appended to) go through that stream;
+// every other path is written as the window writes its files (shell::WriteOutputFile): a
+// device or named pipe is written into, a regular file replaced only once complete. Returns
+// the system's reason of a failure, or an empty string.
 QString WriteTarget(const std::string& path, const QByteArray& bytes);
+
+// Whether path is "-" or another name of the program's standard output.
+bool NamesStandardOutput(const std::string& path);
 
 }  // namespace cli::render

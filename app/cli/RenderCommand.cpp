@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "cli/InterruptCleanup.h"
+#include "cli/OutputTarget.h"
 #include "cli/RenderJob.h"
 #include "cli/RenderRun.h"
 #include "cli/Subcommand.h"
@@ -43,7 +44,8 @@ const char* const kSummaryEn =
 // What only the command's own help adds: the order of outputs, the files and the status.
 const char* const kDetailsZh =
     "每个输出都是它前面的步骤执行完后的快照，所以一条命令可以输出多个阶段。文件名 - "
-    "表示标准输出（最多一个）；设备和命名管道直接写入；普通文件（符号链接则为其目标）"
+    "表示标准输出（它、/dev/stdout 与 --status "
+    "只能用一个）；设备和命名管道直接写入；普通文件（符号链接则为其目标）"
     "在新内容完整写好后才替换。每次运行的点文件放在自己的临时文件夹里，运行结束即删除。"
     "--a/--b/--x/--y/--t 的值与窗口离开该框时一样检查，不通过则显示消息并结束运行。"
     "以 -- 开头的值须写成 --a=值。\n"
@@ -51,7 +53,8 @@ const char* const kDetailsZh =
     "1 有输出无法写入（优先于 3）；2 用法错误（未执行任何步骤）。";
 const char* const kDetailsEn =
     "Each output is a snapshot of the state after the steps given before it, so one command can "
-    "write several stages. The file name - is standard output (at most one); devices and named "
+    "write several stages. The file name - is standard output (one of -, /dev/stdout and --status "
+    "at most); devices and named "
     "pipes are written into; a regular file (or a symbolic link's target) is replaced only once "
     "its new contents are complete. Each run keeps its point file in a temporary folder of its "
     "own, removed at exit. --a/--b/--x/--y/--t values are checked as when the window's box is "
@@ -156,6 +159,11 @@ int RunRender(const std::vector<std::string>& args) {
     }
     if (!parsed.error.empty()) {
         PrintUsageError(parsed.error);
+        return 2;
+    }
+    // Now that the paths can be looked at: /dev/stdout, or the file stdout goes to, is "-".
+    if (cli::render::StandardOutputUses(parsed.job, cli::render::NamesStandardOutput) > 1) {
+        PrintUsageError(texts::Fill(texts::kCliOneStdout, {}));
         return 2;
     }
     return RunInApplication(parsed.job);

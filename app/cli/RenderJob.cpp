@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <optional>
 #include <string_view>
 
@@ -14,6 +15,13 @@ const char* const kSynopsis =
     "[--a TEXT] [--b TEXT] [--x|--y|--t FROM,TO] [--draw EQUATION] [--preset NAME] "
     "[--join|--coord1|--coord2|--grid|--clear|--test]... "
     "[--png|--svg|--points|--formula|--legend FILE|-]... [--status] [--scale N]";
+
+size_t StandardOutputUses(const Job& job,
+                          const std::function<bool(const std::string&)>& namesStandardOutput) {
+    return size_t(std::count_if(job.outputs.begin(), job.outputs.end(), [&](const Output& o) {
+        return o.kind == Output::Status || namesStandardOutput(o.path);
+    }));
+}
 
 namespace {
 
@@ -186,10 +194,8 @@ class Parser {
         const auto& outputs = parsed_.job.outputs;
         if (parsed_.job.steps.empty()) fail(texts::kCliNoStep);
         if (outputs.empty()) fail(texts::kCliNoOutput);
-        const auto toStdout = std::count_if(outputs.begin(), outputs.end(), [](const Output& o) {
-            return o.kind != Output::Status && o.path == "-";
-        });
-        if (toStdout > 1) fail(texts::kCliOneStdout);
+        const auto isDash = [](const std::string& path) { return path == "-"; };
+        if (StandardOutputUses(parsed_.job, isDash) > 1) fail(texts::kCliOneStdout);
     }
 
     const std::vector<std::string>& args_;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -42,8 +43,13 @@ struct Parsed {
 // Reads every argument before anything runs. Values follow their option as the next
 // argument or after '=' ("--png c.png" or "--png=c.png"); a next argument that looks like an
 // option ("--preset", "-h") is not taken as a value, so "--a --preset line" is an error and
-// such a value must be written "--a=--5". At most one output may be "-".
+// such a value must be written "--a=--5". At most one output may be "-" or --status.
 Parsed ParseArguments(const std::vector<std::string>& args);
+
+// How many outputs go to standard output: --status, and every path namesStandardOutput
+// accepts. More than one would mix their bytes: a usage error (texts::kCliOneStdout).
+size_t StandardOutputUses(const Job& job,
+                          const std::function<bool(const std::string&)>& namesStandardOutput);
 
 // The synopsis shown with usage errors and in the help.
 extern const char* const kSynopsis;

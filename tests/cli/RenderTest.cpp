@@ -1,6 +1,8 @@
 #include <QImage>
 #include <QLabel>
 #include <QTest>
+#include <cerrno>
+#include <cstring>
 
 #include "RenderRig.h"
 #include "canvas/SvgExport.h"
@@ -147,6 +149,19 @@ class RenderTest : public QObject {
         QCOMPARE(result.exitCode, 1);
         QVERIFY2(result.err.contains("missing/out.png"), result.err);
         QVERIFY(QFile::exists(cli_.file("l.txt")));
+        // A size limit reached (as a full disk) keeps the old picture and says why.
+        QFile keep(cli_.file("keep.png"));
+        QVERIFY(keep.open(QIODevice::WriteOnly) && keep.write("old") == 3);
+        keep.close();
+        QProcess shell;
+        shell.setWorkingDirectory(cli_.path());
+        shell.start("/bin/sh", {"-c",
+                                "trap '' XFSZ; ulimit -f 1; exec ./funcurve-cli render "
+                                "--preset paowu --scale 3 --png keep.png"});
+        QVERIFY(shell.waitForFinished(60000));
+        QCOMPARE(shell.exitCode(), 1);
+        QVERIFY(shell.readAllStandardError().contains(std::strerror(EFBIG)));
+        QCOMPARE(ReadFile(keep.fileName()), QByteArray("old"));
     }
 };
 

@@ -42,6 +42,12 @@ class RenderUsageTest : public QObject {
         QTest::newRow("two outputs to standard output")
             << QStringList{"--clear", "--png", "-", "--legend", "-"}
             << QByteArray("only one output may go to standard output");
+        QTest::newRow("status and a picture to standard output")
+            << QStringList{"--clear", "--status", "--png", "-"}
+            << QByteArray("only one output may go to standard output");
+        QTest::newRow("standard output by two names")
+            << QStringList{"--clear", "--png", "-", "--svg", "/dev/stdout"}
+            << QByteArray("only one output may go to standard output");
         QTest::newRow("no step") << QStringList{"--status", "--png", "out.png"}
                                  << QByteArray("no step given");
         QTest::newRow("no output") << QStringList{"--draw", "y=x"} << QByteArray("no output given");

@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <QPlainTextEdit>
 #include <QStringEncoder>
 #include <QTest>
@@ -74,9 +76,12 @@ class HelpWindowTest : public QObject {
         QFile big(QDir(folder.path()).filePath(QStringLiteral("说明.txt")));
         QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(shell::kMaxTextFileBytes + 1));
         w.click("cmd帮助");
-        QCOMPARE(recorder.messages.size(), 2);
+        QVERIFY(big.remove() && ::mkfifo(QFile::encodeName(big.fileName()), 0600) == 0);
+        w.click("cmd帮助");
+        QCOMPARE(recorder.messages.size(), 3);
         QVERIFY(recorder.messages[0].contains(QStringLiteral("找不到帮助文件“说明.txt”")));
         QVERIFY(recorder.messages[1].contains(QStringLiteral("“说明.txt”太大")));
+        QVERIFY(recorder.messages[2].contains(QStringLiteral("“说明.txt”不是普通文件")));
         QVERIFY(w->helpWindow() == nullptr);
     }
 

@@ -1,12 +1,18 @@
+#include <sys/resource.h>
+#include <sys/stat.h>
+
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
 #include <QTest>
+#include <algorithm>
+#include <csignal>
 
 #include "ShellTestSupport.h"
 #include "canvas/SvgExport.h"
 #include "common/TestRegistry.h"
+#include "shell/OutputFile.h"
 #include "shell/SavePicture.h"
 
 // Saving the canvas picture (the file dialog replaced), the canvas menu and the window's keys.
@@ -24,6 +30,24 @@ class SavePictureTest : public QObject {
         ~DialogAnswer() { shell::SetSaveDialog(std::move(previous)); }
         shell::SaveDialog previous;
         int asked = 0;
+    };
+
+    // Lowers the file size limit as `ulimit -f` does, with SIGXFSZ ignored, so a write past
+    // it fails as on a full disk instead of ending the test.
+    struct FileSizeLimit {
+        explicit FileSizeLimit(rlim_t bytes) {
+            ::getrlimit(RLIMIT_FSIZE, &saved);
+            previous = std::signal(SIGXFSZ, SIG_IGN);
+            rlimit lowered = saved;
+            lowered.rlim_cur = std::min(bytes, saved.rlim_max);
+            ::setrlimit(RLIMIT_FSIZE, &lowered);
+        }
+        ~FileSizeLimit() {
+            ::setrlimit(RLIMIT_FSIZE, &saved);
+            std::signal(SIGXFSZ, previous);
+        }
+        rlimit saved{};
+        void (*previous)(int) = nullptr;
     };
 
     static QByteArray Read(const QString& path) {
@@ -71,15 +95,38 @@ class SavePictureTest : public QObject {
         QCOMPARE(Read(svg), QByteArray::fromStdString(canvas::ToSvg(window.picture1())));
     }
 
-    void unwritableFileIsReported() {
+    // A save that cannot be completed says why in the system's words and leaves what was
+    // there: no folder, a size limit reached as on a full disk, a named pipe nobody reads
+    // (which stays a pipe: it is written into, never replaced).
+    void failedSaveKeepsFile_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("reason");
+        QTest::newRow("missing folder") << "无此文件夹/图.png" << ENOENT;
+        QTest::newRow("size limit") << "图.png" << EFBIG;
+        QTest::newRow("pipe without reader") << "pipe.png" << ENXIO;
+    }
+    void failedSaveKeepsFile() {
+        QFETCH(QString, name);
+        QFETCH(int, reason);
         shelltest::ProgramFolder folder;
+        folder.write("图.png", "old");
+        const QString path = QDir(folder.path()).filePath(name);
+        QVERIFY(::mkfifo(QFile::encodeName(folder.path() + "/pipe.png"), 0600) == 0);
         shelltest::OpenWindow w(folder.path());
         shelltest::MessageRecorder recorder;
-        const QString unwritable = folder.path() + "/无此文件夹/图.png";
-        DialogAnswer answer({unwritable, shell::PictureFilters()[0]});
-        w->SavePlotImage();
+        DialogAnswer answer({path, shell::PictureFilters()[0]});
+        {
+            FileSizeLimit limit(reason == EFBIG ? 512 : RLIM_INFINITY);
+            w->SavePlotImage();
+        }
         QCOMPARE(recorder.messages.size(), 1);
         QVERIFY(recorder.messages[0].startsWith(QStringLiteral("无法保存图像")));
+        QVERIFY2(recorder.messages[0].endsWith(shell::SystemReason(reason)),
+                 qPrintable(recorder.messages[0]));
+        QCOMPARE(Read(QDir(folder.path()).filePath("图.png")), QByteArray("old"));
+        QVERIFY(!QFileInfo(folder.path() + "/pipe.png").isFile());
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(),
+                 QDir(folder.path()).entryList(QDir::Files | QDir::System).size());
     }
 
     void canvasMenuAndKeys() {

@@ -66,18 +66,18 @@ class TextFilesTest : public QObject {
         QCOMPARE(empty.lines, QStringList{});
     }
 
-    // Anything but a regular file is missing at once (a FIFO would block, /dev/zero never
+    // Anything but a regular file is refused at once (a FIFO would block, /dev/zero never
     // ends); above the cap a file is too large.
     void onlyRegularFilesUpToTheCap() {
         using Status = shell::TextFile::Status;
         shelltest::ProgramFolder folder;
         const QString dir = folder.path();
         QVERIFY(QDir(dir).mkdir("目录.txt"));
-        QCOMPARE(shell::ReadTextFile(dir + "/目录.txt").status, Status::Missing);
+        QCOMPARE(shell::ReadTextFile(dir + "/目录.txt").status, Status::NotRegular);
 #ifdef Q_OS_UNIX
         QCOMPARE(::mkfifo(QFile::encodeName(dir + "/管道.txt").constData(), 0600), 0);
-        QCOMPARE(shell::ReadTextFile(dir + "/管道.txt").status, Status::Missing);
-        QCOMPARE(shell::ReadTextFile("/dev/zero").status, Status::Missing);
+        QCOMPARE(shell::ReadTextFile(dir + "/管道.txt").status, Status::NotRegular);
+        QCOMPARE(shell::ReadTextFile("/dev/zero").status, Status::NotRegular);
 #endif
         QFile big(dir + "/大.txt");
         QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(shell::kMaxTextFileBytes + 1));
