@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "shell/FunCurveWindow.h"
+#include "shell/PointFileClaim.h"
 #include "shell/ProgramFolders.h"
 #include "shell/Startup.h"
 #include "texts/Texts.h"
@@ -31,10 +32,12 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     shell::PrepareApplication();
+    const QString pointFolder = shell::ChoosePointFolder(QCoreApplication::applicationDirPath());
+    const shell::PointFileClaim pointFile(pointFolder);  // held while the window runs
     // The trace lets the picture be saved as SVG.
     shell::frmFunCurve window(QCoreApplication::applicationDirPath(), nullptr,
                               shell::frmFunCurve::PlotTrace::On);
-    window.setPointFolder(shell::ChoosePointFolder(window.programFolder()));
+    window.setPointFolder(pointFolder, pointFile.fileName());
     window.show();
     return app.exec();
 }

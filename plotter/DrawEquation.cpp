@@ -1,15 +1,15 @@
 #include "plotter/EquationForm.h"
+#include "plotter/EquationPlotters.h"
 #include "plotter/Normalize.h"
 #include "plotter/PlotCommands.h"
-#include "plotter/EquationPlotters.h"
 #include "plotter/PointFile.h"
 
 namespace plotter {
 
 std::string PointFilePath(const PlotContext& ctx) {
-    if (ctx.pointFolder.empty()) return "CoordinateData.txt";
-    if (ctx.pointFolder.back() == '/') return ctx.pointFolder + "CoordinateData.txt";
-    return ctx.pointFolder + "/CoordinateData.txt";
+    if (ctx.pointFolder.empty()) return ctx.pointFileName;
+    if (ctx.pointFolder.back() == '/') return ctx.pointFolder + ctx.pointFileName;
+    return ctx.pointFolder + '/' + ctx.pointFileName;
 }
 
 // The old point file goes first, so every plot starts a new one. A file that cannot be

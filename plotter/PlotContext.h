@@ -34,7 +34,7 @@ struct PlotContext {
     std::function<void(bool)> setTimerEnabled;          // Timer1.Enabled
     std::function<void(bool)> setDrawEnabled;           // cmd绘制图像.Enabled
     std::function<void()> yield;                        // one pass of the event loop
-    std::string pointFolder;                            // folder of CoordinateData.txt
+    std::string pointFolder;                            // folder of the point file
     // A modal message box (OK only), and the text of run-time error N for the user.
     std::function<void(const std::string&)> showMessage;
     std::function<std::string(int)> errorText;
@@ -42,6 +42,8 @@ struct PlotContext {
     std::chrono::nanoseconds yieldInterval = kYieldInterval;
     // Text1.Text (0) and Text2.Text (1): a and b, which equations may use too.
     std::function<std::string(int)> parameterText = {};
+    // The point file's name in pointFolder; another window of the folder may own the first.
+    std::string pointFileName = "CoordinateData.txt";
 };
 
 }  // namespace plotter

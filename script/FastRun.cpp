@@ -8,6 +8,7 @@
 #include <array>
 #include <utility>
 
+#include "script/CpuFeatures.h"
 #include "script/Fast.h"
 #include "script/FastStep.h"
 
@@ -88,8 +89,8 @@ int runLoop(const FastProgram& program, const Value* globals, vbrt::Variant& out
 // The same for a processor with a fused multiply-add: its own function, since code that
 // uses the instruction must be built for it (and a loop of label addresses is never inlined).
 template <bool kLeaf>
-[[gnu::target("fma")]] int runLoopFma(const FastProgram& program, const Value* globals,
-                                      vbrt::Variant& out) {
+FUNCURVE_TARGET_FMA int runLoopFma(const FastProgram& program, const Value* globals,
+                                   vbrt::Variant& out) {
     constexpr bool kFma = true;
     FAST_LOOP
 }

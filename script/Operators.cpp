@@ -4,6 +4,7 @@
 #include <string>
 
 #include "script/Convert.h"
+#include "script/CpuFeatures.h"
 #include "vbrt/NumberReading.h"
 #include "vbrt/RuntimeError.h"
 
@@ -196,7 +197,7 @@ int add(const Value& a, const Value& b, Value& out) {
 // one, else from Dekker's exact product.
 namespace {
 
-[[gnu::target("fma")]] double wholePowerFused(double a, int n) {
+FUNCURVE_TARGET_FMA double wholePowerFused(double a, int n) {
     return wholePowerByFma(a, n);
 }
 
@@ -225,7 +226,7 @@ double wholePowerPortable(double a, int n) {
 }
 
 namespace {
-const bool kHasFma = __builtin_cpu_supports("fma");
+const bool kHasFma = ProcessorHasFma();
 }  // namespace
 
 bool hasFusedMultiplyAdd() {

@@ -22,6 +22,8 @@
 #include "shell/HelpWindow.h"
 #include "shell/MessageBox.h"
 #include "shell/PlotPicture.h"
+#include "shell/PointFileClaim.h"
+#include "shell/ProgramFolders.h"
 #include "shell/RunGuarded.h"
 #include "shell/SavePicture.h"
 #include "shell/SpacedLabel.h"
@@ -129,8 +131,11 @@ QString frmFunCurve::pointFilePath() const {
     return QString::fromStdString(plotter::PointFilePath(*plotContext_));
 }
 
-void frmFunCurve::setPointFolder(const QString& folder) {
+void frmFunCurve::setPointFolder(const QString& folder, const QString& fileName) {
     plotContext_->pointFolder = folder.toStdString();
+    plotContext_->pointFileName = fileName.toStdString();
+    if (fileName != PointFileName(1))
+        label5_->setText(QString::fromUtf8(texts::kStatusOwnPointFile).arg(fileName));
 }
 
 canvas::Canvas* frmFunCurve::canvasFor(const QString& name) const {
@@ -361,7 +366,8 @@ void frmFunCurve::ShowHelp() {
         help_ = new frmHelp(this);
         help_->setAttribute(Qt::WA_DeleteOnClose);
     }
-    help_->setHelpText(HelpTextFromLines(file.lines));
+    help_->setHelpText(HelpTextFromLines(file.lines) +
+                       FileLocationsNote(programFolder_, pointFilePath()));
     help_->show();
     help_->raise();
     help_->activateWindow();

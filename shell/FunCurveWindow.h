@@ -53,9 +53,11 @@ class frmFunCurve : public QWidget {
     const QString& programFolder() const { return programFolder_; }
     // Where the plots of this window write their points ("CoordinateData.txt").
     QString pointFilePath() const;
-    // Moves the point file to another folder (by default the program folder); joining reads
-    // it back from there too.
-    void setPointFolder(const QString& folder);
+    // Moves the point file to another folder (by default the program folder), under another
+    // name when another window owns the first; joining reads it back from there too. A name
+    // other than the first is shown on the status line.
+    void setPointFolder(const QString& folder,
+                        const QString& fileName = QStringLiteral("CoordinateData.txt"));
     frmHelp* helpWindow() const { return help_; }
 
     // How quitting ends the program (default: leave the event loop). Tests replace it.

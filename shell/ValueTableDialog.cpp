@@ -10,12 +10,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <cmath>
 
 #include "shell/MessageBox.h"
+#include "shell/OutputFile.h"
 #include "texts/Texts.h"
 #include "vbrt/NumberReading.h"
 #include "vbrt/RuntimeError.h"
@@ -136,11 +136,7 @@ QByteArray ValueTableDialog::csvBytes() const {
 }
 
 QString ValueTableDialog::saveCsv(const QString& path) const {
-    QSaveFile file(path);
-    const QByteArray bytes = csvBytes();
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return file.errorString();
-    return {};
+    return WriteOutputFile(path, csvBytes(), PipeOpen::FailWithoutReader);
 }
 
 void ValueTableDialog::askAndSave() {

@@ -17,6 +17,8 @@ inline constexpr const char* kStatusBusyBlink = "◇正在处理 ";
 inline constexpr const char* kStatusDone = "◇处理完毕！";
 inline constexpr const char* kStatusCancelled = "◇取消";
 inline constexpr const char* kStatusNothingToJoin = "◇无须连点成线";
+// %1 the point file of a window that is not the first of its folder.
+inline constexpr const char* kStatusOwnPointFile = "◇点文件 %1";
 
 // --- Window, menus and dialogs ---------------------------------------------------------
 inline constexpr const char* kApplicationTitle = "函数曲线作图器";  // title of every message box
@@ -84,6 +86,9 @@ inline constexpr const char* kFileTooLarge = "文件“%1”太大（超过 %2 M
 inline constexpr const char* kHelpFileMissing =
     "找不到帮助文件“说明.txt”。\n它应当和本程序放在同一个文件夹里：\n%1";
 inline constexpr const char* kCannotSavePicture = "无法保存图像：\n%1\n%2";  // %2 the reason
+// Below the help text when the files are not beside the program: %1 examples, %2 point file.
+inline constexpr const char* kHelpFileLocations =
+    "\r\n——\r\n例子文件：%1\r\n本窗口的点文件：%2\r\n";
 inline constexpr const char* kHelpFileNotRegular =
     "帮助文件“说明.txt”不是普通文件（而是文件夹、管道或设备），没有读入：\n%1";
 

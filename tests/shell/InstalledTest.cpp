@@ -1,4 +1,5 @@
 #include <QComboBox>
+#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QStandardPaths>
@@ -8,6 +9,7 @@
 #include "ShellTestSupport.h"
 #include "common/TestRegistry.h"
 #include "shell/Fonts.h"
+#include "shell/PointFileClaim.h"
 #include "shell/ProgramFolders.h"
 #include "shell/Startup.h"
 
@@ -32,7 +34,10 @@ class InstalledTest : public QObject {
         QCOMPARE(combo->count(), 2);
         QCOMPARE(combo->currentText(), QStringLiteral("y=x"));
         w.click("cmd帮助");
-        QCOMPARE(w->helpWindow()->helpText(), QStringLiteral("帮助\r\n"));
+        const QString help = w->helpWindow()->helpText();
+        QVERIFY2(help.startsWith(QStringLiteral("帮助\r\n")) &&
+                     help.contains(dir.filePath("share/funcurve/举例.txt")),
+                 qPrintable(help));
 
         root.write("bin/举例.txt", "y=2x");
         w->LoadExamples();
@@ -49,6 +54,27 @@ class InstalledTest : public QObject {
         QDir(userFolder).removeRecursively();
         QCOMPARE(shell::ChoosePointFolder(folder.path() + "/无"), userFolder);
         QVERIFY(QFileInfo(userFolder).isDir());
+        QCOMPARE(shell::ChoosePointFolder("/usr/bin"), userFolder);  // even when root may write
+    }
+
+    // Each window of a folder owns a point file and says so when it is not the first; the
+    // first is free again once its window has ended. The help text says where it is.
+    void pointFilePerWindow() {
+        shelltest::ProgramFolder folder;
+        folder.write("说明.txt", "帮助");
+        auto first = std::make_unique<shell::PointFileClaim>(folder.path());
+        const shell::PointFileClaim second(folder.path());
+        QCOMPARE(first->fileName(), QStringLiteral("CoordinateData.txt"));
+        QCOMPARE(second.fileName(), QStringLiteral("CoordinateData-2.txt"));
+        first.reset();
+        QCOMPARE(shell::PointFileClaim(folder.path()).fileName(),
+                 QStringLiteral("CoordinateData.txt"));
+        shelltest::OpenWindow w(folder.path());
+        w->setPointFolder(folder.path(), second.fileName());
+        QCOMPARE(w.control<QLabel>("Label5")->text(),
+                 QStringLiteral("◇点文件 CoordinateData-2.txt"));
+        w.click("cmd帮助");
+        QVERIFY(w->helpWindow()->helpText().endsWith(w->pointFilePath() + "\r\n"));
     }
 
     // Standard buttons and the text boxes' menus in Chinese, the box in the windows' face.
