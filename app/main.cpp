@@ -31,9 +31,7 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     shell::PrepareApplication();
-    // The trace lets the picture be saved as SVG.
-    shell::frmFunCurve window(QCoreApplication::applicationDirPath(), nullptr,
-                              shell::frmFunCurve::PlotTrace::On);
+    shell::frmFunCurve window(QCoreApplication::applicationDirPath());
     window.setPointFolder(shell::ChoosePointFolder(window.programFolder()));
     window.show();
     return app.exec();
