@@ -34,9 +34,7 @@ int main(int argc, char** argv) {
     shell::PrepareApplication();
     const QString pointFolder = shell::ChoosePointFolder(QCoreApplication::applicationDirPath());
     const shell::PointFileClaim pointFile(pointFolder);  // held while the window runs
-    // The trace lets the picture be saved as SVG.
-    shell::frmFunCurve window(QCoreApplication::applicationDirPath(), nullptr,
-                              shell::frmFunCurve::PlotTrace::On);
+    shell::frmFunCurve window(QCoreApplication::applicationDirPath());
     window.setPointFolder(pointFolder, pointFile.fileName());
     window.show();
     return app.exec();

@@ -21,7 +21,6 @@ Canvas::Canvas(int widthTwips, int heightTwips, QColor background)
     image_ = blankImage(1);
 }
 
-// An erased bitmap of the picture at the given ratio.
 QImage Canvas::blankImage(qreal ratio) const {
     QImage image((QSizeF(size_) * ratio).toSize().expandedTo(size_), QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
@@ -39,17 +38,48 @@ void Canvas::setDevicePixelRatio(qreal ratio) {
 QImage Canvas::renderImage(qreal ratio) const {
     ratio = std::clamp(ratio, qreal(1), kMaxRatio);
     if (ratio == devicePixelRatio()) return image_;
-    if (!traceWhole_) {
+    if (!record_ && !traceWhole_) {
         QImage image = image_.scaled((QSizeF(size_) * ratio).toSize(), Qt::IgnoreAspectRatio,
                                      Qt::SmoothTransformation);
         image.setDevicePixelRatio(ratio);
         return image;
     }
+    return drawnAfresh(ratio);
+}
+
+QImage Canvas::drawnAfresh(qreal ratio) const {
     QImage image = blankImage(ratio);
-    for (const CanvasOp& op : trace_) {
-        if (op.kind != CanvasOp::Clear) paint(image, op);
-    }
+    for (const auto& run : drawing())
+        for (const CanvasOp& op : run)
+            paint(image, op);
     return image;
+}
+
+OpRuns Canvas::drawing() const {
+    if (record_) return record_->runs(*this);
+    return {std::span<const CanvasOp>(trace_)};
+}
+
+CanvasState Canvas::state() const {
+    return {left_, top_, right_, bottom_, foreColor_, drawWidth_, currentX_, currentY_};
+}
+
+void Canvas::redraw(const CanvasState& state) {
+    image_ = drawnAfresh(devicePixelRatio());
+    printed_.clear();
+    blank_ = true;
+    for (const auto& run : drawing()) {
+        for (const CanvasOp& op : run) {
+            if (op.kind == CanvasOp::Text) printed_.push_back(op.text);
+            blank_ = false;
+        }
+    }
+    Scale(state.left, state.top, state.right, state.bottom);
+    foreColor_ = state.foreColor;
+    drawWidth_ = state.drawWidth;
+    currentX_ = state.currentX;
+    currentY_ = state.currentY;
+    notify();
 }
 
 void Canvas::setTrace(Trace scope) {
@@ -139,12 +169,14 @@ void Canvas::Cls() {
     blank_ = true;
     traceWhole_ = traceScope_ != Trace::Off;
     if (traceWhole_) trace_.push_back({CanvasOp::Clear, 0, 0, 0, 0, 0, 1, {}, {}, {}});
+    if (record_) record_->erased(*this);
     notify();
 }
 
 // Keeps the operation when the trace wants it; an invisible one only in a full trace.
 void Canvas::record(CanvasOp op, bool visible) {
     if (visible) blank_ = false;
+    if (record_) record_->drawn(*this, op, visible);
     if (traceScope_ == Trace::All || (traceScope_ == Trace::Visible && visible))
         trace_.push_back(std::move(op));
 }

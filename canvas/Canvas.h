@@ -6,6 +6,7 @@
 #include <QPointF>
 #include <QRgb>
 #include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,31 @@ struct CanvasOp {
     // Both points in pixels of the picture under the scale of the moment, so a replay draws
     // what was drawn even when the scale has changed since.
     QPointF pixel1, pixel2;
+};
+
+// Operations in drawing order, as runs (one per drawn item, or the whole trace).
+using OpRuns = std::vector<std::span<const CanvasOp>>;
+
+class Canvas;
+
+// What a canvas tells the record of its drawing (the drawing list), and what it asks of it.
+class CanvasRecord {
+  public:
+    virtual ~CanvasRecord() = default;
+    // Every operation as it is drawn: text always (its line is printed even off the
+    // picture), lines and dots only when they marked the picture.
+    virtual void drawn(const Canvas& on, const CanvasOp& op, bool visible) = 0;
+    virtual void erased(const Canvas& on) = 0;
+    // What the canvas shows now, in drawing order since its last erase.
+    virtual OpRuns runs(const Canvas& on) const = 0;
+};
+
+// The state a canvas keeps between operations; a replay puts it back as it was.
+struct CanvasState {
+    float left = 0, top = 0, right = 0, bottom = 0;
+    QRgb foreColor = 0;
+    int drawWidth = 1;
+    float currentX = 0, currentY = 0;
 };
 
 // Which operations the trace keeps: every one (tests count them), or only those that leave
@@ -75,11 +101,12 @@ class Canvas {
     // devicePixelRatio(); at ratio 1 its pixels are the logical pixels.
     const QImage& Image() const { return image_; }
     qreal devicePixelRatio() const { return image_.devicePixelRatio(); }
-    // Redraws the bitmap at a new ratio (clamped to 1..8): from the trace when it holds the
-    // whole drawing, otherwise by resampling the bitmap.
+    // Redraws the bitmap at a new ratio (clamped to 1..8): from the record or the trace when
+    // one holds the whole drawing, otherwise by resampling the bitmap.
     void setDevicePixelRatio(qreal ratio);
-    // The picture at any ratio (clamped to 1..8), drawn afresh from the trace when it holds the
-    // whole drawing (the bitmap itself when the ratio is its own; a resampled copy otherwise).
+    // The picture at any ratio (clamped to 1..8), drawn afresh from the record or the trace
+    // when one holds the whole drawing (the bitmap itself when the ratio is its own; a
+    // resampled copy otherwise).
     QImage renderImage(qreal ratio) const;
     QColor background() const { return background_; }
 
@@ -93,6 +120,19 @@ class Canvas {
     // True when the trace holds everything on the bitmap (it was on since the last Cls).
     bool traceIsWhole() const { return traceWhole_; }
 
+    // The record that keeps the drawing (nullptr: none); it is told of every operation.
+    void setRecord(CanvasRecord* record) { record_ = record; }
+    // The operations behind the picture: the record's runs, or else the trace.
+    OpRuns drawing() const;
+    CanvasState state() const;
+    // Draws the picture afresh from the record and puts the state back: the bitmap, the
+    // printed lines and the print position are as they were when the state was taken.
+    void redraw(const CanvasState& state);
+    // Draws one operation onto target as it was drawn here; false when it leaves no mark.
+    bool paint(QImage& target, const CanvasOp& op) const;
+    // An erased bitmap of the picture at the given ratio.
+    QImage blankImage(qreal ratio) const;
+
     // Called after every change of the bitmap; the window uses it to schedule a repaint.
     void setChangedCallback(std::function<void()> callback) { changed_ = std::move(callback); }
 
@@ -101,11 +141,9 @@ class Canvas {
     QPointF toUser(QPointF pixel) const;
 
   private:
-    // Draws one operation onto target; false when it leaves no mark there.
-    bool paint(QImage& target, const CanvasOp& op) const;
     void record(CanvasOp op, bool visible);
     void notify();
-    QImage blankImage(qreal ratio) const;
+    QImage drawnAfresh(qreal ratio) const;
 
     QSize size_;
     QImage image_;
@@ -121,6 +159,7 @@ class Canvas {
     std::vector<CanvasOp> trace_;
     std::vector<std::string> printed_;
     std::function<void()> changed_;
+    CanvasRecord* record_ = nullptr;
 };
 
 }  // namespace canvas

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "canvas/DotCover.h"
 #include "canvas/Raster.h"
 
 namespace canvas {
@@ -119,6 +120,23 @@ std::string Shape(const CanvasOp& op, const Canvas& c) {
     return {};
 }
 
+// The dots of one item as one path of few rectangles, or each operation in its order.
+std::string Run(std::span<const CanvasOp> ops, const Canvas& c) {
+    if (const auto cover = CoverOfDots(ops, c.pixelSize())) {
+        if (cover->rects.empty()) return {};
+        std::string path;
+        for (const QRect& r : cover->rects)
+            path += "M" + std::to_string(r.x()) + " " + std::to_string(r.y()) + "h" +
+                    std::to_string(r.width()) + "v" + std::to_string(r.height()) + "h-" +
+                    std::to_string(r.width()) + "z";
+        return "<path d=\"" + path + "\" fill=\"" + Colour(cover->colour) + "\"/>\n";
+    }
+    std::string shapes;
+    for (const CanvasOp& op : ops)
+        shapes += Shape(op, c);
+    return shapes;
+}
+
 }  // namespace
 
 std::string ToSvg(const Canvas& c) {
@@ -129,8 +147,8 @@ std::string ToSvg(const Canvas& c) {
            "\" viewBox=\"0 0 " + width + " " + height + "\">\n";
     svg += "<rect width=\"100%\" height=\"100%\" fill=\"" + Colour(c.background().rgb()) + "\"/>\n";
     svg += "<g shape-rendering=\"crispEdges\" stroke-linecap=\"square\">\n";
-    for (const CanvasOp& op : c.trace())
-        svg += Shape(op, c);
+    for (const auto& run : c.drawing())
+        svg += Run(run, c);
     svg += "</g>\n</svg>\n";
     return svg;
 }

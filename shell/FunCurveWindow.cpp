@@ -98,15 +98,15 @@ QComboBox* MakeCombo(const ControlLayout& layout, QWidget* parent) {
 
 }  // namespace
 
-frmFunCurve::frmFunCurve(QString programFolder, QWidget* parent, PlotTrace trace)
+frmFunCurve::frmFunCurve(QString programFolder, QWidget* parent)
     : QWidget(parent),
       programFolder_(std::move(programFolder)),
       picture1_(MakePicture("Picture1")),
       picture2_(MakePicture("Picture2")),
       picture4_(MakePicture("Picture4")),
+      drawing_(std::make_unique<canvas::DrawingList>(*picture1_, *picture2_, *picture4_)),
       engine_(std::make_unique<script::ScriptEngine>()),
       endProgram_([] { QCoreApplication::exit(0); }) {
-    picture1_->setTrace(trace == PlotTrace::On ? canvas::Trace::Visible : canvas::Trace::Off);
     RegisterFontSubstitutions();
     setObjectName(QStringLiteral("frmFunCurve"));
     setWindowTitle(ApplicationTitle());
@@ -265,15 +265,20 @@ void frmFunCurve::connectCommands() {
         connectClick(button(QString::fromUtf8(name)), std::move(action),
                      shell::ClickQueue::Kind::Draws);
     };
+    using canvas::ItemKind;
     plotter::PlotContext& plot = *plotContext_;
-    onDrawingClick("cmd绘制图像", [&plot] { plotter::DrawEquation(plot); });
+    onDrawingClick("cmd绘制图像",
+                   asItem(ItemKind::TypedPlot, [&plot] { plotter::DrawEquation(plot); }));
     onClick("cmd取消", [&plot] { plotter::CancelDrawing(plot); });
-    onDrawingClick("cmd连点成线", [&plot] { plotter::JoinPlottedPoints(plot); });
+    onDrawingClick("cmd连点成线",
+                   asItem(ItemKind::Join, [&plot] { plotter::JoinPlottedPoints(plot); }));
     onClick("cmd测试",
             [this] { ShowMessage(QString::fromStdString(script::TestPowerFunction(*engine_))); });
-    onClick("cmd坐标系1", [this] { canvas::DrawCoordinateSystem1(*picture1_, frame_); });
-    onClick("cmd坐标系2", [this] { canvas::DrawCoordinateSystem2(*picture1_, frame_); });
-    onClick("cmd网格线", [this] { canvas::DrawGrid(*picture1_); });
+    onClick("cmd坐标系1", asItem(ItemKind::CoordinateSystem1,
+                                 [this] { canvas::DrawCoordinateSystem1(*picture1_, frame_); }));
+    onClick("cmd坐标系2", asItem(ItemKind::CoordinateSystem2,
+                                 [this] { canvas::DrawCoordinateSystem2(*picture1_, frame_); }));
+    onClick("cmd网格线", asItem(ItemKind::Grid, [this] { canvas::DrawGrid(*picture1_); }));
     onClick("Command4", [this] { CopyPlotImage(); });
     onClick("qinnchu", [this] { ClearPlot(); });
     onClick("cmd帮助", [this] { ShowHelp(); });
@@ -292,9 +297,33 @@ void frmFunCurve::connectPresets() {
         QPushButton* preset = button(objectName);
         if (preset == nullptr) continue;
         connectClick(
-            preset, [this, name] { presets::RunPreset(name, *presetContext_); },
+            preset,
+            asItem(
+                canvas::ItemKind::Preset,
+                [this, name] { presets::RunPreset(name, *presetContext_); }, std::string(name)),
             shell::ClickQueue::Kind::Draws);
     }
+}
+
+std::function<void()> frmFunCurve::asItem(canvas::ItemKind kind, std::function<void()> action,
+                                          std::string preset) {
+    return [this, kind, action = std::move(action), preset = std::move(preset)] {
+        const bool drawnAgain = kind == canvas::ItemKind::TypedPlot || !preset.empty();
+        canvas::DrawingList::Scope item(*drawing_, kind,
+                                        drawnAgain ? recipe(preset) : canvas::Recipe{});
+        action();
+    };
+}
+
+canvas::Recipe frmFunCurve::recipe(std::string preset) const {
+    canvas::Recipe recipe;
+    recipe.equation = combo1_->currentText().toStdString();
+    for (int i = 0; i < int(recipe.ranges.size()); ++i)
+        recipe.ranges[size_t(i)] = box(QStringLiteral("Text4_%1").arg(i))->text().toStdString();
+    recipe.preset = std::move(preset);
+    recipe.a = box(QStringLiteral("Text1"))->text().toStdString();
+    recipe.b = box(QStringLiteral("Text2"))->text().toStdString();
+    return recipe;
 }
 
 void frmFunCurve::watchBoxes() {
@@ -307,6 +336,7 @@ void frmFunCurve::watchBoxes() {
 
 // The start-up sequence, before the window is first shown.
 void frmFunCurve::runStartUp() {
+    canvas::DrawingList::Scope item(*drawing_, canvas::ItemKind::PlainFrame);
     canvas::ResetPlotFrame(*picture1_, frame_);
     LoadExamples();
     timer1_->stop();
@@ -375,6 +405,7 @@ void frmFunCurve::ShowHelp() {
 
 void frmFunCurve::ClearPlot() {
     plotter::CancelDrawing(*plotContext_);
+    canvas::DrawingList::Scope item(*drawing_, canvas::ItemKind::Clear);
     picture1_->Cls();
     picture2_->Cls();
     picture4_->Cls();
@@ -390,6 +421,16 @@ void frmFunCurve::CopyPlotImage() {
 void frmFunCurve::SavePlotImage() {
     const QString saved = SavePlotPicture(*picture1_, this, saveFolder_);
     if (!saved.isEmpty()) saveFolder_ = QFileInfo(saved).absolutePath();
+}
+
+void frmFunCurve::Undo() {
+    if (plotState_.plotsRunning > 0) plotter::CancelDrawing(*plotContext_);
+    drawing_->undo();
+}
+
+void frmFunCurve::Redo() {
+    if (plotState_.plotsRunning > 0) plotter::CancelDrawing(*plotContext_);
+    drawing_->redo();
 }
 
 void frmFunCurve::ShowPointerPosition(float x, float y) {

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "canvas/Canvas.h"
+#include "canvas/DrawingList.h"
 #include "canvas/Frame.h"
 #include "plotter/PlotContext.h"
 #include "presets/PresetContext.h"
@@ -32,21 +33,19 @@ class BoxCheckFilter;
 class frmFunCurve : public QWidget {
     Q_OBJECT
   public:
-    // Whether Picture1 records the drawing operations that reach the picture (for the SVG
-    // export and redrawing at another scale) from the very first frame on. Off by default
-    // (the trace grows with every point plotted on the canvas); both programs turn it on.
-    enum class PlotTrace { Off, On };
-
     // programFolder holds "举例.txt", "说明.txt" and "CoordinateData.txt"; by default the
     // folder of the running program. Start-up runs here, before the window is shown.
     explicit frmFunCurve(QString programFolder = QCoreApplication::applicationDirPath(),
-                         QWidget* parent = nullptr, PlotTrace trace = PlotTrace::Off);
+                         QWidget* parent = nullptr);
     ~frmFunCurve() override;
 
     canvas::Canvas& picture1() { return *picture1_; }
     canvas::Canvas& picture2() { return *picture2_; }
     canvas::Canvas& picture4() { return *picture4_; }
     canvas::FrameState& frameState() { return frame_; }
+    // What was drawn, item by item: every picture of the window is its replay.
+    canvas::DrawingList& drawingList() { return *drawing_; }
+    const canvas::DrawingList& drawingList() const { return *drawing_; }
     plotter::PlotState& plotState() { return plotState_; }
     plotter::PlotContext& plotContext() { return *plotContext_; }
     script::ScriptEngine& engine() { return *engine_; }
@@ -72,6 +71,9 @@ class frmFunCurve : public QWidget {
     // Asks for a PNG or SVG file and writes the canvas picture there.
     void SavePlotImage();
     void ShowPointerPosition(float x, float y);
+    // Take back the last drawn item (a running plot is cancelled first), or put it back.
+    void Undo();
+    void Redo();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -90,6 +92,11 @@ class frmFunCurve : public QWidget {
     void connectClick(QPushButton* source, std::function<void()> action,
                       shell::ClickQueue::Kind kind = shell::ClickQueue::Kind::Other);
     void connectPresets();
+    // The action, run as one item of the drawing list.
+    std::function<void()> asItem(canvas::ItemKind kind, std::function<void()> action,
+                                 std::string preset = {});
+    // The box texts a typed plot or a preset is drawn from.
+    canvas::Recipe recipe(std::string preset) const;
     // The range and parameter checks on focus loss.
     void watchBoxes();
     // Plain frame, examples list, timer off, status caption, canvas frame again.
@@ -99,6 +106,7 @@ class frmFunCurve : public QWidget {
 
     QString programFolder_;
     std::unique_ptr<canvas::Canvas> picture1_, picture2_, picture4_;
+    std::unique_ptr<canvas::DrawingList> drawing_;
     canvas::FrameState frame_;
     plotter::PlotState plotState_;
     shell::ClickQueue clicks_{plotState_};

@@ -9,6 +9,7 @@
 
 #include "shell/CanvasView.h"
 #include "shell/FunCurveWindow.h"
+#include "shell/RunGuarded.h"
 #include "texts/Texts.h"
 
 namespace shell {
@@ -30,6 +31,17 @@ void ClickOnKey(frmFunCurve& window, const QKeySequence& keys, const char* butto
     QObject::connect(shortcut, &QShortcut::activated, button, &QPushButton::click);
 }
 
+// An action of the window, found by its objectName (funcurve-cli triggers it by that name).
+QAction* AddNamedAction(frmFunCurve& window, const char* objectName, const char* text,
+                        const QKeySequence& keys, void (frmFunCurve::*operation)()) {
+    QAction* action = AddAction(&window, QString::fromUtf8(text), keys);
+    action->setObjectName(QString::fromUtf8(objectName));
+    QObject::connect(action, &QAction::triggered, &window, [&window, operation] {
+        RunGuarded([&window, operation] { (window.*operation)(); });
+    });
+    return action;
+}
+
 // The menu that a right click on Picture1 opens; saving also answers Ctrl+S.
 void AddCanvasMenu(frmFunCurve& window) {
     auto* view = window.findChild<CanvasView*>(QStringLiteral("Picture1"));
@@ -41,6 +53,10 @@ void AddCanvasMenu(frmFunCurve& window) {
                               QKeySequence(Qt::CTRL | Qt::Key_S));
     save->setObjectName(QStringLiteral("saveImage"));
     menu->addAction(save);
+    menu->addAction(AddNamedAction(window, "undo", texts::kActionUndo,
+                                   QKeySequence(Qt::CTRL | Qt::Key_Z), &frmFunCurve::Undo));
+    AddNamedAction(window, "redo", texts::kActionRedo, QKeySequence(Qt::CTRL | Qt::Key_Y),
+                   &frmFunCurve::Redo);
     QObject::connect(copy, &QAction::triggered, &window, [&window] { window.CopyPlotImage(); });
     QObject::connect(save, &QAction::triggered, &window, [&window] { window.SavePlotImage(); });
     view->setContextMenuPolicy(Qt::CustomContextMenu);

@@ -13,7 +13,7 @@ namespace cli::render {
 
 const char* const kSynopsis =
     "[--a TEXT] [--b TEXT] [--x|--y|--t FROM,TO] [--draw EQUATION] [--preset NAME] "
-    "[--join|--coord1|--coord2|--grid|--clear|--test]... "
+    "[--join|--coord1|--coord2|--grid|--clear|--test|--undo|--redo]... "
     "[--png|--svg|--points|--formula|--legend FILE|-]... [--status] [--scale N]";
 
 size_t StandardOutputUses(const Job& job,
@@ -47,6 +47,8 @@ constexpr std::array kPressOptions{
     PressOption{"--join", "cmd连点成线"},  PressOption{"--coord1", "cmd坐标系1"},
     PressOption{"--coord2", "cmd坐标系2"}, PressOption{"--grid", "cmd网格线"},
     PressOption{"--clear", "qinnchu"},     PressOption{"--test", "cmd测试"}};
+
+constexpr std::array kTriggerOptions{PressOption{"--undo", "undo"}, PressOption{"--redo", "redo"}};
 
 struct FileOption {
     std::string_view option;
@@ -126,7 +128,8 @@ class Parser {
             option = std::string_view(argument).substr(0, eq);
             inlineValue = argument.substr(eq + 1);
             if (!TakesValue(option)) {
-                if (Find(kPressOptions, option) || option == "--status")
+                if (Find(kPressOptions, option) || Find(kTriggerOptions, option) ||
+                    option == "--status")
                     return fail(texts::kCliTakesNoValue, {option});
                 return fail(texts::kCliUnknownOption, {option});
             }
@@ -139,6 +142,8 @@ class Parser {
     void takeFlag(const std::string& option) {
         if (const auto* press = Find(kPressOptions, option)) {
             parsed_.job.steps.push_back({Step::Press, press->button, {}});
+        } else if (const auto* trigger = Find(kTriggerOptions, option)) {
+            parsed_.job.steps.push_back({Step::Trigger, trigger->button, {}});
         } else if (option == "--status") {
             addOutput(Output::Status, {});
         } else if (option.rfind("-", 0) == 0) {

@@ -13,10 +13,11 @@ struct Step {
         SetBoxText,   // the text of a box (Text1, Text2, Text4_0 .. Text4_5)
         SetEquation,  // the edit text of Combo1
         Press,        // a click on a button, hidden or not
+        Trigger,      // a menu action of the window, by its objectName
     };
     Kind kind;
     std::string control;
-    std::string text;  // unused by Press
+    std::string text;  // unused by Press and Trigger
 };
 
 // One product of the steps: a snapshot of the window after the steps given before it.

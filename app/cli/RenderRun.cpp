@@ -1,5 +1,6 @@
 #include "cli/RenderRun.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -50,6 +51,9 @@ bool RunStep(shell::frmFunCurve& window, const Step& step) {
             break;
         case Step::Press:
             Find<QPushButton>(window, step.control).click();
+            break;
+        case Step::Trigger:
+            Find<QAction>(window, step.control).trigger();
             break;
     }
     return true;

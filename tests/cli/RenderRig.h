@@ -87,8 +87,7 @@ class ReferenceWindow {
     ReferenceWindow() {
         CopyInto(QStringLiteral(FUNCURVE_BIN_DIR), dir_.path(), kDataFiles);
         previous_ = shell::SetMessageHandler([this](const QString& text) { messages << text; });
-        window = std::make_unique<shell::frmFunCurve>(dir_.path(), nullptr,
-                                                      shell::frmFunCurve::PlotTrace::On);
+        window = std::make_unique<shell::frmFunCurve>(dir_.path());
         window->setEndProgram([] {});
     }
     ~ReferenceWindow() {

@@ -86,6 +86,45 @@ class RenderScriptingTest : public QObject {
         QCOMPARE(ReadFile(cli_.file("target.txt")), lineFormula_);
     }
 
+    // Undo takes back the last item with its legend and leaves the point file; redo puts it
+    // back; a clear is undone too, back to the picture before it.
+    void undoAndRedo() {
+        QCOMPARE(cli_.run({"render", "--coord1", "--draw", "y=x", "--png", "a.png", "--legend",
+                           "a.txt", "--draw", "y=x^2", "--png", "b.png", "--points", "b.dat"})
+                     .exitCode,
+                 0);
+        const auto result = cli_.run(
+            {"render", "--coord1",   "--draw",   "y=x",        "--draw",   "y=x^2",      "--undo",
+             "--png",  "undone.png", "--legend", "undone.txt", "--points", "undone.dat", "--redo",
+             "--png",  "redone.png", "--clear",  "--undo",     "--png",    "back.png"});
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(ReadFile(cli_.file("undone.png")), ReadFile(cli_.file("a.png")));
+        QCOMPARE(ReadFile(cli_.file("undone.txt")), ReadFile(cli_.file("a.txt")));
+        QCOMPARE(ReadFile(cli_.file("undone.dat")), ReadFile(cli_.file("b.dat")));
+        QCOMPARE(ReadFile(cli_.file("redone.png")), ReadFile(cli_.file("b.png")));
+        QCOMPARE(ReadFile(cli_.file("back.png")), ReadFile(cli_.file("b.png")));
+    }
+
+    // The drawing is kept once per pixel: a thousand presses cost no more than the picture.
+    void memoryBoundedByThePicture() {
+        if (!QFileInfo::exists("/usr/bin/time")) QSKIP("needs /usr/bin/time");
+        QStringList args{"render"};
+        for (int press = 0; press < 1000; ++press)
+            args << "--preset"
+                 << "line";
+        QProcess timed;
+        timed.setWorkingDirectory(cli_.path());
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        timed.setProcessEnvironment(env);
+        timed.start("/usr/bin/time",
+                    QStringList{"-f", "%M", "-o", "peak.txt", cli_.file("funcurve-cli")} + args +
+                        QStringList{"--png", "many.png"});
+        QVERIFY(timed.waitForFinished(600000) && timed.exitCode() == 0);
+        const int peakKb = ReadFile(cli_.file("peak.txt")).trimmed().split('\n').last().toInt();
+        QVERIFY2(peakKb > 0 && peakKb < 100 * 1024, QByteArray::number(peakKb));
+    }
+
     // Runs at the same time keep their own point files, in folders removed at exit.
     void privatePointFiles() {
         QTemporaryDir temporary;

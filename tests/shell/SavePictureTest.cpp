@@ -78,7 +78,7 @@ class SavePictureTest : public QObject {
     // PNG: the clipboard's pixels; SVG: the companion's drawing of the same canvas.
     void savedAsCopiedAndRendered() {
         shelltest::ProgramFolder folder;
-        shell::frmFunCurve window(folder.path(), nullptr, shell::frmFunCurve::PlotTrace::On);
+        shell::frmFunCurve window(folder.path());
         window.findChild<QPushButton*>("paowu")->click();
         const QString png = QDir(folder.path()).filePath("图");
         {
@@ -135,9 +135,10 @@ class SavePictureTest : public QObject {
         shelltest::OpenWindow w(folder.path());
         QVERIFY(w.showActive());
         auto* menu = w.control<QMenu>("canvasMenu");
-        QCOMPARE(menu->actions().size(), 2);
+        QCOMPARE(menu->actions().size(), 3);
         QCOMPARE(menu->actions()[0]->text(), QStringLiteral("复制图像"));
         QCOMPARE(menu->actions()[1]->text(), QStringLiteral("保存图像…"));
+        QCOMPARE(menu->actions()[2]->text(), QStringLiteral("撤销"));
 
         DialogAnswer answer({});
         QTest::keyClick(w.window.get(), Qt::Key_S, Qt::ControlModifier);
@@ -153,6 +154,12 @@ class SavePictureTest : public QObject {
         equation->setText("y=x");
         QTest::keyClick(equation, Qt::Key_Return);
         QCOMPARE(w.control<QLabel>("Label5")->text(), QStringLiteral("◇处理完毕！"));
+        const auto legend = w->picture4().printedLines();
+        w->setFocus();
+        QTest::keyClick(w.window.get(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(w->picture4().printedLines().size(), legend.size() - 2);
+        QTest::keyClick(w.window.get(), Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(w->picture4().printedLines(), legend);
     }
 };
 

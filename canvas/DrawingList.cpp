@@ -1,0 +1,169 @@
+#include "canvas/DrawingList.h"
+
+#include <algorithm>
+
+namespace canvas {
+namespace {
+
+const std::vector<CanvasOp> kNoOps;
+
+bool SameOp(const CanvasOp& a, const CanvasOp& b) {
+    return a.kind == b.kind && a.x1 == b.x1 && a.y1 == b.y1 && a.x2 == b.x2 && a.y2 == b.y2 &&
+           a.color == b.color && a.width == b.width && a.text == b.text &&
+           a.pixel1.x() == b.pixel1.x() && a.pixel1.y() == b.pixel1.y() &&
+           a.pixel2.x() == b.pixel2.x() && a.pixel2.y() == b.pixel2.y();
+}
+
+bool SameOps(const std::vector<CanvasOp>& a, const std::vector<CanvasOp>& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), SameOp);
+}
+
+}  // namespace
+
+const std::vector<CanvasOp>& DrawnItem::ops(Surface surface) const {
+    const auto& layer = layers[size_t(surface)];
+    return layer.ops ? *layer.ops : kNoOps;
+}
+
+std::vector<std::string> DrawnItem::lines(Surface surface) const {
+    std::vector<std::string> lines;
+    for (const CanvasOp& op : ops(surface))
+        if (op.kind == CanvasOp::Text) lines.push_back(op.text);
+    return lines;
+}
+
+DrawingList::DrawingList(Canvas& plot, Canvas& formula, Canvas& legend)
+    : canvases_{&plot, &formula, &legend} {
+    for (Canvas* canvas : canvases_)
+        canvas->setRecord(this);
+}
+
+DrawingList::~DrawingList() {
+    for (Canvas* canvas : canvases_)
+        canvas->setRecord(nullptr);
+}
+
+DrawingList::Open DrawingList::start(int id, ItemKind kind, Recipe recipe) const {
+    Open open{id, {}, {}, {}};
+    open.item.kind = kind;
+    open.item.recipe = std::move(recipe);
+    return open;
+}
+
+int DrawingList::open(ItemKind kind, Recipe recipe) {
+    // What the outer item drew so far comes before the inner one in the list.
+    if (!open_.empty()) finish(open_.back());
+    const int id = nextId_++;
+    open_.push_back(start(id, kind, std::move(recipe)));
+    return id;
+}
+
+void DrawingList::close(int id) {
+    const auto it =
+        std::find_if(open_.begin(), open_.end(), [id](const Open& open) { return open.id == id; });
+    if (it == open_.end()) return;
+    while (!open_.empty() && open_.back().id != id) {
+        finish(open_.back());
+        open_.pop_back();
+    }
+    finish(open_.back());
+    open_.pop_back();
+}
+
+void DrawingList::closeAll() {
+    while (!open_.empty()) {
+        finish(open_.back());
+        open_.pop_back();
+    }
+}
+
+void DrawingList::finish(Open& open) {
+    DrawnItem item = open.item;
+    bool empty = true;
+    for (int s = 0; s < kSurfaces; ++s) {
+        auto& layer = item.layers[size_t(s)];
+        auto& ops = open.ops[size_t(s)];
+        empty = empty && ops.empty() && !layer.erases;
+        layer.after = canvases_[size_t(s)]->state();
+        // A press that draws exactly what the one before drew keeps no second copy.
+        const DrawnItem* before = end_ > 0 ? &items_[end_ - 1] : nullptr;
+        if (before && before->layers[size_t(s)].ops && SameOps(*before->layers[size_t(s)].ops, ops))
+            layer.ops = before->layers[size_t(s)].ops;
+        else
+            layer.ops = std::make_shared<const std::vector<CanvasOp>>(std::move(ops));
+        ops = {};
+        open.item.layers[size_t(s)].erases = false;
+    }
+    open.dots.clear();
+    if (empty) return;
+    items_.resize(end_);  // drawing after an undo forgets what was undone
+    items_.push_back(std::move(item));
+    end_ = items_.size();
+}
+
+int DrawingList::surfaceOf(const Canvas& on) const {
+    const auto it = std::find(canvases_.begin(), canvases_.end(), &on);
+    return it == canvases_.end() ? 0 : int(it - canvases_.begin());
+}
+
+DrawingList::Open& DrawingList::top() {
+    if (open_.empty()) open(ItemKind::Other);
+    return open_.back();
+}
+
+void DrawingList::drawn(const Canvas& on, const CanvasOp& op, bool visible) {
+    if (!visible && op.kind != CanvasOp::Text) return;
+    const int s = surfaceOf(on);
+    Open& open = top();
+    if (s == int(Surface::Plot) && open.dots.repeats(op, on.pixelSize(), on.devicePixelRatio()))
+        return;
+    open.ops[size_t(s)].push_back(op);
+}
+
+void DrawingList::erased(const Canvas& on) {
+    const int s = surfaceOf(on);
+    Open& open = top();
+    open.ops[size_t(s)].clear();
+    open.item.layers[size_t(s)].erases = true;
+    if (s == int(Surface::Plot)) open.dots.clear();
+}
+
+OpRuns DrawingList::runs(const Canvas& on) const {
+    const size_t s = size_t(surfaceOf(on));
+    // Only the innermost open item has drawn since the items before it were closed.
+    const Open* open = open_.empty() ? nullptr : &open_.back();
+    OpRuns runs;
+    if (!open || !open->item.layers[s].erases) {
+        size_t first = end_;
+        while (first > 0 && !items_[first - 1].layers[s].erases)
+            --first;
+        first = first > 0 ? first - 1 : 0;
+        for (size_t i = first; i < end_; ++i)
+            runs.emplace_back(items_[i].ops(Surface(s)));
+    }
+    if (open) runs.emplace_back(open->ops[s]);
+    return runs;
+}
+
+bool DrawingList::undo() {
+    closeAll();
+    if (!canUndo()) return false;
+    --end_;
+    redraw();
+    return true;
+}
+
+bool DrawingList::redo() {
+    closeAll();
+    if (!canRedo()) return false;
+    ++end_;
+    redraw();
+    return true;
+}
+
+void DrawingList::redraw() {
+    for (int s = 0; s < kSurfaces; ++s)
+        canvases_[size_t(s)]->redraw(items_[end_ - 1].layers[size_t(s)].after);
+}
+
+}  // namespace canvas
