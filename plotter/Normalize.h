@@ -3,11 +3,16 @@
 #include <string>
 #include <string_view>
 
+#include "plotter/TracedText.h"
+
 namespace plotter {
 
-// Full-width forms and the signs ×, ÷, ², ³, π, − in ASCII; blanks and ideographic spaces
-// removed, lower case, implied multiplication made explicit.
+// The typed spellings in ASCII (MapTypedSpellings), lower case, the textbook notation
+// rewritten (RewriteTextbookNotation, which also drops the blanks), implied multiplication
+// made explicit.
 std::string NormalizeEquation(std::string_view text);
+// The same with the typed place of every byte of the result.
+TracedText NormalizeTraced(std::string_view text);
 // c is one UTF-8 character (a one-character text).
 bool IsLetterOrOpenParen(std::string_view c);
 bool IsCloseParen(std::string_view c);

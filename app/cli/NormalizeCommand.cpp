@@ -29,8 +29,10 @@ int RunNormalize(const std::vector<std::string>& args) {
 const bool registered = cli::RegisterSubcommand({
     "normalize",
     "[--difference] TEXT...",
-    "规范化方程文本（去空格、小写、补乘号），每个一行；--difference 再化为 abs(右-(左)) 形式。",
-    "Normalise each equation text (blanks out, lower case, explicit *), one line each; "
+    "规范化方程文本（课本写法如 sin x、|x|、√x 改成程序的写法，去空格、小写、补乘号），"
+    "每个一行；--difference 再化为 abs(右-(左)) 形式。",
+    "Normalise each equation text (textbook notation such as sin x, |x|, √x rewritten, "
+    "blanks out, lower case, explicit *), one line each; "
     "--difference then rewrites L=R as abs(R-(L)).",
     RunNormalize,
 });

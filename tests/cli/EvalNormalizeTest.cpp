@@ -63,7 +63,7 @@ class EvalNormalizeTest : public QObject {
     void normalizePrintsOneLineEach() {
         const Run r = runCli({"normalize", "Y = 2X + 1", "(x+1)(x-1)=y", "sin2x", ""});
         QCOMPARE(r.exitCode, 0);
-        QCOMPARE(r.out, QStringLiteral("y=2*x+1\n(x+1)*(x-1)=y\nsin2*x\n\n"));
+        QCOMPARE(r.out, QStringLiteral("y=2*x+1\n(x+1)*(x-1)=y\nsin(2*x)\n\n"));
         const Run d = runCli({"normalize", "--difference", "X^2 + Y^2 = 4", "x=y=1", "x^2-y"});
         QCOMPARE(d.out, QStringLiteral("abs(4-(x^2+y^2))\nabs(y=1-(x))\nx^2-y\n"));
     }

@@ -21,7 +21,7 @@ class NormalizeTest : public QObject {
             {"(x+1)x", "(x+1)*x"},
             {"x(x+1)", "x(x+1)"},
             {"(x+1)2", "(x+1)2"},
-            {"sin2x", "sin2*x"},
+            {"sin2x", "sin(2*x)"},  // the textbook reading, not the unset name sin2
             {"3.5x", "3.5*x"},
             {"1e-3", "1*e-3"},
             {"2π", "2*(p)"},
@@ -40,6 +40,27 @@ class NormalizeTest : public QObject {
             {"y=6÷2×x", "y=6/2*x"},
             {"2)(3", "2)*(3"},
             {"x=y^2", "x=y^2"},
+            {"y=sin x", "y=sin(x)"},
+            {"y=sin x^2+1", "y=sin(x^2)+1"},
+            {"y=2sin x cos x", "y=2*sin(x)*cos(x)"},
+            {"y=sinxcosx", "y=sin(x)*cos(x)"},
+            {"y=cos 2πx", "y=cos(2*(p)*x)"},
+            {"y=sin sqr x", "y=sin(sqr(x))"},
+            {"y=lg x-ln(x)", "y=lg(x)-ln(x)"},
+            {"y=ax+b", "y=a*x+b"},
+            {"y=asin x", "y=asin*x"},  // no a·sin: the engine names asin
+            {"y=sqrt x", "y=sqrt*x"},
+            {"y=||x|-1|+|x|", "y=abs(abs(x)-1)+abs(x)"},
+            {"y=x|x|", "y=x*abs(x)"},
+            {"y=√x+√(x+1)", "y=sqr(x)+sqr(x+1)"},
+            {"y=∛x", "y=sp(x,1,3)"},
+            {"y=x……2", "y=x^2"},
+            {"y=０。５x。", "y=0.5*x。"},
+            {"y=sp(x、1、3)、x", "y=sp(x,1,3)、x"},
+            {"y=2·x•x∙x", "y=2*x*x*x"},
+            {"y=x—1–x－1", "y=x-1-x-1"},
+            {"y=(x≤1)+(x≥1)+(x≠1)", "y=(x<=1)+(x>=1)+(x<>1)"},
+            {"y=x mod 2", "y=xmod2"},
         };
         for (const auto& row : rows) {
             QTest::newRow(row[0]) << QString::fromUtf8(row[0]) << QString::fromUtf8(row[1]);

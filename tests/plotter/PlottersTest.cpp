@@ -239,6 +239,12 @@ class PlottersTest : public QObject {
             {"y=a*x^2+b", "y=2*x^2+3"},
             {"y=lg(x)", "y=log(x)/log(10)"},
             {"y=ln(x)", "y=log(x)"},
+            {"y=2sin x cos x", "y=2*sin(x)*cos(x)"},
+            {"y=lg x", "y=log(x)/log(10)"},
+            {"y=|x|-√x+∛x", "y=abs(x)-sqr(x)+sp(x,1,3)"},
+            {"y=0。5x……2—1", "y=0.5*x^2-1"},
+            {"y=sp(x、1、3)·2", "y=sp(x,1,3)*2"},
+            {"y=(x≤1)-(x≠0)", "y=(x<=1)-(x<>0)"},
         };
         for (const auto& row : rows)
             QTest::newRow(row[0]) << QString::fromUtf8(row[0]) << QString::fromUtf8(row[1]);
