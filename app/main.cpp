@@ -5,6 +5,7 @@
 #include "shell/FunCurveWindow.h"
 #include "shell/ProgramFolders.h"
 #include "shell/Startup.h"
+#include "shell/ViewActions.h"
 #include "texts/Texts.h"
 
 namespace {
@@ -35,6 +36,7 @@ int main(int argc, char** argv) {
     shell::frmFunCurve window(QCoreApplication::applicationDirPath(), nullptr,
                               shell::frmFunCurve::PlotTrace::On);
     window.setPointFolder(shell::ChoosePointFolder(window.programFolder()));
+    shell::RestoreEqualUnits(window);
     window.show();
     return app.exec();
 }

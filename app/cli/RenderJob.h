@@ -12,6 +12,8 @@ struct Step {
         SetBoxText,   // the text of a box (Text1, Text2, Text4_0 .. Text4_5)
         SetEquation,  // the edit text of Combo1
         Press,        // a click on a button, hidden or not
+        SetView,      // the view "X0,X1,Y0,Y1" (checked by the parse)
+        EqualUnits,   // 等比例 switched on
     };
     Kind kind;
     std::string control;
@@ -28,6 +30,7 @@ struct Output {
 };
 
 struct Job {
+    int width = 0, height = 0;  // the canvas size in pixels (--size); 0: as designed
     std::vector<Step> steps;
     std::vector<Output> outputs;  // in the order given; afterSteps never decreases
 };
