@@ -6,6 +6,7 @@
 #include "shell/PointFileClaim.h"
 #include "shell/ProgramFolders.h"
 #include "shell/Startup.h"
+#include "shell/ViewActions.h"
 #include "texts/Texts.h"
 
 namespace {
@@ -36,6 +37,7 @@ int main(int argc, char** argv) {
     const shell::PointFileClaim pointFile(pointFolder);  // held while the window runs
     shell::frmFunCurve window(QCoreApplication::applicationDirPath());
     window.setPointFolder(pointFolder, pointFile.fileName());
+    shell::RestoreEqualUnits(window);
     window.show();
     return app.exec();
 }

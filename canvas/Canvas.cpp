@@ -28,6 +28,12 @@ QImage Canvas::blankImage(qreal ratio) const {
     return image;
 }
 
+void Canvas::setPixelSize(QSize pixels) {
+    size_ = pixels.expandedTo(QSize(1, 1));
+    image_ = blankImage(devicePixelRatio());
+    Cls();
+}
+
 void Canvas::setDevicePixelRatio(qreal ratio) {
     QImage image = renderImage(ratio);
     if (image.devicePixelRatio() == devicePixelRatio()) return;

@@ -67,6 +67,9 @@ class Canvas {
 
     // Size of the picture in logical pixels, whatever the ratio of its bitmap.
     QSize pixelSize() const { return size_; }
+    // A new size in logical pixels (at least 1 by 1): the bitmap is blank again at its ratio,
+    // as after Cls; the scale stays, so the same user frame now spans the new size.
+    void setPixelSize(QSize pixels);
 
     // Scale (x1, y1)-(x2, y2): left, top, right, bottom edges in user units.
     void Scale(float x1, float y1, float x2, float y2);

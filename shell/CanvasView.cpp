@@ -1,5 +1,6 @@
 #include "shell/CanvasView.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -100,8 +101,39 @@ void CanvasView::paintMarks(QPainter& painter) const {
                         kSnapRadius);
 }
 
+QPointF CanvasView::canvasPixel(QPointF widgetPosition) const {
+    return widgetPosition - QPointF(contentsRect().topLeft());
+}
+
+void CanvasView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) pressedAt_ = event->position();
+    dragging_ = false;
+    QFrame::mousePressEvent(event);
+}
+
+void CanvasView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) pressedAt_.reset();
+    dragging_ = false;
+    QFrame::mouseReleaseEvent(event);
+}
+
+void CanvasView::wheelEvent(QWheelEvent* event) {
+    const double notches = event->angleDelta().y() / 120.0;
+    if (notches != 0) emit wheelTurned(canvasPixel(event->position()), notches);
+    event->accept();
+}
+
 void CanvasView::mouseMoveEvent(QMouseEvent* event) {
-    const QPointF pixel = event->position() - QPointF(contentsRect().topLeft());
+    // A press that moves less than the drag distance stays a plain click.
+    if (pressedAt_ && (event->buttons() & Qt::LeftButton)) {
+        const QPointF shift = event->position() - *pressedAt_;
+        if (dragging_ || shift.manhattanLength() >= QApplication::startDragDistance()) {
+            dragging_ = true;
+            pressedAt_ = event->position();
+            emit dragged(shift);
+        }
+    }
+    const QPointF pixel = canvasPixel(event->position());
     const QPointF user = ReadOutPosition(canvas_, pixel);
     emit pointerMoved(static_cast<float>(user.x()), static_cast<float>(user.y()));
     QFrame::mouseMoveEvent(event);

@@ -34,14 +34,23 @@ class CanvasView : public QFrame {
   signals:
     // The pointer moved over the picture; x and y in user coordinates, as singles.
     void pointerMoved(float x, float y);
+    // The wheel turned over the picture: notches (positive away from the user) at a pixel of
+    // the canvas.
+    void wheelTurned(QPointF pixel, double notches);
+    // The left button dragged the picture by this many pixels since the last report.
+    void dragged(QPointF shift);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
   private:
     void scheduleRepaint();
     void followScreenRatio();
+    QPointF canvasPixel(QPointF widgetPosition) const;
 
     void paintMarks(QPainter& painter) const;
 
@@ -49,6 +58,9 @@ class CanvasView : public QFrame {
     QTimer repaintTimer_;
     std::vector<QPointF> rings_;
     std::optional<QPointF> snap_;
+    // Where the left button went down, and whether it has moved far enough to drag.
+    std::optional<QPointF> pressedAt_;
+    bool dragging_ = false;
 };
 
 }  // namespace shell

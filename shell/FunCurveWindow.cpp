@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPainter>
 #include <QScreen>
 
@@ -19,6 +20,7 @@
 #include "shell/CaptionButton.h"
 #include "shell/Decorations.h"
 #include "shell/Fonts.h"
+#include "shell/GrownLayout.h"
 #include "shell/HelpWindow.h"
 #include "shell/MessageBox.h"
 #include "shell/PlotPicture.h"
@@ -29,6 +31,7 @@
 #include "shell/SpacedLabel.h"
 #include "shell/TextBox.h"
 #include "shell/TextFiles.h"
+#include "shell/ViewActions.h"
 #include "shell/WindowKeys.h"
 #include "texts/Texts.h"
 
@@ -112,7 +115,8 @@ frmFunCurve::frmFunCurve(QString programFolder, QWidget* parent)
     setWindowTitle(ApplicationTitle());
     setWindowIcon(ApplicationIcon());
     setFont(DefaultWindowFont());
-    setFixedSize(TwipsToPixels(kMainWidthTwips), TwipsToPixels(kMainHeightTwips));
+    setMinimumSize(DesignedClientSize());
+    resize(DesignedClientSize());
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
     }
@@ -122,6 +126,11 @@ frmFunCurve::frmFunCurve(QString programFolder, QWidget* parent)
     connectPresets();
     watchBoxes();
     AddCanvasMenuAndKeys(*this);
+    plotView_ = std::make_unique<PlotView>(*picture1_, frame_, [this] { redrawPicture(); });
+    // The view's menu, for the menu bar; its keys work from now on.
+    auto* viewMenu = new QMenu(QString::fromUtf8(texts::kViewMenu), this);
+    viewMenu->setObjectName(QStringLiteral("viewMenu"));
+    AddViewActions(*this, *viewMenu);
     runStartUp();
 }
 
@@ -181,6 +190,8 @@ void frmFunCurve::buildControls() {
         if (layout.kind == ControlKind::Label) labels.push_back(control);
         if (auto* label = qobject_cast<SpacedLabel*>(control)) label->fitHeight();
     }
+    // The window is sized before the controls exist: place them for that size now.
+    layoutControls();
     // Labels lie under the buttons and boxes they overlap.
     for (QWidget* label : labels)
         label->lower();
@@ -435,6 +446,32 @@ void frmFunCurve::Redo() {
 
 void frmFunCurve::ShowPointerPosition(float x, float y) {
     coordinates_->setText(QString::fromStdString(canvas::PointerPositionText(x, y)));
+}
+
+void frmFunCurve::layoutControls() {
+    const QSize growth = (size() - DesignedClientSize()).expandedTo(QSize(0, 0));
+    for (const ControlLayout& layout : MainWindowControls()) {
+        QWidget* control =
+            findChild<QWidget*>(QString::fromUtf8(layout.name), Qt::FindDirectChildrenOnly);
+        if (control == nullptr) continue;
+        control->setGeometry(GrownRect(layout, growth));
+        if (auto* label = qobject_cast<SpacedLabel*>(control)) label->fitHeight();
+    }
+    if (plotView_) {
+        const auto* view = findChild<CanvasView*>(QStringLiteral("Picture1"));
+        plotView_->setPictureSize(view->contentsRect().size());
+    }
+}
+
+void frmFunCurve::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    layoutControls();
+}
+
+// Until the picture keeps what was drawn, a new view starts from the plain frame.
+void frmFunCurve::redrawPicture() {
+    picture1_->Cls();
+    canvas::ResetPlotFrame(*picture1_, frame_);
 }
 
 void frmFunCurve::paintEvent(QPaintEvent*) {

@@ -17,6 +17,7 @@
 #include "shell/ClickQueue.h"
 #include "shell/ControlTable.h"
 #include "shell/HelpWindow.h"
+#include "shell/PlotView.h"
 
 class QComboBox;
 class QLabel;
@@ -58,6 +59,8 @@ class frmFunCurve : public QWidget {
     void setPointFolder(const QString& folder,
                         const QString& fileName = QStringLiteral("CoordinateData.txt"));
     frmHelp* helpWindow() const { return help_; }
+    // The view of Picture1: zoom, pan, equal units, the canvas size.
+    PlotView& plotView() { return *plotView_; }
 
     // How quitting ends the program (default: leave the event loop). Tests replace it.
     void setEndProgram(std::function<void()> endProgram) { endProgram_ = std::move(endProgram); }
@@ -78,6 +81,7 @@ class frmFunCurve : public QWidget {
   protected:
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     // Every control of the design table at its place, with its look and visibility.
@@ -101,6 +105,11 @@ class frmFunCurve : public QWidget {
     void watchBoxes();
     // Plain frame, examples list, timer off, status caption, canvas frame again.
     void runStartUp();
+    // Every control at its designed place, moved with its corner as the window grows; the
+    // canvas takes the room it gains.
+    void layoutControls();
+    // The canvas drawn again in the frame's view.
+    void redrawPicture();
     QLineEdit* box(const QString& name) const;
     QPushButton* button(const QString& name) const;
 
@@ -114,6 +123,7 @@ class frmFunCurve : public QWidget {
     std::unique_ptr<script::ScriptEngine> engine_;
     std::unique_ptr<plotter::PlotContext> plotContext_;
     std::unique_ptr<presets::PresetContext> presetContext_;
+    std::unique_ptr<PlotView> plotView_;
     QTimer* timer1_ = nullptr;
     QComboBox* combo1_ = nullptr;
     QLabel* label5_ = nullptr;

@@ -109,6 +109,11 @@ inline constexpr Bilingual kCliUnknownOption{"未知选项：%1", "unknown optio
 inline constexpr Bilingual kCliUnexpectedArgument{"多余的参数：%1", "unexpected argument: %1"};
 inline constexpr Bilingual kCliNeedsFileName{"%1 需要文件名", "%1 needs a file name"};
 inline constexpr Bilingual kCliScaleRange{"--scale 需要 1 到 4", "--scale needs 1 to 4"};
+inline constexpr Bilingual kCliViewNeeds{
+    "--view 需要 X0,X1,Y0,Y1（X0<X1，Y0<Y1，不超过 ±1000000）",
+    "--view needs X0,X1,Y0,Y1 (X0<X1, Y0<Y1, within +-1000000)"};
+inline constexpr Bilingual kCliSizeNeeds{"--size 需要 W,H（200 到 4000 像素）",
+                                         "--size needs W,H (200 to 4000 pixels)"};
 inline constexpr Bilingual kCliUnknownPreset{"未知的预设：%1", "unknown preset: %1"};
 inline constexpr Bilingual kCliNeedsRange{"%1 需要 FROM,TO", "%1 needs FROM,TO"};
 inline constexpr Bilingual kCliNoStep{"没有步骤", "no step given"};
@@ -136,6 +141,14 @@ inline constexpr Bilingual kCliTableTooFar{"起点和步长使 x 超出数值范
                                            "from and step take x beyond the number range"};
 inline constexpr Bilingual kCliTableOneEquation{"需要且只需要一个方程",
                                                 "exactly one equation is needed"};
+
+// --- View of the canvas -----------------------------------------------------------------
+inline constexpr const char* kViewMenu = "视图";
+inline constexpr const char* kViewZoomIn = "放大";
+inline constexpr const char* kViewZoomOut = "缩小";
+inline constexpr const char* kViewReset = "还原视图";
+inline constexpr const char* kViewEqualUnits = "等比例";
+inline constexpr const char* kViewPiTicks = "x 轴以 π/2 为刻度";
 
 // Replaces %1, %2 … (up to %9) in text by the given arguments.
 inline std::string Fill(std::string_view text, std::initializer_list<std::string_view> args) {

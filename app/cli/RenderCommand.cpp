@@ -29,8 +29,10 @@ const char* const kSummaryZh =
     "在不显示窗口的情况下按顺序执行窗口的操作并输出结果。步骤：--a/--b 设参数框，--x/--y/--t "
     "FROM,TO 设范围框，--draw 方程 绘制图像，--preset 名称 按预设按钮（%1），--join "
     "连点成线，--coord1/--coord2 坐标系，--grid 网格线，--clear 清除，--test "
-    "测试，--undo 撤销，--redo 重做。输出：--png 画布图片，--svg 矢量图，--points 点文件副本，"
-    "--formula/--legend "
+    "测试，--undo 撤销，--redo 重做，--view X0,X1,Y0,Y1 "
+    "视图（其后的步骤画在此视图中），--equal-units 等比例，--size W,H "
+    "画布的像素大小（200 到 4000，在所有步骤之前）。输出：--png 画布图片，--svg 矢量图，--points "
+    "点文件副本，--formula/--legend "
     "公式与图例文字，--status 在标准输出打印状态，--scale N（1 到 4）按 N 倍分辨率重绘 "
     "PNG。消息框的文字以 message: 文字 写到标准错误。";
 const char* const kSummaryEn =
@@ -38,7 +40,10 @@ const char* const kSummaryEn =
     "Steps: --a/--b set the parameter boxes, --x/--y/--t FROM,TO the range boxes, --draw "
     "EQUATION plots, --preset NAME presses a preset button, --join, --coord1, --coord2, --grid, "
     "--clear, --test press those buttons, --undo and --redo take back or put back the last "
-    "drawn item. Outputs: --png canvas pixels, --svg vector drawing, "
+    "drawn item, --view X0,X1,Y0,Y1 sets the view the steps after "
+    "it draw in, --equal-units gives both axes the same unit, --size W,H the canvas size "
+    "in pixels (200 to 4000, before every step). Outputs: --png canvas pixels, --svg vector "
+    "drawing, "
     "--points copy of CoordinateData.txt, --formula/--legend printed text lines, --status "
     "prints the status caption, --scale N (1 to 4) redraws the PNG at N times the resolution. "
     "Message boxes go to stderr as message: TEXT.";

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <functional>
 #include <optional>
 #include <string_view>
 
+#include "canvas/View.h"
 #include "presets/Presets.h"
 #include "texts/Texts.h"
 
@@ -13,7 +15,8 @@ namespace cli::render {
 
 const char* const kSynopsis =
     "[--a TEXT] [--b TEXT] [--x|--y|--t FROM,TO] [--draw EQUATION] [--preset NAME] "
-    "[--join|--coord1|--coord2|--grid|--clear|--test|--undo|--redo]... "
+    "[--join|--coord1|--coord2|--grid|--clear|--test|--undo|--redo|--equal-units]... "
+    "[--view X0,X1,Y0,Y1] [--size W,H] "
     "[--png|--svg|--points|--formula|--legend FILE|-]... [--status] [--scale N]";
 
 size_t StandardOutputUses(const Job& job,
@@ -68,12 +71,22 @@ auto Find(const Table& table, std::string_view option) -> const typename Table::
 
 bool TakesValue(std::string_view option) {
     return Find(kBoxOptions, option) || Find(kRangeOptions, option) || Find(kFileOptions, option) ||
-           option == "--draw" || option == "--preset" || option == "--scale";
+           option == "--draw" || option == "--preset" || option == "--scale" ||
+           option == "--view" || option == "--size";
 }
 
 // A separate argument that cannot be the value of the option before it.
 bool LooksLikeOption(std::string_view argument) {
     return argument.rfind("--", 0) == 0 || argument == "-h";
+}
+
+// A whole number from 200 to 4000 that fills the text.
+std::optional<int> CanvasSide(std::string_view text) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || value < 200 || value > 4000)
+        return std::nullopt;
+    return value;
 }
 
 bool IsKnownPreset(std::string_view name) {
@@ -129,7 +142,7 @@ class Parser {
             inlineValue = argument.substr(eq + 1);
             if (!TakesValue(option)) {
                 if (Find(kPressOptions, option) || Find(kTriggerOptions, option) ||
-                    option == "--status")
+                    option == "--status" || option == "--equal-units")
                     return fail(texts::kCliTakesNoValue, {option});
                 return fail(texts::kCliUnknownOption, {option});
             }
@@ -146,6 +159,8 @@ class Parser {
             parsed_.job.steps.push_back({Step::Trigger, trigger->button, {}});
         } else if (option == "--status") {
             addOutput(Output::Status, {});
+        } else if (option == "--equal-units") {
+            parsed_.job.steps.push_back({Step::EqualUnits, {}, {}});
         } else if (option.rfind("-", 0) == 0) {
             fail(texts::kCliUnknownOption, {option});
         } else {
@@ -167,6 +182,11 @@ class Parser {
             if (text.size() != 1 || text[0] < '1' || text[0] > '4')
                 return fail(texts::kCliScaleRange);
             scale_ = text[0] - '0';
+        } else if (option == "--view") {
+            if (!canvas::ParseView(text.c_str())) return fail(texts::kCliViewNeeds);
+            steps.push_back({Step::SetView, {}, text});
+        } else if (option == "--size") {
+            takeSize(text);
         } else if (option == "--draw") {
             steps.push_back({Step::SetEquation, "Combo1", text});
             steps.push_back({Step::Press, "cmd绘制图像", {}});
@@ -188,6 +208,18 @@ class Parser {
                                          "Text4_" + std::to_string(range.firstBox + k),
                                          k == 0 ? text.substr(0, comma) : text.substr(comma + 1)});
         }
+    }
+
+    // W,H: the canvas size, each side 200 to 4000 pixels.
+    void takeSize(const std::string& text) {
+        const auto comma = text.find(',');
+        const auto width = CanvasSide(std::string_view(text).substr(0, comma));
+        const auto height = comma == text.npos
+                                ? std::nullopt
+                                : CanvasSide(std::string_view(text).substr(comma + 1));
+        if (!width || !height) return fail(texts::kCliSizeNeeds);
+        parsed_.job.width = *width;
+        parsed_.job.height = *height;
     }
 
     // An output comes after every step given so far.

@@ -14,6 +14,8 @@ struct Step {
         SetEquation,  // the edit text of Combo1
         Press,        // a click on a button, hidden or not
         Trigger,      // a menu action of the window, by its objectName
+        SetView,      // the view "X0,X1,Y0,Y1" (checked by the parse)
+        EqualUnits,   // 等比例 switched on
     };
     Kind kind;
     std::string control;
@@ -30,6 +32,7 @@ struct Output {
 };
 
 struct Job {
+    int width = 0, height = 0;  // the canvas size in pixels (--size); 0: as designed
     std::vector<Step> steps;
     std::vector<Output> outputs;  // in the order given; afterSteps never decreases
 };

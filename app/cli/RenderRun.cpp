@@ -10,6 +10,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "canvas/View.h"
 #include "cli/OutputTarget.h"
 #include "shell/BoxChecks.h"
 #include "shell/FunCurveWindow.h"
@@ -54,6 +55,12 @@ bool RunStep(shell::frmFunCurve& window, const Step& step) {
             break;
         case Step::Trigger:
             Find<QAction>(window, step.control).trigger();
+            break;
+        case Step::SetView:
+            window.plotView().setView(*canvas::ParseView(step.text.c_str()));
+            break;
+        case Step::EqualUnits:
+            window.plotView().setEqualUnits(true);
             break;
     }
     return true;
@@ -123,6 +130,7 @@ bool WriteOutput(shell::frmFunCurve& window, const Output& output) {
 
 RunOutcome RunJob(shell::frmFunCurve& window, const Job& job) {
     RunOutcome outcome;
+    if (job.width > 0) window.plotView().setPictureSize(QSize(job.width, job.height));
     size_t stepsRun = 0;
     // Runs the steps up to the given count; false once a box check has failed.
     const auto runUpTo = [&](size_t count) {

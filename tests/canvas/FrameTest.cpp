@@ -3,8 +3,11 @@
 #include <cmath>
 
 #include "canvas/Frame.h"
+#include "canvas/Ticks.h"
 #include "common/TestRegistry.h"
 #include "vbrt/RuntimeError.h"
+
+Q_DECLARE_METATYPE(canvas::View)
 
 namespace {
 
@@ -232,6 +235,81 @@ class FrameTest : public QObject {
             draw(c, frame);
             QVERIFY(c.Image() == once);
         }
+    }
+
+    // Steps of 1, 2 or 5 times a power of ten, the smallest that keeps ticks minPixels apart.
+    void tickStep_data() {
+        QTest::addColumn<double>("pixelsPerUnit");
+        QTest::addColumn<double>("minPixels");
+        QTest::addColumn<double>("step");
+        QTest::newRow("start-up x") << 555.0 / 24 << 18.0 << 1.0;
+        QTest::newRow("start-up y") << 507.0 / 24 << 15.0 << 1.0;
+        QTest::newRow("exactly enough") << 9.0 << 18.0 << 2.0;
+        QTest::newRow("five") << 4.0 << 18.0 << 5.0;
+        QTest::newRow("ten") << 2.0 << 18.0 << 10.0;
+        QTest::newRow("zoomed in: a half") << 40.0 << 18.0 << 0.5;
+        QTest::newRow("deep: 0.002") << 1e4 << 18.0 << 0.002;
+        QTest::newRow("far out: 2e5") << 1e-4 << 18.0 << 2e5;
+        QTest::newRow("no pixels") << 0.0 << 18.0 << 1.0;
+        QTest::newRow("not a number") << qQNaN() << 18.0 << 1.0;
+    }
+    void tickStep() {
+        QFETCH(double, pixelsPerUnit);
+        QFETCH(double, minPixels);
+        QFETCH(double, step);
+        QCOMPARE(canvas::TickStep(pixelsPerUnit, minPixels), step);
+    }
+
+    // Tick numbers: decimals as the step needs them, multiples of pi reduced.
+    void tickLabel_data() {
+        QTest::addColumn<double>("step");
+        QTest::addColumn<int>("piEighths");
+        QTest::addColumn<int>("k");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("zero") << 0.5 << 0 << 0 << " 0";
+        QTest::newRow("whole") << 2.0 << 0 << -3 << "-6";
+        QTest::newRow("half") << 0.5 << 0 << 3 << " 1.5";
+        QTest::newRow("two decimals") << 0.05 << 0 << -1 << "-0.05";
+        QTest::newRow("pi/2 steps") << 0.0 << 4 << 3 << " 3π/2";
+        QTest::newRow("pi") << 0.0 << 4 << -2 << "-π";
+        QTest::newRow("2pi steps") << 0.0 << 16 << 2 << " 4π";
+    }
+    void tickLabel() {
+        QFETCH(double, step);
+        QFETCH(int, piEighths);
+        QFETCH(int, k);
+        QFETCH(QString, label);
+        const canvas::TickScale scale{step, piEighths > 0, piEighths};
+        QCOMPARE(QString::fromStdString(scale.label(k)), label);
+    }
+
+    // Zoom keeps the fixed point, pan follows the pointer, equal units widen the shorter
+    // side; a view the canvas cannot show is refused and the old one kept.
+    void viewRules_data() {
+        using canvas::View;
+        QTest::addColumn<View>("got");
+        QTest::addColumn<View>("expected");
+        const View start = canvas::kStartUpView;
+        QTest::newRow("zoom in about (6, 0)")
+            << canvas::ZoomedAbout(start, {6, 0}, 2) << View{-3, 9, -6, 6};
+        QTest::newRow("zoom out about the centre")
+            << canvas::ZoomedAbout(start, {0, 0}, 0.5) << View{-24, 24, -24, 24};
+        QTest::newRow("zoom too deep") << canvas::ZoomedAbout(start, {0, 0}, 1e5) << start;
+        QTest::newRow("zoom by NaN") << canvas::ZoomedAbout(start, {0, 0}, qQNaN()) << start;
+        QTest::newRow("drag right and down")
+            << canvas::PannedBy(start, {25, 25}, {26, 26}) << View{-36, -12, 12, 36};
+        QTest::newRow("equal units widen x")
+            << canvas::WithEqualUnits(start, {513, 257}) << View{-24, 24, -12, 12};
+        QTest::newRow("parsed") << *canvas::ParseView(" -1, 3,0 ,2") << View{-1, 3, 0, 2};
+        QTest::newRow("no width") << canvas::ParseView("1,1,0,2").value_or(start) << start;
+        QTest::newRow("beyond a million")
+            << canvas::ParseView("0,2e6,0,1").value_or(start) << start;
+        QTest::newRow("not a number") << canvas::ParseView("nan,1,0,1").value_or(start) << start;
+    }
+    void viewRules() {
+        QFETCH(canvas::View, got);
+        QFETCH(canvas::View, expected);
+        QVERIFY(got == expected);
     }
 
     void pointerPositionText_data() {

@@ -1,6 +1,7 @@
 #include <sys/stat.h>
 
 #include <QDirIterator>
+#include <QImage>
 #include <QTest>
 
 #include "RenderRig.h"
@@ -123,6 +124,22 @@ class RenderScriptingTest : public QObject {
         QVERIFY(timed.waitForFinished(600000) && timed.exitCode() == 0);
         const int peakKb = ReadFile(cli_.file("peak.txt")).trimmed().split('\n').last().toInt();
         QVERIFY2(peakKb > 0 && peakKb < 100 * 1024, QByteArray::number(peakKb));
+    }
+
+    // A worksheet at its own size and view: (2, 5) of y=x^2+1 lands in the middle of a 400 by
+    // 300 picture that shows x from 1 to 3 and y from 4 to 6.
+    void zoomedView() {
+        QCOMPARE(cli_.run({"render", "--size", "400,300", "--view", "1,3,4,6", "--draw", "y=x^2+1",
+                           "--png", "z.png"})
+                     .exitCode,
+                 0);
+        const QImage png = QImage(cli_.file("z.png")).convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(png.size(), QSize(400, 300));
+        bool hit = false;
+        for (int dx = -4; dx <= 4; ++dx)
+            for (int dy = -4; dy <= 4; ++dy)
+                hit = hit || png.pixel(200 + dx, 150 + dy) == qRgb(0, 0, 255);
+        QVERIFY(hit);
     }
 
     // Runs at the same time keep their own point files, in folders removed at exit.

@@ -18,8 +18,9 @@ class RenderUsageTest : public QObject {
         QTest::addColumn<QByteArray>("complaint");
         QTest::newRow("unknown option") << QStringList{"--draw", "y=x", "--bogus", "--status"}
                                         << QByteArray("unknown option: --bogus");
-        QTest::newRow("unknown option with value") << QStringList{"--clear", "--size=3", "--status"}
-                                                   << QByteArray("unknown option: --size");
+        QTest::newRow("unknown option with value")
+            << QStringList{"--clear", "--sizes=3", "--status"}
+            << QByteArray("unknown option: --sizes");
         QTest::newRow("missing value")
             << QStringList{"--status", "--draw"} << QByteArray("missing value for --draw");
         QTest::newRow("missing file")

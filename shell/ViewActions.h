@@ -1,0 +1,19 @@
+#pragma once
+
+class QMenu;
+
+namespace shell {
+
+class frmFunCurve;
+
+// The view's commands: 放大 (+), 缩小 (−), 还原视图 (Home), the checkable 等比例 (remembered
+// between runs) and the x axis in pi, added to the given menu; the arrow keys pan while the
+// canvas has the focus, and the canvas zooms with the wheel about the pointer and pans when
+// dragged. Keys that a text box
+// uses while it has the focus stay the box's.
+void AddViewActions(frmFunCurve& window, QMenu& menu);
+
+// Switches 等比例 on when the user left it on in the last run.
+void RestoreEqualUnits(frmFunCurve& window);
+
+}  // namespace shell
