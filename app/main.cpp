@@ -7,6 +7,7 @@
 #include "shell/ProgramFolders.h"
 #include "shell/Startup.h"
 #include "shell/ViewActions.h"
+#include "shell/WindowFrame.h"
 #include "texts/Texts.h"
 
 namespace {
@@ -38,6 +39,7 @@ int main(int argc, char** argv) {
     shell::frmFunCurve window(QCoreApplication::applicationDirPath());
     window.setPointFolder(pointFolder, pointFile.fileName());
     shell::RestoreEqualUnits(window);
-    window.show();
+    shell::WindowFrame frame(window);
+    frame.show();
     return app.exec();
 }

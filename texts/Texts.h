@@ -28,6 +28,15 @@ inline constexpr const char* kMenuSavePicture = "保存图像…";
 inline constexpr const char* kActionUndo = "撤销";
 inline constexpr const char* kActionRedo = "重做";
 inline constexpr const char* kSaveDialogTitle = "保存图像";
+// The menu bar; text after a tab is shown as the item's key.
+inline constexpr const char* kMenuFile = "文件";
+inline constexpr const char* kMenuEdit = "编辑";
+inline constexpr const char* kMenuHelp = "帮助";
+inline constexpr const char* kActionQuit = "退出";
+inline constexpr const char* kActionHelp = "说明\tF1";
+inline constexpr const char* kActionAbout = "关于";
+inline constexpr const char* kAboutText =
+    "函数曲线作图器\n中学数学的函数曲线作图程序。\n按 F1 查看说明。";
 inline constexpr const char* kSuggestedPictureName = "函数图像.png";
 inline constexpr const char* kPngFilter = "PNG 图片 (*.png)";
 inline constexpr const char* kSvgFilter = "SVG 矢量图 (*.svg)";

@@ -1,6 +1,7 @@
 #include <QComboBox>
 #include <QFontInfo>
 #include <QLabel>
+#include <QMenuBar>
 #include <QStringEncoder>
 #include <QTest>
 #include <QTimer>
@@ -9,6 +10,7 @@
 #include "common/TestRegistry.h"
 #include "plotter/PlotCommands.h"
 #include "presets/Presets.h"
+#include "shell/WindowFrame.h"
 
 // The main window as designed, its start-up with the examples file, and quitting.
 class MainWindowTest : public QObject {
@@ -191,6 +193,51 @@ class MainWindowTest : public QObject {
         shelltest::OpenWindow w(folder.path());
         QCOMPARE(w.control<QComboBox>("Combo1")->count(), 0);
         QCOMPARE(w.control<QComboBox>("Combo1")->currentText(), QString());
+    }
+
+    // The menu bar holds the window's commands; the client area keeps its size; 退出 quits.
+    void menuBarHoldsTheCommands_data() {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QString>("entry");
+        QTest::newRow("save") << "文件"
+                              << "保存图像…";
+        QTest::newRow("quit") << "文件"
+                              << "退出";
+        QTest::newRow("undo") << "编辑"
+                              << "撤销";
+        QTest::newRow("redo") << "编辑"
+                              << "重做";
+        QTest::newRow("copy") << "编辑"
+                              << "复制图像";
+        QTest::newRow("zoom") << "视图"
+                              << "放大";
+        QTest::newRow("equal") << "视图"
+                               << "等比例";
+        QTest::newRow("help") << "帮助"
+                              << "说明\tF1";
+        QTest::newRow("about") << "帮助"
+                               << "关于";
+    }
+    void menuBarHoldsTheCommands() {
+        QFETCH(QString, menu);
+        QFETCH(QString, entry);
+        shelltest::ProgramFolder folder;
+        shelltest::OpenWindow w(folder.path());
+        const QSize client = w->size();
+        shell::WindowFrame frame(*w.window);
+        frame.show();
+        QCOMPARE(w->size(), client);
+        QAction* found = nullptr;
+        for (QAction* title : frame.menuBar()->actions()) {
+            if (title->text() != menu) continue;
+            for (QAction* action : title->menu()->actions())
+                if (action->text() == entry) found = action;
+        }
+        QVERIFY2(found != nullptr, qPrintable(menu + " " + entry));
+        if (entry == "退出") {
+            found->trigger();
+            QCOMPARE(w.endings, 1);
+        }
     }
 
     void quitEndsOnce() {
