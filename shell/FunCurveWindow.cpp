@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QScreen>
+#include <exception>
 
 #include "plotter/PlotCommands.h"
 #include "presets/Presets.h"
@@ -18,6 +19,7 @@
 #include "shell/BoxChecks.h"
 #include "shell/CanvasView.h"
 #include "shell/CaptionButton.h"
+#include "shell/CurveReader.h"
 #include "shell/Decorations.h"
 #include "shell/Fonts.h"
 #include "shell/GrownLayout.h"
@@ -298,6 +300,7 @@ void frmFunCurve::connectCommands() {
     connect(timer1_, &QTimer::timeout, this,
             [&plot] { RunGuarded([&plot] { plotter::AnimateStatus(plot); }); });
     auto* view = findChild<CanvasView*>(QStringLiteral("Picture1"));
+    reader_ = new CurveReader(*this, *view);
     connect(view, &CanvasView::pointerMoved, this,
             [this](float x, float y) { ShowPointerPosition(x, y); });
 }
@@ -445,6 +448,17 @@ void frmFunCurve::Redo() {
 }
 
 void frmFunCurve::ShowPointerPosition(float x, float y) {
+    // Near a curve the read-out gives the curve's own point; elsewhere the pointer's.
+    // A curve that cannot be read leaves the pointer's read-out.
+    if (reader_ != nullptr) {
+        try {
+            if (const auto snapped = reader_->snappedReadOut(x, y)) {
+                coordinates_->setText(*snapped);
+                return;
+            }
+        } catch (const std::exception&) {
+        }
+    }
     coordinates_->setText(QString::fromStdString(canvas::PointerPositionText(x, y)));
 }
 

@@ -27,6 +27,7 @@ class QPushButton;
 namespace shell {
 
 class BoxCheckFilter;
+class CurveReader;
 
 // The main window: every control at its designed place, the plot canvas and the two text
 // surfaces, the window's state, and the event operations that connect them. Controls carry
@@ -61,6 +62,8 @@ class frmFunCurve : public QWidget {
     frmHelp* helpWindow() const { return help_; }
     // The view of Picture1: zoom, pan, equal units, the canvas size.
     PlotView& plotView() { return *plotView_; }
+    // The snap, key points and table of values of the drawn curves.
+    CurveReader& curveReader() { return *reader_; }
 
     // How quitting ends the program (default: leave the event loop). Tests replace it.
     void setEndProgram(std::function<void()> endProgram) { endProgram_ = std::move(endProgram); }
@@ -130,7 +133,8 @@ class frmFunCurve : public QWidget {
     QLabel* coordinates_ = nullptr;
     BoxCheckFilter* checks_ = nullptr;
     QPointer<frmHelp> help_;
-    QString saveFolder_;  // where the last picture was saved, for the next save
+    CurveReader* reader_ = nullptr;  // a child of the window
+    QString saveFolder_;             // where the last picture was saved, for the next save
     std::function<void()> endProgram_;
     bool quitting_ = false;
 };

@@ -6,8 +6,10 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
+#include <functional>
 
 #include "shell/CanvasView.h"
+#include "shell/CurveReader.h"
 #include "shell/FunCurveWindow.h"
 #include "shell/RunGuarded.h"
 #include "texts/Texts.h"
@@ -33,11 +35,11 @@ void ClickOnKey(frmFunCurve& window, const QKeySequence& keys, const char* butto
 
 // An action of the window, found by its objectName (funcurve-cli triggers it by that name).
 QAction* AddNamedAction(frmFunCurve& window, const char* objectName, const char* text,
-                        const QKeySequence& keys, void (frmFunCurve::*operation)()) {
+                        const QKeySequence& keys, std::function<void(frmFunCurve&)> operation) {
     QAction* action = AddAction(&window, QString::fromUtf8(text), keys);
     action->setObjectName(QString::fromUtf8(objectName));
     QObject::connect(action, &QAction::triggered, &window, [&window, operation] {
-        RunGuarded([&window, operation] { (window.*operation)(); });
+        RunGuarded([&window, &operation] { operation(window); });
     });
     return action;
 }
@@ -57,6 +59,13 @@ void AddCanvasMenu(frmFunCurve& window) {
                                    QKeySequence(Qt::CTRL | Qt::Key_Z), &frmFunCurve::Undo));
     AddNamedAction(window, "redo", texts::kActionRedo, QKeySequence(Qt::CTRL | Qt::Key_Y),
                    &frmFunCurve::Redo);
+    menu->addSeparator();
+    menu->addAction(AddNamedAction(window, "keyPoints", texts::kMenuKeyPoints,
+                                   QKeySequence(Qt::CTRL | Qt::Key_K),
+                                   [](frmFunCurve& w) { w.curveReader().showKeyPoints(); }));
+    menu->addAction(AddNamedAction(window, "valueTable", texts::kMenuValueTable,
+                                   QKeySequence(Qt::CTRL | Qt::Key_T),
+                                   [](frmFunCurve& w) { w.curveReader().showValueTable(); }));
     QObject::connect(copy, &QAction::triggered, &window, [&window] { window.CopyPlotImage(); });
     QObject::connect(save, &QAction::triggered, &window, [&window] { window.SavePlotImage(); });
     view->setContextMenuPolicy(Qt::CustomContextMenu);

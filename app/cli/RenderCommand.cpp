@@ -33,7 +33,8 @@ const char* const kSummaryZh =
     "视图（其后的步骤画在此视图中），--equal-units 等比例，--size W,H "
     "画布的像素大小（200 到 4000，在所有步骤之前）。输出：--png 画布图片，--svg 矢量图，--points "
     "点文件副本，--formula/--legend "
-    "公式与图例文字，--status 在标准输出打印状态，--scale N（1 到 4）按 N 倍分辨率重绘 "
+    "公式与图例文字，--key-points 关键点（种类、x、y、曲线编号，以制表符分隔），--status "
+    "在标准输出打印状态，--scale N（1 到 4）按 N 倍分辨率重绘 "
     "PNG。消息框的文字以 message: 文字 写到标准错误。";
 const char* const kSummaryEn =
     "Run the window's operations offscreen, in the order given, and write what they produced. "
@@ -44,7 +45,8 @@ const char* const kSummaryEn =
     "it draw in, --equal-units gives both axes the same unit, --size W,H the canvas size "
     "in pixels (200 to 4000, before every step). Outputs: --png canvas pixels, --svg vector "
     "drawing, "
-    "--points copy of CoordinateData.txt, --formula/--legend printed text lines, --status "
+    "--points copy of CoordinateData.txt, --formula/--legend printed text lines, "
+    "--key-points the key points (KIND, X, Y, CURVES, tab-separated), --status "
     "prints the status caption, --scale N (1 to 4) redraws the PNG at N times the resolution. "
     "Message boxes go to stderr as message: TEXT.";
 

@@ -17,7 +17,7 @@ const char* const kSynopsis =
     "[--a TEXT] [--b TEXT] [--x|--y|--t FROM,TO] [--draw EQUATION] [--preset NAME] "
     "[--join|--coord1|--coord2|--grid|--clear|--test|--undo|--redo|--equal-units]... "
     "[--view X0,X1,Y0,Y1] [--size W,H] "
-    "[--png|--svg|--points|--formula|--legend FILE|-]... [--status] [--scale N]";
+    "[--png|--svg|--points|--formula|--legend|--key-points FILE|-]... [--status] [--scale N]";
 
 size_t StandardOutputUses(const Job& job,
                           const std::function<bool(const std::string&)>& namesStandardOutput) {
@@ -58,9 +58,9 @@ struct FileOption {
     Output::Kind kind;
 };
 constexpr std::array kFileOptions{
-    FileOption{"--png", Output::Png}, FileOption{"--svg", Output::Svg},
+    FileOption{"--png", Output::Png},       FileOption{"--svg", Output::Svg},
     FileOption{"--points", Output::Points}, FileOption{"--formula", Output::Formula},
-    FileOption{"--legend", Output::Legend}};
+    FileOption{"--legend", Output::Legend}, FileOption{"--key-points", Output::KeyPoints}};
 
 template <typename Table>
 auto Find(const Table& table, std::string_view option) -> const typename Table::value_type* {

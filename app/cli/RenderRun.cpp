@@ -13,6 +13,7 @@
 #include "canvas/View.h"
 #include "cli/OutputTarget.h"
 #include "shell/BoxChecks.h"
+#include "shell/DrawnCurves.h"
 #include "shell/FunCurveWindow.h"
 #include "shell/MessageBox.h"
 #include "shell/PlotPicture.h"
@@ -120,6 +121,9 @@ bool WriteOutput(shell::frmFunCurve& window, const Output& output) {
             return WriteFile(output.path, Lines(window.picture2().printedLines()));
         case Output::Legend:
             return WriteFile(output.path, Lines(window.picture4().printedLines()));
+        case Output::KeyPoints:
+            return WriteFile(output.path, Lines(shell::KeyPointLines(window.drawingList().items(),
+                                                                     window.picture1())));
         case Output::Status:
             return PrintStatus(window);
     }

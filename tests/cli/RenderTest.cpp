@@ -125,6 +125,17 @@ class RenderTest : public QObject {
         QVERIFY(ReadFile(cli_.file("out.txt")).isEmpty());
     }
 
+    // The key points of the drawn curves, numbered in drawing order, as tab-separated lines.
+    void keyPoints() {
+        const auto result = cli_.run({"render", "--view", "-8,8,-8,8", "--draw", "y=x^2-2x-3",
+                                      "--draw", "y=x+1", "--key-points", "-"});
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(result.out, QByteArray("zero\t-1\t0\t1\nzero\t-1\t0\t2\nzero\t3\t0\t1\n"
+                                        "y-intercept\t0\t-3\t1\ny-intercept\t0\t1\t2\n"
+                                        "extremum\t1\t-4\t1\nintersection\t-1\t0\t1,2\n"
+                                        "intersection\t4\t5\t1,2\n"));
+    }
+
     // A plot that draws nothing because every sample fails says why, in the window's words.
     void emptyPlotMessage() {
         const auto result = cli_.run({"render", "--draw", "y=2+", "--status"});

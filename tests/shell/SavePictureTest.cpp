@@ -135,10 +135,13 @@ class SavePictureTest : public QObject {
         shelltest::OpenWindow w(folder.path());
         QVERIFY(w.showActive());
         auto* menu = w.control<QMenu>("canvasMenu");
-        QCOMPARE(menu->actions().size(), 3);
+        QCOMPARE(menu->actions().size(), 6);
         QCOMPARE(menu->actions()[0]->text(), QStringLiteral("复制图像"));
         QCOMPARE(menu->actions()[1]->text(), QStringLiteral("保存图像…"));
         QCOMPARE(menu->actions()[2]->text(), QStringLiteral("撤销"));
+        QVERIFY(menu->actions()[3]->isSeparator());
+        QCOMPARE(menu->actions()[4]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_K));
+        QCOMPARE(menu->actions()[5]->text(), QStringLiteral("数值表…"));
 
         DialogAnswer answer({});
         QTest::keyClick(w.window.get(), Qt::Key_S, Qt::ControlModifier);
