@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the plotter (installing what is missing) and opens its window.
 set -e
 cd "$(dirname "$0")"

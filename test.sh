@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds everything (installing what is missing) and runs the whole test suite.
 # FUNCURVE_SANITIZE=1 runs it in a separate AddressSanitizer + UBSan build.
 set -e

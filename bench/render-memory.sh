@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Peak memory of `funcurve-cli render` on the hyperbola preset at the largest a the box
 # check lets through, without and with an SVG, and the SVG's size, as one line for the CI
 # log; then the peak of 1 000 presses of the line preset in one run. Goals: below 150 MB,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The number-to-text conversion as it was written with printf, kept as the yardstick that

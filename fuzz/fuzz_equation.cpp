@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target for the equation text on its way to the plotters: normalisation with the
 // textbook notation (deep bars and roots, huge and binary text alike),
 // classification and the rewrite into a difference. Any bytes, UTF-8 or not, must come

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target for the point-file reader behind the join button: whatever the file
 // holds, reading stops at the store's capacity and yields only finite points.
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target for the script engine: random text through Eval and AddCode.
 //
 // The first byte picks the route; the rest is the text (for the mixed route, the part before

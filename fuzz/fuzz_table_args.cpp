@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target for the argument parser of `funcurve-cli table`: the input is split at NUL
 // bytes into arguments. Every list is a job, a help request or one usage error, and a job's
 // rows are few enough to print and all finite.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target for the reader of the examples and help files: any bytes decode (as
 // UTF-8 or as GBK) and split into lines without a crash, and no line keeps a line end.
 #include <QByteArray>

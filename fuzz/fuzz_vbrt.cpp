@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary text to the number readers and writes back what they read: no input may
 // crash them, and every number text must read back as the same number. The input also
 // seeds a sweep of doubles whose texts must match the printf routine byte for byte.

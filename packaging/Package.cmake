@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `cpack -G DEB` in the build folder: a Debian package of what packaging/ installs.
 set(CPACK_PACKAGE_NAME funcurve)
 set(CPACK_PACKAGE_VENDOR "FunCurve")

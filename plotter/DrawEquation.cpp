@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "plotter/EquationForm.h"
 #include "plotter/EquationPlotters.h"
 #include "plotter/Normalize.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What the key-point searches share: ranges, the grid of an implicit curve, and the search

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ellipse (x/a)² + (y/b)² = 1 and the hyperbolas (x/a)² − (y/b)² = 1, (y/a)² − (x/b)² = 1.
 #include <cmath>
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exponential, the logarithm and the inverse proportion, all in parameter a only.
 #include <cmath>
 

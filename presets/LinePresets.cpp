@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The straight line and the parabola: a·x + b and a·x² + b over the line range.
 #include "presets/Graphs.h"
 #include "presets/PresetFormulas.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The power curves y = x^a and y = x^(a/b), skipping the x where they have no real value.
 #include <cmath>
 

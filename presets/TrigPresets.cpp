@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four trigonometric curves y = a·f(b·x) over the line range, in radians.
 #include <cmath>
 #include <optional>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The listing of an all-numbers program, for tests and for reading what a text compiles to.
 #include <charconv>
 #include <string_view>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the all-numbers form runs. Each instruction's work is one step (FastStep.h). Programs
 // of a load and at most one more instruction, and the commonest equations, run as
 // straight-line code; the others in a loop that dispatches with a jump table of label

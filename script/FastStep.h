@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One instruction of the all-numbers form: its work on the operand stack, shared by the
 // evaluation loop and the straight-line runners of FastRun.cpp.
 #pragma once

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Configures and builds the project warning-free into the given folder.
 # With ccache present, compiles are cached across checkouts of the same tree.
 set -e

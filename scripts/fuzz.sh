@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets with clang and runs each one over its corpus.
 # Usage: scripts/fuzz.sh [SECONDS]  - without SECONDS the corpora are only replayed (CI);
 # with SECONDS each target also explores that long and adds what it finds to its corpus.

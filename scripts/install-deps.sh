@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what building, running and testing need on a fresh Debian machine.
 # Safe to run again: apt-get skips what is already there.
 set -e

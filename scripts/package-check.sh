@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package, installs it, and checks the installed plotter the way a user
 # meets it: as an ordinary user with a fresh home, the companion draws x^2+y^2=4 with the
 # same 159 records as the build tree, and the window (under Xvfb, driven by xdotool) takes

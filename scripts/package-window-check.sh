@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Run by package-check.sh as the check user inside Xvfb: starts the installed window and
 # works it with keys and clicks only, as a user would. The equation box first shows the
 # first example (read from the share folder); Return draws it, then x^2+y^2=4 is typed and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // funcurve-cli eval: evaluates expressions in an engine prepared as the plotters prepare it.
 #include <cstdio>
 #include <iostream>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // funcurve-cli normalize: the equation text as the draw command normalises it.
 #include <cstdio>
 #include <string>

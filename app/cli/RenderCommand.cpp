@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // funcurve-cli render: runs the window's own operations offscreen, in the order given, and
 // writes what they produced (pictures, point file, printed lines, status caption).
 #include <sys/stat.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // funcurve-cli table: the table of values of a y= equation, as the plot evaluates it.
 #include <cstdio>
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // funcurve-cli: the command-line companion of the plotter. Dispatches to the Subcommands that
 // registered themselves (see Subcommand.h).
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // bench-eval: our script engine beside muparser on the same expressions and points.
 //
 // Prints one line per expression: EXPR<TAB>OURS_NS<TAB>MUPARSER_NS, nanoseconds per

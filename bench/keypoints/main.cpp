@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the key points of five drawn curves in the start-up view, as the window asks for
 // them: every zero, y-intercept, extremum and pairwise intersection, refined with the engine.
 // The goal is below 200 ms per set; the figure is the best of five runs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times whole equation plots in the real window, from the click of the draw button to
 // "◇处理完毕！". Beside each plot: FLOOR_MS, as many bare event-loop passes as the plot has
 // samples (what a pass before every sample would cost), COMPUTE_MS, the same plot with
