@@ -6,17 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "ArgumentSplit.h"
 #include "cli/RenderJob.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    std::vector<std::string> args(1);
-    for (std::size_t i = 0; i < size; ++i) {
-        if (data[i] == 0) {
-            args.emplace_back();
-        } else {
-            args.back() += static_cast<char>(data[i]);
-        }
-    }
+    const std::vector<std::string> args = SplitArguments(data, size);
     const cli::render::Parsed parsed = cli::render::ParseArguments(args);
     if (parsed.help || !parsed.error.empty()) return 0;
     // A sound job has something to do and somewhere to put it; each output comes after the

@@ -8,17 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "ArgumentSplit.h"
 #include "cli/TableArguments.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    std::vector<std::string> args(1);
-    for (std::size_t i = 0; i < size; ++i) {
-        if (data[i] == 0) {
-            args.emplace_back();
-        } else {
-            args.back() += static_cast<char>(data[i]);
-        }
-    }
+    const std::vector<std::string> args = SplitArguments(data, size);
     const cli::table::Parsed parsed = cli::table::ParseArguments(args);
     if (parsed.help || !parsed.error.empty()) return 0;
     const auto& range = parsed.range;
