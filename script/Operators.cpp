@@ -209,12 +209,12 @@ void split(double x, double& high, double& low) {
     low = x - high;
 }
 
-}  // namespace
-
-double wholePowerPortable(double a, int n) {
+// The double-double product a^n from Dekker's exact products.
+void wholePowerSum(double a, int n, double& hi, double& lo) {
     double ah, al;
     split(a, ah, al);
-    double hi = a, lo = 0;
+    hi = a;
+    lo = 0;
     for (int k = 1; k < n; ++k) {
         double p = hi * a;
         double hh, hl;
@@ -223,7 +223,37 @@ double wholePowerPortable(double a, int n) {
         lo = lo * a + error;
         hi = p;
     }
+}
+
+}  // namespace
+
+double wholePowerPortable(double a, int n) {
+    double hi, lo;
+    wholePowerSum(a, n, hi, lo);
     return checkedWholePower(a, n, hi, lo);
+}
+
+// The mantissa's power is taken alone, where nothing over- or underflows, and rounded once
+// after the exponent is put back: to 53 bits for a normal result, else to the fixed grid of
+// the subnormal Doubles, 2^-1074 apart.
+double wholePowerAtRangeEnds(double a, int n) {
+    if (a == 0 || !std::isfinite(a)) return std::pow(a, n);
+    int exponent = 0;
+    double hi, lo;
+    wholePowerSum(std::frexp(a, &exponent), n, hi, lo);
+    const double sum = hi + lo;
+    lo -= sum - hi;  // hi + lo unchanged, hi now rounded once
+    hi = sum;
+    const int scale = exponent * n;  // a^n = (hi + lo) * 2^scale, 2^-16 <= |hi| <= 1
+    if (std::ilogb(hi) + scale >= -1022) return std::ldexp(hi, scale);  // exact or infinite
+    const int shift = 1074 + scale;
+    if (shift < -60) return std::copysign(0.0, hi);  // far below half the smallest step
+    const double steps = std::ldexp(hi, shift);      // exact: a normal Double
+    double whole = std::nearbyint(steps);
+    // A tie in hi alone is decided by lo.
+    if (steps - whole == 0.5 && lo > 0) whole += 1;
+    if (steps - whole == -0.5 && lo < 0) whole -= 1;
+    return std::ldexp(whole, -1074);
 }
 
 namespace {

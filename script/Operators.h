@@ -22,17 +22,22 @@ double wholePower(double a, int n);
 double wholePowerPortable(double a, int n);
 // Whether the processor has a fused multiply-add, which wholePower then uses.
 bool hasFusedMultiplyAdd();
-// wholePower where the processor has a fused multiply-add: inline, so that code built for
-// such a processor (see FastRun.cpp) runs it without a call.
-// The double-double sum of a whole power, or pow's own result where the sum cannot be
+// a^n where the result lies past the largest Double or below the smallest normal one,
+// correctly rounded there too.
+double wholePowerAtRangeEnds(double a, int n);
+
+// The double-double sum of a whole power, or the careful route where the sum cannot be
 // trusted: a last product that rounds past the largest Double although the power is finite,
 // or error terms so small that they lose bits below the smallest normal Double.
 inline double checkedWholePower(double a, int n, double hi, double lo) {
     const double sum = hi + lo;
-    if (std::isfinite(sum) && std::fabs(sum) >= 0x1p-960) return sum;
-    return std::pow(a, n);
+    if (std::isfinite(sum) && std::fabs(sum) >= 0x1p-960) [[likely]]
+        return sum;
+    return wholePowerAtRangeEnds(a, n);
 }
 
+// wholePower where the processor has a fused multiply-add: inline, so that code built for
+// such a processor (see FastRun.cpp) runs it without a call.
 [[gnu::always_inline]] inline double wholePowerByFma(double a, int n) {
     double hi = a, lo = 0;
     for (int k = 1; k < n; ++k) {

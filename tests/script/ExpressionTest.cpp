@@ -93,6 +93,8 @@ class ExpressionTest : public QObject {
             {"(-2) ^ 3", "Double\t-8"},
             {"4 ^ 0.5", "Double\t2"},
             {"0 ^ 0", "Double\t1"},
+            {"3.550703192779521E+20 ^ 15", "Double\t1.79769313486232E+308"},
+            {"2.91546779847174E-21 ^ 15", "Double\t9.34595605441115E-309"},
         });
     }
     void arithmetic() { check(); }
