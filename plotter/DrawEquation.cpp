@@ -18,6 +18,7 @@ std::string PointFilePath(const PlotContext& ctx) {
 void DrawEquation(PlotContext& ctx) {
     ctx.setDrawEnabled(false);
     DeletePointFile(PointFilePath(ctx));
+    ctx.state.pointFileFault.clear();
     ctx.setWorkingText(ctx.comboText());
     ctx.setWorkingText(NormalizeEquation(ctx.workingText()));
     const std::string equation = ctx.workingText();

@@ -68,7 +68,7 @@ void PlotGeneralEquation(PlotContext& ctx) {
     ctx.setWorkingText(EquationToDifference(ctx.workingText()));
     SampleScript script(ctx);
     const std::string expression = ctx.workingText();
-    PointFileWriter points(PointFilePath(ctx));
+    PointFileWriter points(PointFilePath(ctx), &ctx.state.pointFileFault);
     ColumnTexts yTexts;
 
     const double xEnd = RangeValue(ctx, kXTo);

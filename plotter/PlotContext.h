@@ -18,6 +18,8 @@ struct PlotState {
     std::int16_t intBlink = 0;         // tick counter of the status animation, never reset
     std::uint64_t plotGeneration = 0;  // bumped by every cancel: a cancelled plot never resumes
     int plotsRunning = 0;              // plots on the call stack (one, unless nested)
+    // Why the point file lacks records of the last draw (its writer stopped); empty: whole.
+    std::string pointFileFault;
 };
 
 // What the equation plotter reaches of the window. The window fills it once; tests build

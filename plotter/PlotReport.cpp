@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "plotter/PlotReport.h"
 
+#include "plotter/PlotCommands.h"
 #include "texts/Texts.h"
 
 namespace plotter {
@@ -29,6 +30,12 @@ void ReportEmptyPlot(PlotContext& ctx, const SampleScript& script) {
                                     ? ctx.errorText(number)
                                     : texts::Fill(texts::kErrorNumber, {std::to_string(number)});
     ctx.showMessage(EmptyPlotMessage(ctx.comboText(), failure));
+}
+
+void ReportCutPointFile(PlotContext& ctx) {
+    if (ctx.state.pointFileFault.empty() || !ctx.showMessage) return;
+    ctx.showMessage(
+        texts::Fill(texts::kPointFileCut, {PointFilePath(ctx), ctx.state.pointFileFault}));
 }
 
 }  // namespace plotter

@@ -18,4 +18,8 @@ std::string EmptyPlotMessage(std::string_view equation, const std::string& failu
 // found no solution without a failure, shows nothing.
 void ReportEmptyPlot(PlotContext& ctx, const SampleScript& script);
 
+// After the normal end of a plot: when the point file could not take every record (a full
+// disk), one message box says so and why, as joining the points would miss some.
+void ReportCutPointFile(PlotContext& ctx);
+
 }  // namespace plotter

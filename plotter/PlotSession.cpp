@@ -40,6 +40,7 @@ void PlotSession::finish(const std::string& rangeLine, const SampleScript& scrip
     ctx_.picture4.Print(rangeLine);
     ctx_.picture1.setDrawWidth(1);
     ReportEmptyPlot(ctx_, script);
+    ReportCutPointFile(ctx_);
 }
 
 }  // namespace plotter

@@ -45,7 +45,8 @@ class PlotSession {
 
     // Normal end: timer off, "◇处理完毕！", draw button enabled, the equation as typed and
     // rangeLine printed into the legend box, pen width 1; then the report of a plot whose
-    // samples failed without setting a dot (ReportEmptyPlot).
+    // samples failed without setting a dot (ReportEmptyPlot) and of a point file that could
+    // not take every record (ReportCutPointFile).
     void finish(const std::string& rangeLine, const SampleScript& script);
 
   private:

@@ -2,20 +2,44 @@
 #include "plotter/PointFile.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 
+#include "texts/Texts.h"
 #include "vbrt/NumberText.h"
 #include "vbrt/RegularFile.h"
 
 namespace plotter {
+namespace {
+
+// Another name of the same file may be a file of the user's (linked into a folder the
+// point file cannot leave): emptying or appending would change it too.
+bool HasOtherNames(int fd) {
+    struct stat info {};
+    return ::fstat(fd, &info) != 0 || info.st_nlink > 1;
+}
+
+// path as a regular file of its own, created when missing; a file with other names keeps
+// them and its contents, and path becomes a fresh file (-1 when the folder refuses that).
+int OpenOwnFile(const std::string& path, int flags) {
+    errno = 0;
+    const int fd = vbrt::OpenRegularFile(path, flags | O_CREAT | O_NOFOLLOW);
+    if (fd < 0 || !HasOtherNames(fd)) return fd;
+    ::close(fd);
+    if (::unlink(path.c_str()) != 0) return -1;
+    return vbrt::OpenRegularFile(path, flags | O_CREAT | O_EXCL | O_NOFOLLOW);
+}
+
+}  // namespace
 
 bool DeletePointFile(const std::string& path) {
     if (::unlink(path.c_str()) == 0 || errno == ENOENT) return true;
     const int fd = vbrt::OpenRegularFile(path, O_WRONLY | O_NOFOLLOW);
     if (fd < 0) return false;
-    const bool emptied = ::ftruncate(fd, 0) == 0;
+    const bool emptied = !HasOtherNames(fd) && ::ftruncate(fd, 0) == 0;
     ::close(fd);
     return emptied;
 }
@@ -39,26 +63,37 @@ bool PointFileWriter::appendTexts(std::string_view xText, std::string_view yText
 
 // Opened at the first record, so a plot without records leaves no file behind.
 bool PointFileWriter::open() {
-    fd_ = vbrt::OpenRegularFile(path_, O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW);
-    failed_ = fd_ < 0;
-    return !failed_;
+    fd_ = OpenOwnFile(path_, O_WRONLY | O_APPEND);
+    if (fd_ < 0) stop(errno);
+    return fd_ >= 0;
 }
 
-// A short write leaves part of a record at the end: it is cut off again, and the plot
-// writes nothing more (the next record would fail the same way).
-bool PointFileWriter::writeRecord() {
-    ssize_t written;
-    do {
-        written = ::write(fd_, record_.data(), record_.size());
-    } while (written < 0 && errno == EINTR);
-    if (written == static_cast<ssize_t>(record_.size())) return true;
-    if (written > 0) {
-        // Appending leaves the offset at the end of the torn part.
-        const off_t end = ::lseek(fd_, 0, SEEK_CUR);
-        if (end >= written) (void)!::ftruncate(fd_, end - written);
-    }
+// error 0: the name is taken by something that is not a regular file.
+void PointFileWriter::stop(int error) {
     failed_ = true;
-    return false;
+    if (stopReason_ != nullptr)
+        *stopReason_ = error != 0 ? std::strerror(error) : texts::kNotARegularFile;
+}
+
+// A short write is continued, as the rest may still fit; a write that fails leaves part of
+// a record at the end: it is cut off again, and the plot writes nothing more (the next record
+// would fail the same way).
+bool PointFileWriter::writeRecord() {
+    std::size_t done = 0;
+    while (done < record_.size()) {
+        const ssize_t written = ::write(fd_, record_.data() + done, record_.size() - done);
+        if (written > 0) {
+            done += std::size_t(written);
+        } else if (written == 0 || errno != EINTR) {
+            const int error = written < 0 ? errno : EIO;
+            // Appending leaves the offset at the end of the torn part.
+            const off_t end = ::lseek(fd_, 0, SEEK_CUR);
+            if (done > 0 && end >= off_t(done)) (void)!::ftruncate(fd_, end - off_t(done));
+            stop(error);
+            return false;
+        }
+    }
+    return true;
 }
 
 }  // namespace plotter

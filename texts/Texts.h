@@ -101,6 +101,10 @@ inline constexpr const char* kCannotSavePicture = "无法保存图像：\n%1\n%2
 // Below the help text when the files are not beside the program: %1 examples, %2 point file.
 inline constexpr const char* kHelpFileLocations =
     "\r\n——\r\n例子文件：%1\r\n本窗口的点文件：%2\r\n";
+// %1 the point file, %2 the system's reason.
+inline constexpr const char* kPointFileCut =
+    "点文件没有写完整：\n%1\n%2\n其中缺少这次绘图的一部分点，连点成线只会连接已写入的点。";
+inline constexpr const char* kNotARegularFile = "这个名字已被文件夹、管道或设备占用";
 inline constexpr const char* kHelpFileNotRegular =
     "帮助文件“说明.txt”不是普通文件（而是文件夹、管道或设备），没有读入：\n%1";
 
@@ -136,6 +140,10 @@ inline constexpr Bilingual kCliLetNeedsAssignment{"--let 需要 NAME=NUMBER",
 inline constexpr Bilingual kCliUnknownSubcommand{"未知子命令", "unknown subcommand"};
 inline constexpr Bilingual kCliCannotWrite{"无法写入", "cannot write"};
 inline constexpr Bilingual kCliCannotRead{"无法读取", "cannot read"};
+// %1 the copy, %2 the system's reason the plot's point file stopped.
+inline constexpr Bilingual kCliPointsIncomplete{
+    "副本不完整，绘图时点文件没有写完（%2）：%1",
+    "the copy is incomplete, the plot's point file stopped early (%2): %1"};
 inline constexpr Bilingual kCliNoTemporaryFolder{"无法建立临时文件夹",
                                                  "cannot make a temporary folder"};
 inline constexpr Bilingual kNoDisplay{

@@ -59,7 +59,8 @@ const char* const kDetailsZh =
     "在新内容完整写好后才替换。每次运行的点文件放在自己的临时文件夹里，运行结束即删除。"
     "--a/--b/--x/--y/--t 的值与窗口离开该框时一样检查，不通过则显示消息并结束运行。"
     "以 -- 开头的值须写成 --a=值。\n"
-    "退出状态：0 全部完成且没有消息框；3 出现了消息框（文字写到标准错误）；"
+    "退出状态：0 全部完成且没有消息框；3 出现了消息框（文字写到标准错误），"
+    "或 --points 的副本不完整（绘图时点文件没有写完）；"
     "1 有输出无法写入（优先于 3）；2 用法错误（未执行任何步骤）。";
 const char* const kDetailsEn =
     "Each output is a snapshot of the state after the steps given before it, so one command can "
@@ -71,7 +72,8 @@ const char* const kDetailsEn =
     "left; a failed check shows its messages and ends the run. A value that starts with -- must "
     "be written --a=VALUE.\n"
     "Exit status: 0 every step ran and no message box was shown; 3 a message box was shown (its "
-    "text on stderr); 1 an output could not be written (this wins over 3); 2 usage error, before "
+    "text on stderr), or a --points copy is incomplete (the plot's point file stopped early); 1 an "
+    "output could not be written (this wins over 3); 2 usage error, before "
     "any step runs.";
 
 std::string SummaryZh() {
@@ -107,10 +109,10 @@ void UsePrivateRuntimeFolder() {
 }
 
 // The exit status of a job that ran: a missing output matters more to a script than a
-// message box.
+// message box; an incomplete point copy is written and said, like a message.
 int ExitStatus(const cli::render::RunOutcome& outcome, int messagesShown) {
     if (!outcome.allWritten) return 1;
-    return messagesShown > 0 ? 3 : 0;
+    return messagesShown > 0 || !outcome.allComplete ? 3 : 0;
 }
 
 // The window on this run's own point folder. Picture1 records what it draws on the canvas

@@ -89,8 +89,15 @@ QByteArray Lines(const std::vector<std::string>& lines) {
 }
 
 // A copy of the point file as the steps so far left it: empty when they wrote none, so that a
-// file left by an earlier run never passes for this run's records.
-bool CopyPointFile(const shell::frmFunCurve& window, const std::string& path) {
+// file left by an earlier run never passes for this run's records. A point file whose plot
+// could not write every record is copied as it is, and said to be incomplete.
+bool CopyPointFile(shell::frmFunCurve& window, const std::string& path, RunOutcome& outcome) {
+    const std::string& fault = window.plotState().pointFileFault;
+    if (!fault.empty()) {
+        outcome.allComplete = false;
+        std::fprintf(stderr, "funcurve-cli render: %s\n",
+                     texts::Fill(texts::kCliPointsIncomplete, {path, fault}).c_str());
+    }
     QFile file(window.pointFilePath());
     if (!file.exists()) return WriteFile(path, {});
     if (!file.open(QIODevice::ReadOnly)) {
@@ -107,7 +114,7 @@ bool PrintStatus(shell::frmFunCurve& window) {
     return WriteFile("-", Find<QLabel>(window, "Label5").text().toUtf8() + '\n');
 }
 
-bool WriteOutput(shell::frmFunCurve& window, const Output& output) {
+bool WriteOutput(shell::frmFunCurve& window, const Output& output, RunOutcome& outcome) {
     switch (output.kind) {
         case Output::Png:
             return WriteFile(output.path,
@@ -117,7 +124,7 @@ bool WriteOutput(shell::frmFunCurve& window, const Output& output) {
             return WriteFile(output.path,
                              shell::PlotPictureBytes(window.picture1(), shell::PictureFormat::Svg));
         case Output::Points:
-            return CopyPointFile(window, output.path);
+            return CopyPointFile(window, output.path, outcome);
         case Output::Formula:
             return WriteFile(output.path, Lines(window.picture2().printedLines()));
         case Output::Legend:
@@ -145,7 +152,7 @@ RunOutcome RunJob(shell::frmFunCurve& window, const Job& job) {
     };
     for (const Output& output : job.outputs) {
         if (!runUpTo(output.afterSteps)) return outcome;
-        outcome.allWritten = WriteOutput(window, output) && outcome.allWritten;
+        outcome.allWritten = WriteOutput(window, output, outcome) && outcome.allWritten;
     }
     runUpTo(job.steps.size());
     return outcome;

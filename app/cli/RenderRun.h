@@ -13,6 +13,7 @@ namespace cli::render {
 struct RunOutcome {
     bool stoppedByCheck = false;  // a box failed its check; later steps and outputs did not run
     bool allWritten = true;       // every output reached was written (failures on stderr)
+    bool allComplete = true;      // no --points copy of a point file its plot left incomplete
 };
 
 // Runs the steps on the window in order, through its own controls, so that the window's own

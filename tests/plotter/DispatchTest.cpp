@@ -119,22 +119,29 @@ class DispatchTest : public QObject {
     }
 
     // The point file is written only as a regular file of its own: a symbolic link (perhaps to
-    // a file of the user's) stays untouched, and a FIFO is refused at once instead of waiting.
+    // a file of the user's) stays untouched, and a FIFO is refused at once instead of waiting;
+    // a hard link keeps its contents and the point file becomes a fresh file.
     void pointFileIsNeverALinkOrAFifo_data() {
-        QTest::addColumn<bool>("link");
-        QTest::newRow("symbolic link") << true;
-        QTest::newRow("fifo") << false;
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("symbolic link") << 0 << false;
+        QTest::newRow("fifo") << 1 << false;
+        QTest::newRow("hard link") << 2 << true;
     }
     void pointFileIsNeverALinkOrAFifo() {
-        QFETCH(bool, link);
+        QFETCH(int, kind);
+        QFETCH(bool, written);
         PlotFixture f;
         const std::string target = f.folder.filePath("target.txt").toStdString();
+        const std::string pointFile = f.pointFilePath();
+        const char* point = pointFile.c_str();
         QFile(QString::fromStdString(target)).open(QIODevice::WriteOnly);
-        QCOMPARE(link ? ::symlink(target.c_str(), f.pointFilePath().c_str())
-                      : ::mkfifo(f.pointFilePath().c_str(), 0644),
+        QCOMPARE(kind == 0   ? ::symlink(target.c_str(), point)
+                 : kind == 1 ? ::mkfifo(point, 0644)
+                             : ::link(target.c_str(), point),
                  0);
         plotter::PointFileWriter points(f.pointFilePath());
-        QVERIFY(!points.append(1, 1));
+        QCOMPARE(points.append(1, 1), written);
         QCOMPARE(QFileInfo(QString::fromStdString(target)).size(), 0);
     }
 
