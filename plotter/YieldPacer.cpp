@@ -15,7 +15,7 @@ constexpr int kLongestStride = 256;
 void YieldPacer::passed() {
     first_ = false;
     if (interval_ <= Clock::duration::zero()) return;
-    lastPass_ = lastReading_ = Clock::now();
+    lastPass_ = lastReading_ = now_();
 }
 
 // The stride doubles while readings come quicker than a thirtieth of the interval and halves
@@ -26,7 +26,7 @@ bool YieldPacer::readClock() {
         countdown_ = 1;
         return true;
     }
-    const Clock::time_point now = Clock::now();
+    const Clock::time_point now = now_();
     const Clock::duration sinceReading = now - lastReading_;
     lastReading_ = now;
     if (sinceReading < interval_ / 32) {

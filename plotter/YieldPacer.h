@@ -2,6 +2,8 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
+#include <utility>
 
 namespace plotter {
 
@@ -17,8 +19,11 @@ inline constexpr std::chrono::nanoseconds kYieldInterval = std::chrono::millisec
 class YieldPacer {
   public:
     using Clock = std::chrono::steady_clock;
+    // Where the time comes from: the steady clock, or a test's own.
+    using Now = std::function<Clock::time_point()>;
 
-    explicit YieldPacer(std::chrono::nanoseconds interval) : interval_(interval) {}
+    explicit YieldPacer(std::chrono::nanoseconds interval, Now now = &Clock::now)
+        : interval_(interval), now_(std::move(now)) {}
 
     // True when the plot should yield before its next sample.
     bool due() {
@@ -32,6 +37,7 @@ class YieldPacer {
     bool readClock();
 
     std::chrono::nanoseconds interval_;
+    Now now_;
     Clock::time_point lastPass_{};
     Clock::time_point lastReading_{};
     int stride_ = 1;     // samples between two clock readings

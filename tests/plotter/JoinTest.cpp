@@ -53,6 +53,8 @@ class JoinTest : public QObject {
         QTest::addColumn<int>("segments");
         QTest::newRow("0.9 apart") << "1,1\r\n1.9,1\r\n" << 1;
         QTest::newRow("1.2 apart") << "1,1\r\n2.2,1\r\n" << 0;
+        QTest::newRow("exactly 1 apart") << "1,1\r\n2,1\r\n" << 1;
+        QTest::newRow("just over 1 apart") << "1,1\r\n2.0000000000000004,1\r\n" << 0;
         QTest::newRow("other quadrant between") << "1,1\r\n-1,1\r\n1.5,1\r\n" << 1;
         QTest::newRow("different quadrants") << "1,0.2\r\n1,-0.2\r\n" << 0;
         QTest::newRow("on an axis") << "0,1\r\n0.5,1\r\n" << 0;

@@ -45,14 +45,24 @@ class PlottersTest : public QObject {
         QCOMPARE(f.status(), std::string("◇处理完毕！"));
     }
 
-    // Truth values count as -1 or 0, so a comparison marks every grid point.
-    void comparisonMarksEveryPoint() {
+    // A grid point is hit where the difference is at most 0.03; truth values count as -1 or
+    // 0, so a comparison marks every grid point.
+    void hitsWithinTheLimit_data() {
+        QTest::addColumn<QString>("equation");
+        QTest::addColumn<int>("dots");
+        QTest::newRow("comparison") << "x>y" << 12;
+        QTest::newRow("difference of exactly 0.03") << "x-x=0.03" << 12;
+        QTest::newRow("difference just over 0.03") << "x-x=0.030000000000000002" << 0;
+    }
+    void hitsWithinTheLimit() {
+        QFETCH(QString, equation);
+        QFETCH(int, dots);
         PlotFixture f;
         f.ranges = {"0", "0.1", "0", "0.1", "0", "2"};
-        f.draw("x>y");
-        QCOMPARE(f.dots().size(), std::size_t(f.samples));
+        f.draw(equation.toStdString());
         QCOMPARE(f.samples, 3 * 4);
-        QCOMPARE(f.records().size(), std::size_t(2 * 3));  // x = 0 and y = 0 are not recorded
+        QCOMPARE(int(f.dots().size()), dots);
+        QCOMPARE(int(f.records().size()), dots / 2);  // x = 0 and y = 0 are not recorded
     }
 
     void explicitRecordsOffTheAxes() {

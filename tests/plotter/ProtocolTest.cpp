@@ -4,6 +4,7 @@
 #include "PlotFixture.h"
 #include "common/TestRegistry.h"
 #include "plotter/PlotCommands.h"
+#include "plotter/YieldPacer.h"
 
 namespace {
 
@@ -11,6 +12,37 @@ const std::string kBusy = "◇正在处理 ……";
 const std::string kBlink = "◇正在处理 ";
 const std::string kDone = "◇处理完毕！";
 const std::string kCancelled = "◇取消";
+
+using std::chrono::microseconds;
+
+// A pacer of 2 ms on a clock that samples advance: `samples` of `first` each, then as many of
+// `second`. Counts the clock readings and the longest time between two yields, both in the
+// second half of the second phase, when the stride has settled.
+struct PacerRun {
+    int readings = 0;
+    microseconds longestGap{};
+};
+PacerRun RunPacer(microseconds first, microseconds second, int samples) {
+    plotter::YieldPacer::Clock::time_point now{}, lastYield{};
+    PacerRun run;
+    int sample = 0;
+    plotter::YieldPacer pacer(std::chrono::milliseconds(2), [&] {
+        run.readings += sample > samples * 3 / 2;
+        return now;
+    });
+    for (; sample < 2 * samples; ++sample) {
+        if (pacer.due()) {
+            if (sample > samples * 3 / 2) {
+                run.longestGap = std::max(
+                    run.longestGap, std::chrono::duration_cast<microseconds>(now - lastYield));
+            }
+            lastYield = now;
+            pacer.passed();
+        }
+        now += sample < samples ? first : second;
+    }
+    return run;
+}
 
 }  // namespace
 
@@ -69,6 +101,31 @@ class ProtocolTest : public QObject {
         f.draw("y=x");
         QVERIFY(f.dots().empty());
         QCOMPARE(f.status(), kCancelled);
+    }
+
+    // The samples between two clock readings double while readings come quickly and halve when
+    // they come slowly, so fast samples read the clock rarely and slow ones still yield on time.
+    void pacerStrideFollowsTheSampleTime_data() {
+        QTest::addColumn<int>("first");  // µs per sample
+        QTest::addColumn<int>("second");
+        QTest::addColumn<int>("samples");
+        QTest::addColumn<int>("maxReadings");
+        QTest::addColumn<int>("maxGap");  // µs
+        QTest::newRow("fast samples read the clock rarely")
+            << 1 << 1 << 20000 << 10000 / 32 << 2100;
+        QTest::newRow("slow samples yield on time") << 1000 << 1000 << 40 << 40 << 2000;
+        QTest::newRow("a slow-down halves the stride") << 1 << 100 << 400 << 200 << 2300;
+        QTest::newRow("a speed-up doubles the stride") << 100 << 1 << 20000 << 10000 / 32 << 2100;
+    }
+    void pacerStrideFollowsTheSampleTime() {
+        QFETCH(int, first);
+        QFETCH(int, second);
+        QFETCH(int, samples);
+        QFETCH(int, maxReadings);
+        QFETCH(int, maxGap);
+        const PacerRun run = RunPacer(microseconds(first), microseconds(second), samples);
+        QVERIFY2(run.readings <= maxReadings, std::to_string(run.readings).c_str());
+        QVERIFY2(run.longestGap.count() <= maxGap, std::to_string(run.longestGap.count()).c_str());
     }
 
     void normalEndRestoresTheWindow() {

@@ -39,6 +39,7 @@ class PresetFrameworkTest : public QObject {
         QTest::newRow("tenths drift below 1") << 0.0 << 1.0 << 0.1 << 11 << 0.9999999999999999;
         QTest::newRow("exact halves hit it") << 0.0 << 1.0 << 0.5 << 3 << 1.0;
         QTest::newRow("empty") << 1.0 << 0.0 << 0.1 << 0 << 0.0;
+        QTest::newRow("longest allowed") << 0.0 << 1e7 << 1.0 << 10'000'001 << 1e7;
     }
 
     void sweepByRepeatedAddition() {
@@ -62,10 +63,11 @@ class PresetFrameworkTest : public QObject {
     void sweepTooLongRaises() {
         double variable = 0;
         int visits = 0;
-        QVERIFY_THROWS_EXCEPTION(vbrt::RuntimeError, presets::Sweep(variable, {-1e12, 1e12, 0.001},
-                                                                    [&](double) { ++visits; }));
-        QVERIFY_THROWS_EXCEPTION(vbrt::RuntimeError,
-                                 presets::Sweep(variable, {0, 1, 0}, [&](double) { ++visits; }));
+        for (const presets::SweepRange range :
+             {presets::SweepRange{-1e12, 1e12, 0.001}, {0, 1, 0}, {0, 1e7 + 1, 1}}) {
+            QVERIFY_THROWS_EXCEPTION(vbrt::RuntimeError,
+                                     presets::Sweep(variable, range, [&](double) { ++visits; }));
+        }
         QCOMPARE(visits, 0);
     }
 };

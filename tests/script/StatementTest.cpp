@@ -217,6 +217,11 @@ class StatementTest : public QObject {
         QCOMPARE(engine.TryAddCode("Function f(a)\r\nF = a + X\r\nEnd Function"), 0);
         QCOMPARE(evalText(engine, "F(2)"), QStringLiteral("Integer\t6"));
         QCOMPARE(evalText(engine, "f(1, 2)"), QStringLiteral("Error\t450"));
+        // Names alike in their first 8 bytes stay apart in the cache of recent names.
+        for (const char* statement :
+             {"abcdefgh_1 = 1", "abcdefgh_2 = 2", "abcdefgh_1 = 3", "abcdefgh_2 = 4"})
+            QCOMPARE(engine.TryAddCode(statement), 0);
+        QCOMPARE(evalText(engine, "abcdefgh_2 * 10 + abcdefgh_1"), QStringLiteral("Integer\t43"));
     }
 
     void runCallsAFunctionByName() {
