@@ -128,12 +128,13 @@ void Canvas::Line(float x1, float y1, float x2, float y2, QRgb color) {
     if (visible) notify();
 }
 
-void Canvas::PSet(float x, float y, QRgb color) {
+bool Canvas::PSet(float x, float y, QRgb color) {
     const QPointF at = toPixel(x, y);
     CanvasOp op{CanvasOp::Point, x, y, x, y, color, drawWidth_, {}, at, at};
     const bool visible = paint(image_, op);
     record(std::move(op), visible);
     if (visible) notify();
+    return visible;
 }
 
 void Canvas::Print(const std::string& utf8Text) {

@@ -82,8 +82,8 @@ class Canvas {
     // Straight segment with the current DrawWidth; the first form uses ForeColor.
     void Line(float x1, float y1, float x2, float y2);
     void Line(float x1, float y1, float x2, float y2, QRgb color);
-    // One point of DrawWidth pixels.
-    void PSet(float x, float y, QRgb color);
+    // One point of DrawWidth pixels; true when it marked the picture (it lies in the view).
+    bool PSet(float x, float y, QRgb color);
     // Draws text with its top-left corner at (CurrentX, CurrentY) in ForeColor, then moves
     // to the start of the next line (CurrentX = left edge, CurrentY one text line lower).
     void Print(const std::string& utf8Text);

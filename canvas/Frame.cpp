@@ -222,10 +222,10 @@ void PrintAt(Canvas& picture, double x, double y, const std::string& text) {
     picture.Print(text);
 }
 
-void PlotPoint(Canvas& picture, double x, double y, double colour) {
+bool PlotPoint(Canvas& picture, double x, double y, double colour) {
     const float px = vbrt::ToSingle(x);
     const float py = vbrt::ToSingle(y);
-    picture.PSet(px, py, ColourFromNumber(colour));
+    return picture.PSet(px, py, ColourFromNumber(colour));
 }
 
 float MinOf(float a, float b) {

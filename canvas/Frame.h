@@ -36,8 +36,9 @@ void ResetPlotFrame(Canvas& picture, FrameState& frame);
 // canvas font is switched to hard-edged glyphs for good, so printing the same text twice changes
 // nothing.
 void PrintAt(Canvas& picture, double x, double y, const std::string& text);
-// PSet with x, y as singles (overflow raises vbrt::RuntimeError 6) and the colour rounded.
-void PlotPoint(Canvas& picture, double x, double y, double colour);
+// PSet with x, y as singles (overflow raises vbrt::RuntimeError 6) and the colour rounded;
+// true when the dot marked the picture.
+bool PlotPoint(Canvas& picture, double x, double y, double colour);
 // b when a >= b, otherwise a.
 float MinOf(float a, float b);
 

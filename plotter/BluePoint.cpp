@@ -14,14 +14,15 @@ bool FitsSingle(double value) {
     return std::fabs(value) < kLimit;
 }
 
-bool PlotBluePoint(canvas::Canvas& picture, double x, double y) {
-    if (!FitsSingle(x) || !FitsSingle(y)) return false;
+DotOutcome PlotBluePoint(canvas::Canvas& picture, double x, double y) {
+    if (!FitsSingle(x) || !FitsSingle(y)) return DotOutcome::Overflow;
     try {
-        canvas::PlotPoint(picture, x, y, static_cast<double>(canvas::kPlotDotColour));
+        const bool shown =
+            canvas::PlotPoint(picture, x, y, static_cast<double>(canvas::kPlotDotColour));
+        return shown ? DotOutcome::Shown : DotOutcome::OutOfView;
     } catch (const vbrt::RuntimeError&) {
-        return false;
+        return DotOutcome::Overflow;
     }
-    return true;
 }
 
 }  // namespace plotter

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "canvas/Canvas.h"
+#include "canvas/View.h"
 #include "plotter/YieldPacer.h"
 #include "script/ScriptEngine.h"
 
@@ -47,6 +48,10 @@ struct PlotContext {
     std::function<std::string(int)> parameterText = {};
     // The point file's name in pointFolder; another window of the folder may own the first.
     std::string pointFileName = "CoordinateData.txt";
+    // Selects bytes [offset, offset + length) of Combo1.Text, where a message points.
+    std::function<void(std::size_t offset, std::size_t length)> selectInEquation = {};
+    // The part of the plane Picture1 shows; none: the start-up view.
+    std::function<canvas::View()> shownView = {};
 };
 
 }  // namespace plotter

@@ -87,11 +87,13 @@ std::optional<double> SampleScript::evalNumber(std::string_view expression) {
 }
 
 bool SampleScript::plotPoint(canvas::Canvas& picture, double x, double y) {
-    if (!PlotBluePoint(picture, x, y)) {
+    const DotOutcome outcome = PlotBluePoint(picture, x, y);
+    if (outcome == DotOutcome::Overflow) {
         fail(vbrt::kOverflow);
         return false;
     }
     anyDot_ = true;
+    anyShownDot_ = anyShownDot_ || outcome == DotOutcome::Shown;
     return true;
 }
 

@@ -50,10 +50,11 @@ class SampleScript {
     bool errorPending() const { return errorPending_; }
     void clearError() { errorPending_ = false; }
 
-    // The platform's number of the first failure of the plot (0: none yet), and whether
-    // the plot has set a dot.
+    // The platform's number of the first failure of the plot (0: none yet), whether the
+    // plot has set a dot, and whether one of them lay in the view.
     int firstFailure() const { return firstFailure_; }
     bool anyDot() const { return anyDot_; }
+    bool anyShownDot() const { return anyShownDot_; }
 
   private:
     void addCode(std::string_view source);
@@ -64,6 +65,7 @@ class SampleScript {
     bool errorPending_ = false;
     int firstFailure_ = 0;
     bool anyDot_ = false;
+    bool anyShownDot_ = false;
 };
 
 }  // namespace plotter

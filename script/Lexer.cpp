@@ -147,6 +147,23 @@ Tok operatorToken(std::string_view text, size_t& pos) {
     }
 }
 
+// Bytes of the UTF-8 character at pos (1 for a byte that starts none).
+size_t characterLength(std::string_view text, size_t pos) {
+    const auto lead = static_cast<unsigned char>(text[pos]);
+    size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    if (pos + length > text.size()) return 1;
+    for (size_t k = pos + 1; k < pos + length; ++k) {
+        if ((static_cast<unsigned char>(text[k]) & 0xC0) != 0x80) return 1;
+    }
+    return length;
+}
+
+Token endToken(std::string_view text) {
+    Token t;
+    t.offset = text.size();
+    return t;
+}
+
 }  // namespace
 
 Kw keywordOf(std::string_view lower) {
@@ -168,12 +185,17 @@ int readDecimal(std::string_view text, size_t& pos, Value& out) {
 std::vector<Token> tokenize(std::string_view text) {
     std::vector<Token> tokens;
     size_t pos = 0;
+    size_t start = 0;
+    // The offending token from its start; an invalid character alone, a whole UTF-8 one.
     auto fail = [&](int error) {
         Token t;
         t.type = Tok::Invalid;
         t.error = error;
+        t.offset = start;
+        t.length = error != vbrt::kInvalidCharacter && pos > start ? pos - start
+                                                                   : characterLength(text, start);
         tokens.push_back(std::move(t));
-        tokens.push_back(Token{});
+        tokens.push_back(endToken(text));
     };
     while (pos < text.size()) {
         char c = text[pos];
@@ -187,6 +209,8 @@ std::vector<Token> tokenize(std::string_view text) {
             continue;
         }
         Token t;
+        start = pos;
+        t.offset = pos;
         if (c == '\r' || c == '\n') {
             pos += (c == '\r' && pos + 1 < text.size() && text[pos + 1] == '\n') ? 2 : 1;
             t.type = Tok::Newline;
@@ -201,7 +225,6 @@ std::vector<Token> tokenize(std::string_view text) {
             t.type = Tok::String;
             if (int e = readString(text, pos, t.literal)) return fail(e), tokens;
         } else if (isNameStart(c)) {
-            size_t start = pos;
             while (pos < text.size() && isNameChar(text[pos]))
                 t.name += lower(text[pos++]);
             if (pos - start > kMaxNameLength) return fail(vbrt::kSyntaxError), tokens;
@@ -216,9 +239,10 @@ std::vector<Token> tokenize(std::string_view text) {
             t.type = operatorToken(text, pos);
             if (t.type == Tok::Invalid) return fail(vbrt::kInvalidCharacter), tokens;
         }
+        t.length = pos - start;
         tokens.push_back(std::move(t));
     }
-    tokens.push_back(Token{});
+    tokens.push_back(endToken(text));
     return tokens;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -71,9 +72,11 @@ struct Token {
     Tok type = Tok::End;
     Kw kw = Kw::None;
     int error = 0;
-    bool colon = false;  // a Newline written as ':' (statement separator on one line)
-    std::string name;    // lower-case spelling of a name
-    Value literal;       // value of a number or string literal
+    bool colon = false;      // a Newline written as ':' (statement separator on one line)
+    std::size_t offset = 0;  // where the token starts in the text (End: the text's length)
+    std::size_t length = 0;  // bytes it takes (Invalid: the bytes of the offending character)
+    std::string name;        // lower-case spelling of a name
+    Value literal;           // value of a number or string literal
 };
 
 // Splits a script text into tokens. Lexing stops at the first character that cannot start

@@ -183,6 +183,11 @@ vbrt::Variant ScriptEngine::Run(std::string_view name, std::span<const vbrt::Var
     return toVariant(v);
 }
 
+bool ScriptEngine::IsFunction(std::string_view name) {
+    const std::string lower = lowerName(name);
+    return findBuiltin(lower) >= 0 || impl_->function(lower) >= 0;
+}
+
 int ScriptEngine::TryAddCode(std::string_view source) noexcept {
     return impl_->addCode(source);
 }

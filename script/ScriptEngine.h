@@ -34,6 +34,9 @@ class ScriptEngine {
     // Calls a script function by name with the given arguments.
     vbrt::Variant Run(std::string_view name, std::span<const vbrt::Variant> args);
 
+    // Whether a name (any case) calls something: a built-in or a script function defined so far.
+    bool IsFunction(std::string_view name);
+
     int TryAddCode(std::string_view source) noexcept;
     int TryAddCode(const ParsedCode& code) noexcept;
     EvalResult TryEval(std::string_view expression) noexcept;

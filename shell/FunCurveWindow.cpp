@@ -22,6 +22,7 @@
 #include "shell/CaptionButton.h"
 #include "shell/CurveReader.h"
 #include "shell/Decorations.h"
+#include "shell/EquationFocus.h"
 #include "shell/Fonts.h"
 #include "shell/GrownLayout.h"
 #include "shell/HelpWindow.h"
@@ -241,6 +242,10 @@ void frmFunCurve::buildContexts() {
         [](const std::string& text) { ShowMessage(QString::fromStdString(text)); },
         [](int number) { return RuntimeErrorText(number).toStdString(); },
     });
+    plotContext_->selectInEquation = [this](std::size_t offset, std::size_t length) {
+        SelectTypedBytes(*combo1_, offset, length);
+    };
+    plotContext_->shownView = [this] { return frame_.view; };
     plotContext_->parameterText = [this](int index) {
         return box(index == 0 ? QStringLiteral("Text1") : QStringLiteral("Text2"))
             ->text()
@@ -281,8 +286,11 @@ void frmFunCurve::connectCommands() {
     };
     using canvas::ItemKind;
     plotter::PlotContext& plot = *plotContext_;
-    onDrawingClick("cmd绘制图像",
-                   asItem(ItemKind::TypedPlot, [&plot] { plotter::DrawEquation(plot); }));
+    onDrawingClick("cmd绘制图像", [this, draw = asItem(ItemKind::TypedPlot,
+                                                       [&plot] { plotter::DrawEquation(plot); })] {
+        draw();
+        ReturnFocusAfterDraw(*combo1_);
+    });
     onClick("cmd取消", [&plot] { plotter::CancelDrawing(plot); });
     onDrawingClick("cmd连点成线",
                    asItem(ItemKind::Join, [&plot] { plotter::JoinPlottedPoints(plot); }));

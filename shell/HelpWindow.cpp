@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPlainTextEdit>
+#include <QShortcut>
 
 #include "shell/ControlTable.h"
 #include "shell/Decorations.h"
@@ -47,6 +48,9 @@ frmHelp::frmHelp(QWidget* owner) : QWidget(owner, kOwnedWindow) {
     image1->setGeometry(TwipsToPixels(120), TwipsToPixels(5420), TwipsToPixels(9735),
                         TwipsToPixels(300));
     image1->setPixmap(QPixmap::fromImage(HelpStripImage()));
+    // Esc closes it, as it closes a dialog.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &QWidget::close);
 }
 
 void frmHelp::setHelpText(const QString& text) {

@@ -8,7 +8,7 @@ class QPlainTextEdit;
 namespace shell {
 
 // The help window: the help text in a multi-line box with a vertical scroll bar and a
-// decoration strip under it. It has no behaviour of its own; the main window fills it.
+// decoration strip under it. The main window fills it; Esc closes it.
 class frmHelp : public QWidget {
     Q_OBJECT
   public:

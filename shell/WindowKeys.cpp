@@ -11,6 +11,7 @@
 
 #include "shell/CanvasView.h"
 #include "shell/CurveReader.h"
+#include "shell/EquationFocus.h"
 #include "shell/FunCurveWindow.h"
 #include "shell/RunGuarded.h"
 #include "texts/Texts.h"
@@ -78,7 +79,12 @@ void AddCanvasMenu(frmFunCurve& window) {
 
 void AddCanvasMenuAndKeys(frmFunCurve& window) {
     AddCanvasMenu(window);
-    ClickOnKey(window, QKeySequence(Qt::Key_Escape), "cmd取消");
+    // Esc first closes an open list or menu; only with none open does it cancel.
+    auto* cancel = window.findChild<QPushButton*>(QStringLiteral("cmd取消"));
+    QObject::connect(new QShortcut(QKeySequence(Qt::Key_Escape), &window), &QShortcut::activated,
+                     cancel, [cancel] {
+                         if (!CloseOpenPopup()) cancel->click();
+                     });
     ClickOnKey(window, QKeySequence(Qt::Key_F1), "cmd帮助");
     auto* draw = window.findChild<QPushButton*>(QStringLiteral("cmd绘制图像"));
     auto* combo = window.findChild<QComboBox*>(QStringLiteral("Combo1"));

@@ -89,6 +89,16 @@ inline constexpr const char* kPresetLogBase = "a大于0且不等于1";
 // --- Plots and run-time errors ------------------------------------------------------------
 // %1 the equation (shortened), %2 the first error's text.
 inline constexpr const char* kEmptyPlot = "方程“%1”没有画出任何点。\n第一个错误：%2";
+// %1 the equation (shortened), %2..%5 the edges of the canvas's view.
+inline constexpr const char* kPlotOutOfView = "方程“%1”的图像不在画布范围内（%2≤x≤%3，%4≤y≤%5）。";
+// Found before a plot starts, which then does not start. %1 the name as typed.
+inline constexpr const char* kUnknownName = "方程中的“%1”既不是变量也不是函数。";
+// %1 the equation (shortened), %2 the place in characters from 1, %3 the character or name.
+inline constexpr const char* kSyntaxErrorAt = "方程“%1”有语法错误：第 %2 个字符“%3”。";
+inline constexpr const char* kInvalidCharacterAt =
+    "方程“%1”有语法错误：第 %2 个字符“%3”是无效字符。";
+inline constexpr const char* kMissingBefore = "方程“%1”有语法错误：第 %2 个字符“%3”之前缺少内容。";
+inline constexpr const char* kMissingAfter = "方程“%1”有语法错误：第 %2 个字符“%3”之后缺少内容。";
 inline constexpr const char* kErrorNumber = "错误 %1";  // an error without a text
 inline constexpr const char* kRuntimeError = "运行时错误 %1：%2";
 inline constexpr const char* kRunFailed = "运行出错：%1";

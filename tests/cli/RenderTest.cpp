@@ -137,13 +137,20 @@ class RenderTest : public QObject {
                                         "intersection\t4\t5\t1,2\n"));
     }
 
-    // A plot that draws nothing because every sample fails says why, in the window's words.
+    // What keeps a plot off the canvas is said in the window's words, with exit status 3: the
+    // text refused before the plot, the samples that all failed, the curve beyond the view.
     void emptyPlotMessage() {
-        const auto result = cli_.run({"render", "--draw", "y=2+", "--status"});
+        const auto result = cli_.run({"render", "--draw", "y=2+", "--draw", "y=foo", "--draw",
+                                      "x=t;y=sp(t,1,0)", "--draw", "y=x+100", "--status"});
+        QCOMPARE(result.exitCode, 3);
         QCOMPARE(QString::fromUtf8(result.out), QStringLiteral("◇处理完毕！\n"));
         QCOMPARE(QString::fromUtf8(result.err),
-                 QStringLiteral("message: 方程“y=2+”没有画出任何点。\n"
-                                "第一个错误：运行时错误 1002：语法错误\n"));
+                 QStringLiteral("message: 方程“y=2+”有语法错误：第 4 个字符“+”之后缺少内容。\n"
+                                "message: 方程中的“foo”既不是变量也不是函数。\n"
+                                "message: 方程“x=t;y=sp(t,1,0)”没有画出任何点。\n"
+                                "第一个错误：运行时错误 13：类型不匹配\n"
+                                "message: 方程“y=x+100”的图像不在画布范围内"
+                                "（-12≤x≤12，-12≤y≤12）。\n"));
     }
 
     // The start-up frame is part of the vector drawing even when no step draws.

@@ -200,38 +200,60 @@ class PlottersTest : public QObject {
     }
 
     // A plot that set no dot because its samples failed says so once, after the status and
-    // legend, naming the first failure; no dot for want of a solution is no failure.
+    // legend ("◇处理完毕！2…"), naming the first failure; no dot for want of a solution is no
+    // failure; dots all beyond the view say where the view is. A text refused before the plot
+    // says why at once (no status, no line), keeps the point file and selects what it quotes.
     void emptyPlotNamesItsFirstFailure_data() {
         QTest::addColumn<QString>("equation");
-        QTest::addColumn<int>("failure");  // 0: no message
-        QTest::newRow("syntax") << "y=2+" << 1002;
-        QTest::newRow("unknown function") << "y=foo(x)" << 13;
-        QTest::newRow("text result") << "x=t;y=sp(t,1,0)" << 13;
-        QTest::newRow("division by zero") << "r=1/(t-t)" << 11;
-        QTest::newRow("beyond the drawable range") << "y=10^40" << 6;
-        QTest::newRow("general syntax") << "x^2+y^2=(" << 1002;
-        QTest::newRow("no solution in range") << "x^2+y^2=-1" << 0;
-        QTest::newRow("no real root") << "y^2=x-10" << 0;
-        QTest::newRow("some dots") << "y=1/(x>0)" << 0;
-        QTest::newRow("sp in the first plot, parametric") << "x=t;y=sp(t,1,3)" << 0;
-        QTest::newRow("sp in the first plot, polar") << "r=sp(t,1,3)" << 0;
+        QTest::addColumn<QString>("message");  // empty: none
+        const char* done = "◇处理完毕！2方程“%1”没有画出任何点。\n第一个错误：错误 %2";
+        const char* rows[][2] = {
+            {"y=2+", "0方程“%1”有语法错误：第 4 个字符“+”之后缺少内容。"},
+            {"Y = (x+1) )", "0方程“%1”有语法错误：第 11 个字符“)”。"},
+            {"y = x @ 2", "0方程“%1”有语法错误：第 7 个字符“@”是无效字符。"},
+            {"x=;y=t", "0方程“%1”有语法错误：第 3 个字符“;”之前缺少内容。"},
+            {"x^2+y^2=(", "0方程“%1”有语法错误：第 9 个字符“(”之后缺少内容。"},
+            {"y=foo(x)", "0方程中的“foo”既不是变量也不是函数。"},
+            {"y=x+T", "0方程中的“T”既不是变量也不是函数。"},
+            {"x=t;y=sp(t,1,0)", done},
+            {"r=1/(t-t)", done},
+            {"y=10^40", done},
+            {"y=x+100", "◇处理完毕！2方程“%1”的图像不在画布范围内（-12≤x≤12，-12≤y≤12）。"},
+            {"x^2+y^2=-1", ""},
+            {"y^2=x-10", ""},
+            {"y=1/(x>0)", ""},
+            {"x=t;y=sp(t,1,3)", ""},
+            {"r=sp(t,1,3)+r", ""},
+        };
+        const int failures[] = {13, 11, 6};
+        int failure = 0;
+        for (const auto& row : rows) {
+            QString message = QString::fromUtf8(row[1]).replace("%1", QString::fromUtf8(row[0]));
+            if (row[1] == done) message.replace("%2", QString::number(failures[failure++]));
+            QTest::newRow(row[0]) << QString::fromUtf8(row[0]) << message;
+        }
     }
     void emptyPlotNamesItsFirstFailure() {
         QFETCH(QString, equation);
-        QFETCH(int, failure);
+        QFETCH(QString, message);
         PlotFixture f;
         f.ranges = {"-0.5", "0.5", "-0.5", "0.5", "0", "0.01"};
         std::vector<std::string> seen;  // each message after the status and its legend lines
         f.ctx.showMessage = [&](const std::string& text) {
             seen.push_back(f.status() + std::to_string(f.picture4.printedLines().size()) + text);
         };
+        std::string selected;
+        f.ctx.selectInEquation = [&](std::size_t offset, std::size_t length) {
+            selected = f.combo.substr(offset, length);
+        };
+        f.writePointFile("1,1\r\n");
         f.draw(equation.toStdString());
-        std::vector<std::string> expected;
-        if (failure != 0) {
-            expected.push_back("◇处理完毕！2方程“" + equation.toStdString() +
-                               "”没有画出任何点。\n第一个错误：错误 " + std::to_string(failure));
-        }
-        QCOMPARE(seen, expected);
+        QCOMPARE(seen, message.isEmpty() ? std::vector<std::string>{}
+                                         : std::vector<std::string>{message.toStdString()});
+        const bool refused = f.statuses.empty();
+        QCOMPARE(f.pointFile() == "1,1\r\n", refused);
+        QVERIFY(f.drawEnabled);
+        if (refused) QVERIFY(message.contains("“" + QString::fromStdString(selected) + "”"));
     }
 
     // A long equation is cut on a character boundary, so the message stays readable.
