@@ -52,7 +52,8 @@ class HelpWindowTest : public QObject {
         shelltest::OpenWindow w(folder.path());
         w->show();
         w.click("cmd帮助");
-        w->helpWindow()->close();
+        QVERIFY(QTest::qWaitForWindowActive(w->helpWindow()));
+        QTest::keyClick(w->helpWindow(), Qt::Key_Escape);  // closes it, as a dialog
         QTest::qWait(0);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(w->helpWindow() == nullptr);

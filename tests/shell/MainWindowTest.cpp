@@ -2,6 +2,7 @@
 #include <QComboBox>
 #include <QFontInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QStringEncoder>
 #include <QTest>
@@ -298,6 +299,37 @@ class MainWindowTest : public QObject {
         QCOMPARE(deepest, 1);
         QCOMPARE(w.control<QLabel>("Label5")->text(), QStringLiteral("◇处理完毕！"));
         QCOMPARE(w->picture4().printedLines(), (std::vector<std::string>{"y=x", "(-5≤x≤-4)"}));
+    }
+
+    // The keyboard around a draw: after a mouse click on the draw button the focus is back in
+    // the equation box, a refused text selected where its message points; Esc closes the
+    // open examples list alone, and with none open cancels.
+    void keyboardAroundADraw() {
+        shelltest::ProgramFolder folder;
+        folder.write("举例.txt", "y=x\r\ny=2x\r\n");
+        shelltest::OpenWindow w(folder.path());
+        shelltest::MessageRecorder recorder;
+        QVERIFY(w.showActive());
+        auto* combo = w.control<QComboBox>("Combo1");
+        auto* draw = w.control<QPushButton>("cmd绘制图像");
+        auto* status = w.control<QLabel>("Label5");
+        combo->setEditText("y = x @ 2");
+        QTest::mouseClick(draw, Qt::LeftButton);
+        QCOMPARE(recorder.messages.size(), 1);
+        QVERIFY(combo->hasFocus());
+        QCOMPARE(combo->lineEdit()->selectedText(), QStringLiteral("@"));
+        combo->setEditText("y=x");
+        QTest::mouseClick(draw, Qt::LeftButton);
+        QCOMPARE(status->text(), QStringLiteral("◇处理完毕！"));
+        QVERIFY(combo->hasFocus());
+
+        combo->showPopup();
+        QVERIFY(QApplication::activePopupWidget() != nullptr);
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+        QVERIFY(QApplication::activePopupWidget() == nullptr);
+        QCOMPARE(status->text(), QStringLiteral("◇处理完毕！"));
+        QTest::keyClick(combo, Qt::Key_Escape);
+        QCOMPARE(status->text(), QStringLiteral("◇取消"));
     }
 
     void presetButtonsReachThePresets() {
