@@ -70,12 +70,32 @@ TracedText insertProducts(const TracedText& in) {
 
 }  // namespace
 
-TracedText NormalizeTraced(std::string_view text) {
+namespace {
+
+TracedText normalizeOnce(std::string_view text) {
     TracedText s = RewriteTextbookNotation(toLower(MapTypedSpellings(text)));
     s = starBetween(s, 'x', 'y');
     s = starBetween(s, 'y', 'x');
     s = starBetween(s, ')', '(');
     return insertProducts(s);
+}
+
+}  // namespace
+
+// The products of one pass can make new words of one-letter names ("xxyz" gives "xx*yz",
+// whose "xx" is taken apart next time), and its brackets can put a "、" inside some. The
+// plotters normalise the working text again, so it is normalised until it stays as it is.
+TracedText NormalizeTraced(std::string_view text) {
+    constexpr int kMaxPasses = 8;
+    TracedText s = normalizeOnce(text);
+    for (int pass = 1; pass < kMaxPasses; ++pass) {
+        TracedText again = normalizeOnce(s.text);
+        if (again.text == s.text) break;
+        for (std::uint32_t& origin : again.origin)
+            origin = s.originAt(origin, static_cast<std::uint32_t>(text.size()));
+        s = std::move(again);
+    }
+    return s;
 }
 
 std::string NormalizeEquation(std::string_view text) {

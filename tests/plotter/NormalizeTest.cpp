@@ -62,6 +62,7 @@ class NormalizeTest : public QObject {
             {"y=x—1–x－1", "y=x-1-x-1"},
             {"y=(x≤1)+(x≥1)+(x≠1)", "y=(x<=1)+(x>=1)+(x<>1)"},
             {"y=x mod 2", "y=xmod2"},
+            {"y=xxyz", "y=x*x*yz"},  // the products of one pass make the word xx: taken apart
         };
         for (const auto& row : rows) {
             QTest::newRow(row[0]) << QString::fromUtf8(row[0]) << QString::fromUtf8(row[1]);
