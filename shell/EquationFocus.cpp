@@ -1,8 +1,10 @@
 #include "shell/EquationFocus.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QEvent>
 #include <QLineEdit>
 #include <string>
 
@@ -26,15 +28,36 @@ void ReturnFocusAfterDraw(QComboBox& combo) {
     combo.setFocus(Qt::OtherFocusReason);
 }
 
-bool CloseOpenPopup() {
+// The list is asked for by its combo, which must know that it closed.
+bool CloseOpenPopup(QWidget& window) {
+    for (QComboBox* combo : window.findChildren<QComboBox*>()) {
+        if (combo->view() != nullptr && combo->view()->isVisible()) {
+            combo->hidePopup();
+            return true;
+        }
+    }
     QWidget* popup = QApplication::activePopupWidget();
     if (popup == nullptr) return false;
-    // The examples list belongs to its combo, which must know that it closed.
-    if (auto* combo = qobject_cast<QComboBox*>(popup->parentWidget()))
-        combo->hidePopup();
-    else
-        popup->close();
+    popup->close();
     return true;
+}
+
+// Watches every popup of the application: asking a combo for its list would make the list
+// early, and the list then keeps the window from its keys.
+ListCloseWatch::ListCloseWatch(QWidget& window) : QObject(&window) {
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+bool ListCloseWatch::justClosed() const {
+    constexpr qint64 kSameKeyMs = 150;
+    return closed_.isValid() && closed_.elapsed() < kSameKeyMs;
+}
+
+bool ListCloseWatch::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::Hide) return false;
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget != nullptr && widget->windowType() == Qt::Popup) closed_.start();
+    return false;
 }
 
 }  // namespace shell

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QElapsedTimer>
+#include <QObject>
 #include <cstddef>
 
 class QComboBox;
+class QEvent;
 class QWidget;
 
 namespace shell {
@@ -17,6 +20,21 @@ void SelectTypedBytes(QComboBox& combo, std::size_t offset, std::size_t length);
 void ReturnFocusAfterDraw(QComboBox& combo);
 
 // Esc with a list or menu open (the examples list, a menu) closes just that; true when it did.
-bool CloseOpenPopup();
+bool CloseOpenPopup(QWidget& window);
+
+// When a list or menu last closed. On X11 the Esc that closes the list reaches
+// the window's Esc key afterwards, when the list is gone already: that Esc must not cancel.
+class ListCloseWatch : public QObject {
+  public:
+    explicit ListCloseWatch(QWidget& window);
+    // Closed a moment ago, by the key being handled now.
+    bool justClosed() const;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    QElapsedTimer closed_;
+};
 
 }  // namespace shell

@@ -82,8 +82,8 @@ void AddCanvasMenuAndKeys(frmFunCurve& window) {
     // Esc first closes an open list or menu; only with none open does it cancel.
     auto* cancel = window.findChild<QPushButton*>(QStringLiteral("cmd取消"));
     QObject::connect(new QShortcut(QKeySequence(Qt::Key_Escape), &window), &QShortcut::activated,
-                     cancel, [cancel] {
-                         if (!CloseOpenPopup()) cancel->click();
+                     cancel, [cancel, &window, closes = new ListCloseWatch(window)] {
+                         if (!CloseOpenPopup(window) && !closes->justClosed()) cancel->click();
                      });
     ClickOnKey(window, QKeySequence(Qt::Key_F1), "cmd帮助");
     auto* draw = window.findChild<QPushButton*>(QStringLiteral("cmd绘制图像"));
