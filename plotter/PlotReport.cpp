@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "plotter/PlotReport.h"
 
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
