@@ -24,7 +24,8 @@ bool isNumber(Kind k) {
 struct Node {
     FastOp op;
     double value = 0;
-    int slot = 0;
+    int variable = 0;             // Var: the global's slot
+    Domain domain = Domain::Any;  // a call: its built-in's domain
     int a = -1, b = -1;
     Kind kind = Kind::Double;
     double (*fn)(double) = nullptr;
@@ -134,7 +135,7 @@ class TreeBuilder {
                 n.value = c.kind == Kind::Double ? c.d : c.i;
             } else if (in.op == Op::PushGlobal) {
                 n.op = FastOp::Var;
-                n.slot = in.arg;
+                n.variable = in.arg;
             } else if (isBinary(in.op) && stack.size() >= 2) {
                 n.b = pop(stack);
                 n.a = pop(stack);
@@ -164,7 +165,7 @@ class TreeBuilder {
                 const std::optional<FastOp> op = callFastOp(id);
                 if (!op) return false;
                 n.op = *op;
-                n.slot = static_cast<int>(builtinEntry(id).domain);
+                n.domain = builtinEntry(id).domain;
                 if (fastOpCalls(n.op)) n.fn = builtinEntry(id).onNumber;
             } else {
                 return false;
@@ -198,12 +199,13 @@ class Emitter {
 
     void emit(int k) {
         const Node& n = nodes_[k];
-        if (n.op == FastOp::Const || n.op == FastOp::Var) return push({n.op, n.slot, n.value});
+        if (n.op == FastOp::Const || n.op == FastOp::Var)
+            return push({.op = n.op, .variable = n.variable, .value = n.value});
         if (n.op == FastOp::Square && nodes_[n.a].op == FastOp::Var) {
-            return push({FastOp::VarSquare, nodes_[n.a].slot});
+            return push({.op = FastOp::VarSquare, .variable = nodes_[n.a].variable});
         }
         if (n.op == FastOp::Fn && nodes_[n.a].op == FastOp::Var) {
-            return push({FastOp::VarFn, nodes_[n.a].slot, 0, n.fn});
+            return push({.op = FastOp::VarFn, .variable = nodes_[n.a].variable, .fn = n.fn});
         }
         if (n.op == FastOp::Abs) {
             emit(n.a);
@@ -211,7 +213,7 @@ class Emitter {
         }
         if (n.b < 0) {
             emit(n.a);
-            return push({n.op, n.slot, 0, n.fn});
+            return push({.op = n.op, .domain = n.domain, .fn = n.fn});
         }
         binary(n);
     }
@@ -252,7 +254,7 @@ class Emitter {
     // A polynomial's term: a constant times a variable or its square, either way round.
     struct Term {
         double constant;
-        int slot;
+        int variable;
         bool squared;
     };
     std::optional<Term> term(int k) const {
@@ -260,9 +262,10 @@ class Emitter {
         if (n.op != FastOp::Mul) return std::nullopt;
         for (auto [c, v] : {std::pair{n.a, n.b}, std::pair{n.b, n.a}}) {
             if (nodes_[c].op != FastOp::Const) continue;
-            if (nodes_[v].op == FastOp::Var) return Term{nodes_[c].value, nodes_[v].slot, false};
+            if (nodes_[v].op == FastOp::Var)
+                return Term{nodes_[c].value, nodes_[v].variable, false};
             if (nodes_[v].op == FastOp::Square && nodes_[nodes_[v].a].op == FastOp::Var) {
-                return Term{nodes_[c].value, nodes_[nodes_[v].a].slot, true};
+                return Term{nodes_[c].value, nodes_[nodes_[v].a].variable, true};
             }
         }
         return std::nullopt;
@@ -282,29 +285,32 @@ class Emitter {
                 {FastOp::AddConstVar, FastOp::AddConstVarSquare},
                 {FastOp::SubConstVar, FastOp::SubConstVarSquare},
             };
-            return push({kTerms[n.op == FastOp::Sub][t->squared], t->slot, t->constant});
+            return push({.op = kTerms[n.op == FastOp::Sub][t->squared],
+                         .variable = t->variable,
+                         .value = t->constant});
         }
         if (std::optional<FastOp> fused = fusedOp(n.op, right); fused && isOperand(b)) {
             emit(a);
-            int slot = right.a >= 0 ? nodes_[right.a].slot : right.slot;
-            return push({*fused, slot, right.value, right.fn});
+            const int variable = right.a >= 0 ? nodes_[right.a].variable : right.variable;
+            return push({.op = *fused, .variable = variable, .value = right.value, .fn = right.fn});
         }
         if (n.op == FastOp::Pow && right.op == FastOp::Const) {
             emit(a);
             const double e = right.value;
             if (e >= 3 && e <= kMaxWholePower && e == std::trunc(e)) {
-                return push({FastOp::PowWholeConst, static_cast<int>(e), e});
+                return push(
+                    {.op = FastOp::PowWholeConst, .exponent = static_cast<std::uint8_t>(e)});
             }
-            return push({FastOp::PowConst, 0, e});
+            return push({.op = FastOp::PowConst, .value = e});
         }
         if ((n.op == FastOp::Sub || n.op == FastOp::Div) && nodes_[a].op == FastOp::Const) {
             emit(b);
             FastOp op = n.op == FastOp::Sub ? FastOp::RSubConst : FastOp::RDivConst;
-            return push({op, 0, nodes_[a].value});
+            return push({.op = op, .value = nodes_[a].value});
         }
         emit(a);
         emit(b);
-        push({n.op});
+        push({.op = n.op});
     }
 
     void push(FastInstr in) { code.push_back(in); }
@@ -322,7 +328,7 @@ class Emitter {
                 return;
             }
         }
-        push({FastOp::Abs});
+        push({.op = FastOp::Abs});
     }
 
     const std::vector<Node>& nodes_;
@@ -348,7 +354,7 @@ bool buildFast(const Program& program, FastProgram& out) {
         deepestStack(emitter.code, [](const FastInstr& in) { return fastStackEffect(in.op); });
     if (deepest > static_cast<int>(kFastStack)) return false;
     out.code = std::move(emitter.code);
-    out.code.push_back({FastOp::End});
+    out.code.push_back({.op = FastOp::End});
     out.run = fastRunner(out);
     // A text without variables is folded to a constant or fails: the general path serves.
     bool reads = std::any_of(tree.nodes.begin(), tree.nodes.end(),

@@ -32,12 +32,14 @@ std::string listFast(const FastProgram& program, const std::vector<std::string>&
     std::string out;
     for (const FastInstr& in : program.code) {
         out += fastOpName(in.op);
-        if (in.fn) out.append(" ").append(builtinName(in.fn));
-        if (fastReadsVariable(in.op)) {
-            const bool named = in.slot >= 0 && static_cast<size_t>(in.slot) < slotNames.size();
-            out += " " + (named ? slotNames[in.slot] : "@" + std::to_string(in.slot));
+        if (fastTakes(in.op, FastOperand::Fn)) out.append(" ").append(builtinName(in.fn));
+        if (fastTakes(in.op, FastOperand::Var)) {
+            const bool named =
+                in.variable >= 0 && static_cast<size_t>(in.variable) < slotNames.size();
+            out += " " + (named ? slotNames[in.variable] : "@" + std::to_string(in.variable));
         }
-        if (fastCarriesConstant(in.op)) out += " " + numberText(in.value);
+        if (fastTakes(in.op, FastOperand::Const)) out += " " + numberText(in.value);
+        if (fastTakes(in.op, FastOperand::Exponent)) out += " " + std::to_string(in.exponent);
         out += '\n';
     }
     return out;

@@ -36,7 +36,7 @@ void deliver(vbrt::Variant& out, Kind kind, double top) {
 #define FAST_BEGIN                                                      \
     static const void* const kLabels[] = {SCRIPT_FAST_OPS(FAST_LABEL)}; \
     goto* kLabels[static_cast<int>(ip->op)];
-#define FAST_LABEL(name, shape, calls) &&op_##name,
+#define FAST_LABEL(name, shape, cost, operands) &&op_##name,
 #define FAST_CASE(name) op_##name
 #define FAST_NEXT goto* kLabels[static_cast<int>((++ip)->op)]
 #define FAST_FINISH
@@ -55,7 +55,7 @@ void deliver(vbrt::Variant& out, Kind kind, double top) {
 // instruction that calls a function, so that the common programs run without saving and
 // restoring registers; should one reach it anyway, the general machine answers. The build
 // for a processor with a fused multiply-add (kFma) has more instructions inline.
-#define FAST_STEP(name, shape, cost)                                        \
+#define FAST_STEP(name, shape, cost, operands)                              \
     FAST_CASE(name) : if constexpr (FastOp::name == FastOp::End) {          \
         deliver(out, program.result, s.top);                                \
         return 0;                                                           \

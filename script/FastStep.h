@@ -51,8 +51,8 @@ template <FastOp kOp, bool kFma = false>
                                        [[maybe_unused]] const Value* globals, FastStack& s) {
     using enum FastOp;
     [[maybe_unused]] double x = 0;
-    if constexpr (fastReadsVariable(kOp)) {
-        const Value& v = globals[in.slot];
+    if constexpr (fastTakes(kOp, FastOperand::Var)) {
+        const Value& v = globals[in.variable];
         if (v.kind != Kind::Double) [[unlikely]]
             return -1;
         x = v.d;
@@ -92,11 +92,11 @@ template <FastOp kOp, bool kFma = false>
     if constexpr (kOp == Fn) return top = in.fn(top), 0;
     if constexpr (kOp == FnFinite) return s.finite(in.fn(top));
     if constexpr (kOp == FnDomain) {
-        if (int e = domainError(static_cast<Domain>(in.slot), top)) return e;
+        if (int e = domainError(in.domain, top)) return e;
         return top = in.fn(top), 0;
     }
     if constexpr (kOp == Sqr) {
-        if (int e = domainError(static_cast<Domain>(in.slot), top)) return e;
+        if (int e = domainError(in.domain, top)) return e;
         return top = std::sqrt(top), 0;
     }
     if constexpr (kOp == Sgn) return top = top > 0 ? 1.0 : top < 0 ? -1.0 : 0.0, 0;
@@ -122,8 +122,8 @@ template <FastOp kOp, bool kFma = false>
     if constexpr (kOp == MulVarSquare || kOp == MulVarFn) return s.finite(top * x);
     if constexpr (kOp == DivVarSquare || kOp == DivVarFn) return s.checked(divide, top, x);
     if constexpr (kOp == PowConst) return s.checked(power, top, in.value);
-    if constexpr (kOp == PowWholeConst && kFma) return s.finite(wholePowerByFma(top, in.slot));
-    if constexpr (kOp == PowWholeConst && !kFma) return s.finite(wholePower(top, in.slot));
+    if constexpr (kOp == PowWholeConst && kFma) return s.finite(wholePowerByFma(top, in.exponent));
+    if constexpr (kOp == PowWholeConst && !kFma) return s.finite(wholePower(top, in.exponent));
     // A square or product that overflows leaves a sum or difference that is not finite
     // either (inf * 0 and inf - inf are NaN), so one check covers the whole term.
     if constexpr (kOp == AddConstVarSquare || kOp == SubConstVarSquare) x *= x;
