@@ -13,37 +13,6 @@ const std::string kBlink = "◇正在处理 ";
 const std::string kDone = "◇处理完毕！";
 const std::string kCancelled = "◇取消";
 
-using std::chrono::microseconds;
-
-// A pacer of 2 ms on a clock that samples advance: `samples` of `first` each, then as many of
-// `second`. Counts the clock readings and the longest time between two yields, both in the
-// second half of the second phase, when the stride has settled.
-struct PacerRun {
-    int readings = 0;
-    microseconds longestGap{};
-};
-PacerRun RunPacer(microseconds first, microseconds second, int samples) {
-    plotter::YieldPacer::Clock::time_point now{}, lastYield{};
-    PacerRun run;
-    int sample = 0;
-    plotter::YieldPacer pacer(std::chrono::milliseconds(2), [&] {
-        run.readings += sample > samples * 3 / 2;
-        return now;
-    });
-    for (; sample < 2 * samples; ++sample) {
-        if (pacer.due()) {
-            if (sample > samples * 3 / 2) {
-                run.longestGap = std::max(
-                    run.longestGap, std::chrono::duration_cast<microseconds>(now - lastYield));
-            }
-            lastYield = now;
-            pacer.passed();
-        }
-        now += sample < samples ? first : second;
-    }
-    return run;
-}
-
 }  // namespace
 
 // Start, cancel, status blinking and the normal end, shared by every plotter.
@@ -106,16 +75,15 @@ class ProtocolTest : public QObject {
     // The samples between two clock readings double while readings come quickly and halve when
     // they come slowly, so fast samples read the clock rarely and slow ones still yield on time.
     void pacerStrideFollowsTheSampleTime_data() {
-        QTest::addColumn<int>("first");  // µs per sample
+        QTest::addColumn<int>("first");  // µs per sample for `samples` samples, then `second`
         QTest::addColumn<int>("second");
         QTest::addColumn<int>("samples");
-        QTest::addColumn<int>("maxReadings");
-        QTest::addColumn<int>("maxGap");  // µs
+        QTest::addColumn<int>("maxReadings");  // in the last quarter, when the stride has settled
+        QTest::addColumn<int>("maxGap");       // µs between two yields, ditto
         QTest::newRow("fast samples read the clock rarely")
             << 1 << 1 << 20000 << 10000 / 32 << 2100;
         QTest::newRow("slow samples yield on time") << 1000 << 1000 << 40 << 40 << 2000;
         QTest::newRow("a slow-down halves the stride") << 1 << 100 << 400 << 200 << 2300;
-        QTest::newRow("a speed-up doubles the stride") << 100 << 1 << 20000 << 10000 / 32 << 2100;
     }
     void pacerStrideFollowsTheSampleTime() {
         QFETCH(int, first);
@@ -123,9 +91,21 @@ class ProtocolTest : public QObject {
         QFETCH(int, samples);
         QFETCH(int, maxReadings);
         QFETCH(int, maxGap);
-        const PacerRun run = RunPacer(microseconds(first), microseconds(second), samples);
-        QVERIFY2(run.readings <= maxReadings, std::to_string(run.readings).c_str());
-        QVERIFY2(run.longestGap.count() <= maxGap, std::to_string(run.longestGap.count()).c_str());
+        std::chrono::steady_clock::time_point now{}, lastYield{};
+        int sample = 0, readings = 0;
+        plotter::YieldPacer pacer(std::chrono::milliseconds(2), [&] {
+            readings += sample > samples * 3 / 2;
+            return now;
+        });
+        for (; sample < 2 * samples;
+             now += std::chrono::microseconds(sample++ < samples ? first : second)) {
+            if (!pacer.due()) continue;
+            const auto gap = std::chrono::duration_cast<std::chrono::microseconds>(now - lastYield);
+            if (sample > samples * 3 / 2) QCOMPARE_LE(gap.count(), maxGap);
+            lastYield = now;
+            pacer.passed();
+        }
+        QCOMPARE_LE(readings, maxReadings);
     }
 
     void normalEndRestoresTheWindow() {
