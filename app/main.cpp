@@ -6,8 +6,8 @@
 #include "shell/FunCurveWindow.h"
 #include "shell/PointFileClaim.h"
 #include "shell/ProgramFolders.h"
+#include "shell/RememberedOptions.h"
 #include "shell/Startup.h"
-#include "shell/ViewActions.h"
 #include "shell/WindowFrame.h"
 #include "texts/Texts.h"
 
@@ -39,7 +39,7 @@ int main(int argc, char** argv) {
     const shell::PointFileClaim pointFile(pointFolder);  // held while the window runs
     shell::frmFunCurve window(QCoreApplication::applicationDirPath());
     window.setPointFolder(pointFolder, pointFile.fileName());
-    shell::RestoreEqualUnits(window);
+    shell::RestoreRememberedOptions(window);
     shell::WindowFrame frame(window);
     frame.show();
     return app.exec();

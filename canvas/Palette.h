@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QRgb>
+#include <array>
+#include <cstddef>
 
 namespace canvas {
 
@@ -32,5 +34,25 @@ inline constexpr QRgb kSnapMarkColour = qRgb(204, 121, 167);   // the point the 
 // --- Curve palette ------------------------------------------------------------------------
 // Colours for telling several curves apart go here, after the roles; the roles above stay
 // the colours of a plot drawn without them.
+
+// 多色曲线: each typed curve and preset takes the next of these Okabe–Ito colours, which
+// colour-blind readers tell apart; neighbours differ in lightness too, so a grey print keeps
+// them apart. The grid's yellow is left out.
+inline constexpr std::array<QRgb, 7> kCurvePalette{
+    qRgb(0, 114, 178),    // blue
+    qRgb(230, 159, 0),    // orange
+    qRgb(0, 158, 115),    // bluish green
+    qRgb(86, 180, 233),   // sky blue
+    qRgb(0, 0, 0),        // black
+    qRgb(204, 121, 167),  // reddish purple
+    qRgb(213, 94, 0),     // vermillion
+};
+// The colour of the curve drawn n-th (from 0) since the canvas was last cleared.
+constexpr QRgb CurveColour(std::size_t n) {
+    return kCurvePalette[n % kCurvePalette.size()];
+}
+
+// 浅色网格: the grid of a worksheet page in a light grey that prints well.
+inline constexpr QRgb kPrintGridColour = qRgb(210, 210, 210);
 
 }  // namespace canvas

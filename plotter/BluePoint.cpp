@@ -14,11 +14,11 @@ bool FitsSingle(double value) {
     return std::fabs(value) < kLimit;
 }
 
-DotOutcome PlotBluePoint(canvas::Canvas& picture, double x, double y) {
+DotOutcome PlotBluePoint(canvas::Canvas& picture, double x, double y, QRgb colour) {
     if (!FitsSingle(x) || !FitsSingle(y)) return DotOutcome::Overflow;
     try {
         const bool shown =
-            canvas::PlotPoint(picture, x, y, static_cast<double>(canvas::kPlotDotColour));
+            canvas::PlotPoint(picture, x, y, static_cast<double>(colour));
         return shown ? DotOutcome::Shown : DotOutcome::OutOfView;
     } catch (const vbrt::RuntimeError&) {
         return DotOutcome::Overflow;

@@ -10,8 +10,8 @@ bool FitsSingle(double value);
 
 enum class DotOutcome { Overflow, OutOfView, Shown };
 
-// A blue plot dot at (x, y) in the current pen width; Overflow (and nothing drawn) when a
+// A plot dot at (x, y) in the given colour in the current pen width; Overflow (and nothing drawn) when a
 // coordinate is beyond the single range, tested up front, so no exception per point.
-DotOutcome PlotBluePoint(canvas::Canvas& picture, double x, double y);
+DotOutcome PlotBluePoint(canvas::Canvas& picture, double x, double y, QRgb colour);
 
 }  // namespace plotter

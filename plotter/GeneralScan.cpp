@@ -84,8 +84,8 @@ void PlotGeneralEquation(PlotContext& ctx) {
             const script::EvalResult value = script.eval(expression);
             if (!script.errorPending() && IsHit(value)) {
                 ctx.picture1.setDrawWidth(2);
-                if (script.plotPoint(ctx.picture1, x, y) && std::fabs(x) >= kAxisBand &&
-                    std::fabs(y) >= kAxisBand) {
+                if (script.plotPoint(ctx.picture1, x, y, ctx.curveColour) &&
+                    std::fabs(x) >= kAxisBand && std::fabs(y) >= kAxisBand) {
                     points.appendTexts(xText, row.text());
                 }
             }

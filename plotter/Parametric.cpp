@@ -31,7 +31,7 @@ void PlotParametric(PlotContext& ctx) {
         if (!script.errorPending()) {
             const auto x = script.evalNumber(xExpression);
             const auto y = x ? script.evalNumber(yExpression) : std::nullopt;
-            if (y) script.plotPoint(ctx.picture1, *x, *y);
+            if (y) script.plotPoint(ctx.picture1, *x, *y, ctx.curveColour);
         }
         script.clearError();
     });

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "canvas/Canvas.h"
+#include "canvas/Palette.h"
 #include "canvas/View.h"
 #include "plotter/YieldPacer.h"
 #include "script/ScriptEngine.h"
@@ -44,6 +45,8 @@ struct PlotContext {
     std::function<std::string(int)> errorText;
     // Computing time between two passes of the event loop; zero passes before every sample.
     std::chrono::nanoseconds yieldInterval = kYieldInterval;
+    // Colour of the plot dots: the role colour, or the curve's own under 多色曲线.
+    QRgb curveColour = canvas::kPlotDotColour;
     // Text1.Text (0) and Text2.Text (1): a and b, which equations may use too.
     std::function<std::string(int)> parameterText = {};
     // The point file's name in pointFolder; another window of the folder may own the first.

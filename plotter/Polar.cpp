@@ -27,7 +27,7 @@ void PlotPolar(PlotContext& ctx) {
         ctx.picture1.setDrawWidth(2);
         if (const auto radius = script.evalNumber(expression)) r = *radius;
         if (!script.errorPending())
-            script.plotPoint(ctx.picture1, r * std::cos(t), r * std::sin(t));
+            script.plotPoint(ctx.picture1, r * std::cos(t), r * std::sin(t), ctx.curveColour);
         script.clearError();
     });
     if (completed) session.finish(TRangeLegend(ctx), script);

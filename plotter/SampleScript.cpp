@@ -86,8 +86,8 @@ std::optional<double> SampleScript::evalNumber(std::string_view expression) {
     return value;
 }
 
-bool SampleScript::plotPoint(canvas::Canvas& picture, double x, double y) {
-    const DotOutcome outcome = PlotBluePoint(picture, x, y);
+bool SampleScript::plotPoint(canvas::Canvas& picture, double x, double y, QRgb colour) {
+    const DotOutcome outcome = PlotBluePoint(picture, x, y, colour);
     if (outcome == DotOutcome::Overflow) {
         fail(vbrt::kOverflow);
         return false;

@@ -42,7 +42,7 @@ class SampleScript {
     std::optional<double> evalNumber(std::string_view expression);
 
     // A blue dot at (x, y); a dot beyond the single range is an overflow of this sample.
-    bool plotPoint(canvas::Canvas& picture, double x, double y);
+    bool plotPoint(canvas::Canvas& picture, double x, double y, QRgb colour);
 
     // Skips the rest of this sample without a failure: it has no real value (a root of a
     // negative), which is no solution there rather than an error.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "plotter/PlotCommands.h"
 #include "plotter/StatusLine.h"
+
+#include "plotter/PlotCommands.h"
 
 namespace plotter {
 

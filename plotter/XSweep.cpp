@@ -26,7 +26,7 @@ void XSweep::assignX(double x) {
 }
 
 void XSweep::plotAndRecord(double x, double y) {
-    if (!script.plotPoint(ctx.picture1, x, y)) return;
+    if (!script.plotPoint(ctx.picture1, x, y, ctx.curveColour)) return;
     if (std::fabs(x) < kAxisBand) return;
     const auto again = script.evalNumber(expression);
     if (again && std::fabs(*again) >= kAxisBand) points.appendTexts(xText, vbrt::NumberToText(y));

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "canvas/Canvas.h"
+#include "canvas/Palette.h"
 #include "vbrt/Variant.h"
 
 namespace presets {
@@ -29,6 +30,8 @@ struct PresetContext {
     std::function<std::string()> textB;                   // Text2.Text
     std::function<void(const std::string&)> showMessage;  // modal message, OK only
     std::function<void(ParameterBox)> setFocus;
+    // Colour of the preset's dots: the role colour, or the curve's own under 多色曲线.
+    QRgb dotColour = canvas::kPresetDotColour;
 };
 
 }  // namespace presets

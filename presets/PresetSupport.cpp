@@ -39,7 +39,7 @@ bool Refuse(PresetContext& ctx, bool refused, const std::string& message, Parame
 void SetPoint(PresetContext& ctx, double x, double y) {
     const float sx = vbrt::ToSingle(x);
     const float sy = vbrt::ToSingle(y);
-    ctx.picture1.PSet(sx, sy, canvas::kPresetDotColour);
+    ctx.picture1.PSet(sx, sy, ctx.dotColour);
 }
 
 double RealValue(const vbrt::Variant& value) {

@@ -14,6 +14,7 @@
 #include <QScreen>
 #include <exception>
 
+#include "canvas/Palette.h"
 #include "plotter/PlotCommands.h"
 #include "presets/Presets.h"
 #include "script/ExactPower.h"
@@ -334,8 +335,42 @@ std::function<void()> frmFunCurve::asItem(canvas::ItemKind kind, std::function<v
         const bool drawnAgain = kind == canvas::ItemKind::TypedPlot || !preset.empty();
         canvas::DrawingList::Scope item(*drawing_, kind,
                                         drawnAgain ? recipe(preset) : canvas::Recipe{});
-        action();
+        if (drawnAgain && multicolour_) {
+            drawInCurveColour(action);
+        } else {
+            action();
+        }
     };
+}
+
+size_t frmFunCurve::curvesSinceClear() const {
+    size_t curves = 0;
+    const auto items = drawing_->items();
+    for (auto item = items.rbegin(); item != items.rend(); ++item) {
+        curves +=
+            item->kind == canvas::ItemKind::TypedPlot || item->kind == canvas::ItemKind::Preset;
+        if (item->layers[size_t(canvas::Surface::Plot)].erases) break;
+    }
+    return curves;
+}
+
+void frmFunCurve::drawInCurveColour(const std::function<void()>& action) {
+    struct Restore {
+        frmFunCurve& w;
+        QRgb plot, preset, legend, formula;
+        ~Restore() {
+            w.plotContext_->curveColour = plot;
+            w.presetContext_->dotColour = preset;
+            w.picture4_->setForeColor(legend);
+            w.picture2_->setForeColor(formula);
+        }
+    } restore{*this, plotContext_->curveColour, presetContext_->dotColour, picture4_->ForeColor(),
+              picture2_->ForeColor()};
+    const QRgb colour = canvas::CurveColour(curvesSinceClear());
+    plotContext_->curveColour = presetContext_->dotColour = colour;
+    picture4_->setForeColor(colour);
+    picture2_->setForeColor(colour);
+    action();
 }
 
 canvas::Recipe frmFunCurve::recipe(std::string preset) const {
@@ -442,8 +477,17 @@ void frmFunCurve::CopyPlotImage() {
 }
 
 void frmFunCurve::SavePlotImage() {
-    const QString saved = SavePlotPicture(*picture1_, this, saveFolder_);
+    const QString saved = SavePlotPicture(worksheet(), this, saveFolder_);
     if (!saved.isEmpty()) saveFolder_ = QFileInfo(saved).absolutePath();
+}
+
+void frmFunCurve::ExportPdf() {
+    const QString saved = ExportWorksheetPdf(worksheet(), this, saveFolder_);
+    if (!saved.isEmpty()) saveFolder_ = QFileInfo(saved).absolutePath();
+}
+
+void frmFunCurve::PrintPlot() {
+    PrintWorksheet(worksheet(), this);
 }
 
 void frmFunCurve::Undo() {

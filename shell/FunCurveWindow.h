@@ -19,6 +19,7 @@
 #include "shell/ControlTable.h"
 #include "shell/HelpWindow.h"
 #include "shell/PlotView.h"
+#include "shell/Worksheet.h"
 
 class QComboBox;
 class QLabel;
@@ -81,6 +82,16 @@ class frmFunCurve : public QWidget {
     // Take back the last drawn item (a running plot is cancelled first), or put it back.
     void Undo();
     void Redo();
+    // Asks for a PDF file and writes the worksheet page there; prints it after the dialog.
+    void ExportPdf();
+    void PrintPlot();
+    // 多色曲线: each typed curve and preset from now on takes the next palette colour.
+    void setMulticolour(bool on) { multicolour_ = on; }
+    bool multicolour() const { return multicolour_; }
+    // 浅色网格: worksheet pages draw the grid light grey.
+    void setLightGrid(bool on) { lightGrid_ = on; }
+    // The page that print and PDF show.
+    Worksheet worksheet() const { return {*picture1_, *picture2_, *picture4_, lightGrid_}; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -105,6 +116,10 @@ class frmFunCurve : public QWidget {
                                  std::string preset = {});
     // The box texts a typed plot or a preset is drawn from.
     canvas::Recipe recipe(std::string preset) const;
+    // Typed curves and presets shown since the canvas was last cleared.
+    size_t curvesSinceClear() const;
+    // Runs a curve's action in its palette colour (dots and text lines), then restores them.
+    void drawInCurveColour(const std::function<void()>& action);
     // The range and parameter checks on focus loss.
     void watchBoxes();
     // Plain frame, examples list, timer off, status caption, canvas frame again.
@@ -138,6 +153,8 @@ class frmFunCurve : public QWidget {
     QString saveFolder_;             // where the last picture was saved, for the next save
     std::function<void()> endProgram_;
     bool quitting_ = false;
+    bool multicolour_ = false;
+    bool lightGrid_ = false;
 };
 
 }  // namespace shell

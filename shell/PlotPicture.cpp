@@ -13,7 +13,9 @@ QImage PlotImage(const canvas::Canvas& canvas, qreal ratio) {
     return canvas.renderImage(ratio);
 }
 
-QByteArray PlotPictureBytes(const canvas::Canvas& canvas, PictureFormat format, qreal ratio) {
+QByteArray PlotPictureBytes(const Worksheet& sheet, PictureFormat format, qreal ratio) {
+    const canvas::Canvas& canvas = sheet.plot;
+    if (format == PictureFormat::Pdf) return WorksheetPdf(sheet);
     if (format == PictureFormat::Svg) return QByteArray::fromStdString(canvas::ToSvg(canvas));
     QByteArray bytes;
     QBuffer buffer(&bytes);

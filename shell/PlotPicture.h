@@ -5,6 +5,7 @@
 #include <QImage>
 
 #include "canvas/Canvas.h"
+#include "shell/Worksheet.h"
 
 namespace shell {
 
@@ -13,9 +14,10 @@ namespace shell {
 // The one place that says which picture of the canvas that is.
 QImage PlotImage(const canvas::Canvas& canvas, qreal ratio = 0);
 
-enum class PictureFormat { Png, Svg };
+enum class PictureFormat { Png, Svg, Pdf };
 
-// The canvas as the bytes of a PNG or SVG file; a PNG holds PlotImage(canvas, ratio).
-QByteArray PlotPictureBytes(const canvas::Canvas& canvas, PictureFormat format, qreal ratio = 0);
+// The canvas as the bytes of a PNG or SVG file (a PNG holds PlotImage(canvas, ratio)), or the
+// worksheet page as a PDF file.
+QByteArray PlotPictureBytes(const Worksheet& sheet, PictureFormat format, qreal ratio = 0);
 
 }  // namespace shell

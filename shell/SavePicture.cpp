@@ -13,25 +13,34 @@
 namespace shell {
 namespace {
 
-const QString kSuggestedName = QString::fromUtf8(texts::kSuggestedPictureName);
-
 // The file extension of a format, without the dot.
 QString SuffixOf(PictureFormat format) {
-    return format == PictureFormat::Svg ? QStringLiteral("svg") : QStringLiteral("png");
+    switch (format) {
+        case PictureFormat::Svg:
+            return QStringLiteral("svg");
+        case PictureFormat::Pdf:
+            return QStringLiteral("pdf");
+        case PictureFormat::Png:
+            break;
+    }
+    return QStringLiteral("png");
 }
 
-// The format a file type of PictureFilters() stands for.
+// The format a file type of PictureFilters() or PdfFilters() stands for.
 PictureFormat FormatOfFilter(const QString& filter) {
-    return filter.contains(QStringLiteral("*.svg")) ? PictureFormat::Svg : PictureFormat::Png;
+    if (filter.contains(QStringLiteral("*.svg"))) return PictureFormat::Svg;
+    if (filter.contains(QStringLiteral("*.pdf"))) return PictureFormat::Pdf;
+    return PictureFormat::Png;
 }
 
 // The file dialog; its default suffix follows the chosen type, so that the dialog's own
 // overwrite question is about the file that will be written.
-SaveChoice AskWithFileDialog(QWidget* parent, const QString& suggestedPath) {
+SaveChoice AskWithFileDialog(QWidget* parent, const QString& suggestedPath,
+                             const QStringList& filters) {
     QFileDialog dialog(parent, QString::fromUtf8(texts::kSaveDialogTitle), suggestedPath);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters(PictureFilters());
-    dialog.setDefaultSuffix(SuffixOf(PictureFormat::Png));
+    dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix(SuffixOf(FormatOfFilter(filters.constFirst())));
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
                      [&dialog](const QString& filter) {
                          dialog.setDefaultSuffix(SuffixOf(FormatOfFilter(filter)));
@@ -61,6 +70,10 @@ SaveDialog SetSaveDialog(SaveDialog dialog) {
     return previous;
 }
 
+QStringList PdfFilters() {
+    return {QString::fromUtf8(texts::kPdfFilter)};
+}
+
 QStringList PictureFilters() {
     return {QString::fromUtf8(texts::kPngFilter), QString::fromUtf8(texts::kSvgFilter)};
 }
@@ -69,23 +82,38 @@ SaveTarget ResolveSaveTarget(const SaveChoice& choice) {
     const QString suffix = QFileInfo(choice.path).suffix().toLower();
     if (suffix == u"png") return {choice.path, PictureFormat::Png};
     if (suffix == u"svg") return {choice.path, PictureFormat::Svg};
+    if (suffix == u"pdf") return {choice.path, PictureFormat::Pdf};
     const PictureFormat format = FormatOfFilter(choice.filter);
     return {choice.path + u'.' + SuffixOf(format), format};
 }
 
-QString SavePlotPicture(const canvas::Canvas& canvas, QWidget* parent, const QString& folder) {
-    const QString suggested = QDir(StartFolder(folder)).filePath(kSuggestedName);
+namespace {
+
+// Asks for a file of one of the types offered and writes the picture there in its format.
+QString SaveAs(const Worksheet& sheet, QWidget* parent, const QString& folder,
+               const QStringList& filters, const char* suggestedName) {
+    const QString suggested = QDir(StartFolder(folder)).filePath(QString::fromUtf8(suggestedName));
     const SaveDialog dialog = InstalledDialog();  // a copy: it may replace itself
     const SaveChoice choice =
-        dialog ? dialog(parent, suggested) : AskWithFileDialog(parent, suggested);
+        dialog ? dialog(parent, suggested) : AskWithFileDialog(parent, suggested, filters);
     if (choice.path.isEmpty()) return {};
     const SaveTarget target = ResolveSaveTarget(choice);
-    const QByteArray bytes = PlotPictureBytes(canvas, target.format);
+    const QByteArray bytes = PlotPictureBytes(sheet, target.format);
     const QString failure = WriteOutputFile(target.path, bytes, PipeOpen::FailWithoutReader);
     if (failure.isEmpty()) return target.path;
     ShowMessage(QString::fromUtf8(texts::kCannotSavePicture)
                     .arg(QDir::toNativeSeparators(target.path), failure));
     return {};
+}
+
+}  // namespace
+
+QString SavePlotPicture(const Worksheet& sheet, QWidget* parent, const QString& folder) {
+    return SaveAs(sheet, parent, folder, PictureFilters(), texts::kSuggestedPictureName);
+}
+
+QString ExportWorksheetPdf(const Worksheet& sheet, QWidget* parent, const QString& folder) {
+    return SaveAs(sheet, parent, folder, PdfFilters(), texts::kSuggestedWorksheetName);
 }
 
 }  // namespace shell

@@ -37,9 +37,14 @@ struct SaveTarget {
 // file type does and its extension is appended.
 SaveTarget ResolveSaveTarget(const SaveChoice& choice);
 
+// The file types of 导出 PDF.
+QStringList PdfFilters();
+
 // Asks where to save, starting in folder, and writes the canvas there as PNG or SVG. A file
 // that cannot be written is reported in a message box and left as it was. Returns the file
 // written, or an empty text when the user cancelled or the write failed.
-QString SavePlotPicture(const canvas::Canvas& canvas, QWidget* parent, const QString& folder);
+QString SavePlotPicture(const Worksheet& sheet, QWidget* parent, const QString& folder);
+// The same for the worksheet page as PDF.
+QString ExportWorksheetPdf(const Worksheet& sheet, QWidget* parent, const QString& folder);
 
 }  // namespace shell

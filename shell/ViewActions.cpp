@@ -3,7 +3,6 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QSettings>
 
 #include "shell/CanvasView.h"
 #include "shell/FunCurveWindow.h"
@@ -12,7 +11,6 @@
 namespace shell {
 namespace {
 
-const char* const kEqualUnitsKey = "view/equalUnits";
 // Pixels one arrow key press moves the picture.
 constexpr double kArrowPan = 40;
 
@@ -38,13 +36,6 @@ void AddCanvasKey(QWidget& canvas, const QKeySequence& key, std::function<void()
 
 }  // namespace
 
-void RestoreEqualUnits(frmFunCurve& window) {
-    auto* equal = window.findChild<QAction*>(QStringLiteral("equalUnits"));
-    if (equal && !equal->isChecked() &&
-        QSettings().value(QString::fromUtf8(kEqualUnitsKey), false).toBool())
-        equal->trigger();
-}
-
 void AddViewActions(frmFunCurve& window, QMenu& menu) {
     PlotView& view = window.plotView();
     QObject::connect(AddAction(window, menu, "zoomIn", texts::kViewZoomIn,
@@ -59,10 +50,8 @@ void AddViewActions(frmFunCurve& window, QMenu& menu) {
     QAction* equal = AddAction(window, menu, "equalUnits", texts::kViewEqualUnits, {});
     equal->setCheckable(true);
     equal->setChecked(view.equalUnits());
-    QObject::connect(equal, &QAction::triggered, &window, [&view](bool on) {
-        view.setEqualUnits(on);
-        QSettings().setValue(QString::fromUtf8(kEqualUnitsKey), on);
-    });
+    QObject::connect(equal, &QAction::triggered, &window,
+                     [&view](bool on) { view.setEqualUnits(on); });
     QAction* pi = AddAction(window, menu, "piTicks", texts::kViewPiTicks, {});
     pi->setCheckable(true);
     QObject::connect(pi, &QAction::triggered, &window, [&view](bool on) { view.setPiTicks(on); });

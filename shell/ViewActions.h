@@ -14,7 +14,4 @@ class frmFunCurve;
 // uses while it has the focus stay the box's.
 void AddViewActions(frmFunCurve& window, QMenu& menu);
 
-// Switches 等比例 on when the user left it on in the last run.
-void RestoreEqualUnits(frmFunCurve& window);
-
 }  // namespace shell

@@ -46,6 +46,26 @@ QAction* AddNamedAction(frmFunCurve& window, const char* objectName, const char*
     return action;
 }
 
+// A checkable action of the window that sets one of its options.
+void AddOption(frmFunCurve& window, const char* objectName, const char* text,
+               void (frmFunCurve::*set)(bool)) {
+    QAction* action = AddAction(&window, QString::fromUtf8(text), {});
+    action->setObjectName(QString::fromUtf8(objectName));
+    action->setCheckable(true);
+    QObject::connect(action, &QAction::toggled, &window,
+                     [&window, set](bool on) { (window.*set)(on); });
+}
+
+// The actions the menu bar shows beside the canvas menu; each answers its keys anywhere in
+// the window, with or without the menu bar.
+void AddMenuActions(frmFunCurve& window) {
+    AddNamedAction(window, "exportPdf", texts::kActionExportPdf, {}, &frmFunCurve::ExportPdf);
+    AddNamedAction(window, "print", texts::kActionPrint, QKeySequence(Qt::CTRL | Qt::Key_P),
+                   &frmFunCurve::PrintPlot);
+    AddOption(window, "multicolour", texts::kActionMulticolour, &frmFunCurve::setMulticolour);
+    AddOption(window, "lightGrid", texts::kActionLightGrid, &frmFunCurve::setLightGrid);
+}
+
 // The menu that a right click on Picture1 opens; saving also answers Ctrl+S.
 void AddCanvasMenu(frmFunCurve& window) {
     auto* view = window.findChild<CanvasView*>(QStringLiteral("Picture1"));
@@ -79,6 +99,7 @@ void AddCanvasMenu(frmFunCurve& window) {
 
 void AddCanvasMenuAndKeys(frmFunCurve& window) {
     AddCanvasMenu(window);
+    AddMenuActions(window);
     // Esc first closes an open list or menu; only with none open does it cancel.
     auto* cancel = window.findChild<QPushButton*>(QStringLiteral("cmd取消"));
     QObject::connect(new QShortcut(QKeySequence(Qt::Key_Escape), &window), &QShortcut::activated,

@@ -28,6 +28,13 @@ inline constexpr const char* kMenuCopyPicture = "复制图像";
 inline constexpr const char* kMenuSavePicture = "保存图像…";
 inline constexpr const char* kActionUndo = "撤销";
 inline constexpr const char* kActionRedo = "重做";
+inline constexpr const char* kActionExportPdf = "导出 PDF…";
+inline constexpr const char* kActionPrint = "打印…";
+inline constexpr const char* kActionMulticolour = "多色曲线";
+inline constexpr const char* kActionLightGrid = "浅色网格（打印用）";
+inline constexpr const char* kPrintDialogTitle = "打印";
+inline constexpr const char* kSuggestedWorksheetName = "函数图像.pdf";
+inline constexpr const char* kPdfFilter = "PDF 文件 (*.pdf)";
 inline constexpr const char* kSaveDialogTitle = "保存图像";
 // The menu bar; text after a tab is shown as the item's key.
 inline constexpr const char* kMenuFile = "文件";

@@ -52,7 +52,9 @@ constexpr std::array kPressOptions{
     PressOption{"--coord2", "cmd坐标系2"}, PressOption{"--grid", "cmd网格线"},
     PressOption{"--clear", "qinnchu"},     PressOption{"--test", "cmd测试"}};
 
-constexpr std::array kTriggerOptions{PressOption{"--undo", "undo"}, PressOption{"--redo", "redo"}};
+constexpr std::array kTriggerOptions{PressOption{"--undo", "undo"}, PressOption{"--redo", "redo"},
+                                     PressOption{"--colors", "multicolour"},
+                                     PressOption{"--light-grid", "lightGrid"}};
 
 struct FileOption {
     std::string_view option;
@@ -61,7 +63,8 @@ struct FileOption {
 constexpr std::array kFileOptions{
     FileOption{"--png", Output::Png},       FileOption{"--svg", Output::Svg},
     FileOption{"--points", Output::Points}, FileOption{"--formula", Output::Formula},
-    FileOption{"--legend", Output::Legend}, FileOption{"--key-points", Output::KeyPoints}};
+    FileOption{"--legend", Output::Legend}, FileOption{"--key-points", Output::KeyPoints},
+    FileOption{"--pdf", Output::Pdf}};
 
 template <typename Table>
 auto Find(const Table& table, std::string_view option) -> const typename Table::value_type* {

@@ -25,7 +25,7 @@ struct Step {
 
 // One product of the steps: a snapshot of the window after the steps given before it.
 struct Output {
-    enum Kind { Png, Svg, Points, Formula, Legend, KeyPoints, Status };
+    enum Kind { Png, Svg, Points, Formula, Legend, KeyPoints, Status, Pdf };
     Kind kind;
     std::string path;       // "-" is standard output; unused by Status (standard output)
     size_t afterSteps = 0;  // how many of the job's steps run before it is written

@@ -118,11 +118,14 @@ bool WriteOutput(shell::frmFunCurve& window, const Output& output, RunOutcome& o
     switch (output.kind) {
         case Output::Png:
             return WriteFile(output.path,
-                             shell::PlotPictureBytes(window.picture1(), shell::PictureFormat::Png,
+                             shell::PlotPictureBytes(window.worksheet(), shell::PictureFormat::Png,
                                                      output.scale));
         case Output::Svg:
-            return WriteFile(output.path,
-                             shell::PlotPictureBytes(window.picture1(), shell::PictureFormat::Svg));
+            return WriteFile(output.path, shell::PlotPictureBytes(window.worksheet(),
+                                                                  shell::PictureFormat::Svg));
+        case Output::Pdf:
+            return WriteFile(output.path, shell::PlotPictureBytes(window.worksheet(),
+                                                                  shell::PictureFormat::Pdf));
         case Output::Points:
             return CopyPointFile(window, output.path, outcome);
         case Output::Formula:

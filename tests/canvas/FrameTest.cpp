@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "canvas/Frame.h"
+#include "canvas/Palette.h"
 #include "canvas/Ticks.h"
 #include "common/TestRegistry.h"
 #include "vbrt/RuntimeError.h"
@@ -311,6 +312,22 @@ class FrameTest : public QObject {
         QFETCH(canvas::View, got);
         QFETCH(canvas::View, expected);
         QVERIFY(got == expected);
+    }
+
+    // 多色曲线: each curve's colour stays apart from its neighbour's in a grey print, and
+    // from the grid and the paper; after the last colour the palette starts again.
+    void curvePalette_data() {
+        QTest::addColumn<int>("curve");
+        for (int n = 0; n < int(canvas::kCurvePalette.size()); ++n)
+            QTest::addRow("curve %d", n) << n;
+    }
+    void curvePalette() {
+        QFETCH(int, curve);
+        const QRgb colour = canvas::CurveColour(size_t(curve));
+        const QRgb next = canvas::CurveColour(size_t(curve) + 1);
+        QVERIFY(colour != canvas::kGridColour && colour != qRgb(255, 255, 255));
+        QVERIFY(std::abs(qGray(colour) - qGray(next)) >= 20);
+        QCOMPARE(canvas::CurveColour(size_t(curve) + canvas::kCurvePalette.size()), colour);
     }
 
     void pointerPositionText_data() {

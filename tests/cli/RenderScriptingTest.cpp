@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "RenderRig.h"
+#include "canvas/Palette.h"
 #include "common/TestRegistry.h"
 
 using clitest::CliFolder;
@@ -105,6 +106,28 @@ class RenderScriptingTest : public QObject {
         QCOMPARE(ReadFile(cli_.file("undone.dat")), ReadFile(cli_.file("b.dat")));
         QCOMPARE(ReadFile(cli_.file("redone.png")), ReadFile(cli_.file("b.png")));
         QCOMPARE(ReadFile(cli_.file("back.png")), ReadFile(cli_.file("b.png")));
+    }
+
+    // 多色曲线 gives each curve and its legend line the next palette colour; the worksheet PDF
+    // draws the canvas as vectors, not as an image.
+    void coloursAndWorksheet() {
+        const auto result = cli_.run({"render", "--colors", "--coord1", "--draw", "y=x", "--preset",
+                                      "paowu", "--png", "c.png", "--pdf", "w.pdf"});
+        QCOMPARE(result.exitCode, 0);
+        const QImage picture(cli_.file("c.png"));
+        bool first = false, second = false, plain = false;
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x) {
+                const QRgb p = picture.pixel(x, y) | 0xff000000u;
+                first = first || p == (canvas::CurveColour(0) | 0xff000000u);
+                second = second || p == (canvas::CurveColour(1) | 0xff000000u);
+                plain = plain || p == qRgb(0, 0, 0);  // the preset's black in single colour
+            }
+        }
+        QVERIFY(first && second && !plain);
+        const QByteArray pdf = ReadFile(cli_.file("w.pdf"));
+        QVERIFY(pdf.startsWith("%PDF-"));
+        QVERIFY(!pdf.contains("/Subtype /Image"));
     }
 
     // The drawing is kept once per pixel: a thousand presses cost no more than the picture.
