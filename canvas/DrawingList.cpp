@@ -19,6 +19,38 @@ bool SameOps(const std::vector<CanvasOp>& a, const std::vector<CanvasOp>& b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), SameOp);
 }
 
+// Draws the operations again through the canvas's user scale of now.
+void DrawInUserCoordinates(Canvas& canvas, const std::vector<CanvasOp>& ops) {
+    for (const CanvasOp& op : ops) {
+        canvas.setDrawWidth(op.width);
+        switch (op.kind) {
+            case CanvasOp::Line:
+                canvas.Line(op.x1, op.y1, op.x2, op.y2, op.color);
+                break;
+            case CanvasOp::Point:
+                canvas.PSet(op.x1, op.y1, op.color);
+                break;
+            case CanvasOp::Text:
+                canvas.setForeColor(op.color);
+                canvas.setCurrentX(op.x1);
+                canvas.setCurrentY(op.y1);
+                canvas.Print(op.text);
+                break;
+            case CanvasOp::Clear:
+                canvas.Cls();
+                break;
+        }
+    }
+}
+
+// The drawing state an item left behind, in the scale the canvas has now.
+void RestoreDrawingState(Canvas& canvas, const CanvasState& state) {
+    canvas.setForeColor(state.foreColor);
+    canvas.setDrawWidth(state.drawWidth);
+    canvas.setCurrentX(state.currentX);
+    canvas.setCurrentY(state.currentY);
+}
+
 }  // namespace
 
 const std::vector<CanvasOp>& DrawnItem::ops(Surface surface) const {
@@ -92,6 +124,7 @@ void DrawingList::finish(Open& open) {
             layer.ops = before->layers[size_t(s)].ops;
         else
             layer.ops = std::make_shared<const std::vector<CanvasOp>>(std::move(ops));
+        layer.firstDrawn = layer.ops;
         ops = {};
         open.item.layers[size_t(s)].erases = false;
     }
@@ -144,6 +177,31 @@ OpRuns DrawingList::runs(const Canvas& on) const {
     }
     if (open) runs.emplace_back(open->ops[s]);
     return runs;
+}
+
+void DrawingList::redrawPlot(const std::function<bool(const DrawnItem&)>& drawAgain) {
+    closeAll();
+    items_.resize(end_);
+    Canvas& plot = *canvases_[size_t(Surface::Plot)];
+    for (size_t i = 0; i < items_.size(); ++i) {
+        DrawnItem& item = items_[i];
+        auto& layer = item.layers[size_t(Surface::Plot)];
+        // What the item draws now is caught by an open item of its own, never kept.
+        open_.push_back(start(nextId_++, item.kind, item.recipe));
+        if (i == 0 || layer.erases) plot.Cls();
+        if (!drawAgain(item) && layer.firstDrawn) DrawInUserCoordinates(plot, *layer.firstDrawn);
+        Open& again = open_.back();
+        layer.erases = i == 0 || again.item.layers[size_t(Surface::Plot)].erases;
+        layer.ops = std::make_shared<const std::vector<CanvasOp>>(
+            std::move(again.ops[size_t(Surface::Plot)]));
+        const CanvasState now = plot.state();
+        layer.after.left = now.left;
+        layer.after.top = now.top;
+        layer.after.right = now.right;
+        layer.after.bottom = now.bottom;
+        RestoreDrawingState(plot, layer.after);
+        open_.pop_back();
+    }
 }
 
 bool DrawingList::undo() {

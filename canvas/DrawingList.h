@@ -20,11 +20,13 @@
 // Undo and redo move the end marker and redraw the canvases; opening an item after an undo
 // forgets the undone ones. The first item (the start-up frame) is never undone.
 //
-// A view change (another user frame) would redraw the items in the new view: the frame items
-// by running their action again, typed plots and presets from their recipes, with the list's
-// replay painting the result; the pixels kept here belong to the view they were drawn in.
+// A view change (another user frame) draws the plot layer of every shown item again in the
+// new view: the layer above draws the items it knows how to (the frame items by running
+// their action again), every other item is drawn again from the user coordinates it keeps.
+// Text lines stay as they are; what was undone is forgotten.
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -63,8 +65,11 @@ struct DrawnItem {
     // What one canvas got from the item.
     struct Layer {
         std::shared_ptr<const std::vector<CanvasOp>> ops;  // shared with an identical item
-        bool erases = false;                               // starts its canvas afresh
-        CanvasState after;                                 // the canvas's state at the close
+        // The ops as first drawn: what a new view draws again from their user coordinates,
+        // so that a zoom in and out again loses nothing that left the picture meanwhile.
+        std::shared_ptr<const std::vector<CanvasOp>> firstDrawn;
+        bool erases = false;  // starts its canvas afresh
+        CanvasState after;    // the canvas's state at the close
     };
     ItemKind kind = ItemKind::Other;
     Recipe recipe;
@@ -108,6 +113,11 @@ class DrawingList : public CanvasRecord {
     // was nothing to undo or redo.
     bool undo();
     bool redo();
+
+    // Draws every shown item's plot layer again, oldest first (a new view). `drawAgain` draws
+    // an item in the new view and says whether it did; otherwise the item is drawn again
+    // from its user coordinates. Forgets what was undone.
+    void redrawPlot(const std::function<bool(const DrawnItem&)>& drawAgain);
 
     // The items shown (before the end marker), oldest first.
     std::span<const DrawnItem> items() const { return {items_.data(), end_}; }

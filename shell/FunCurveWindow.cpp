@@ -537,8 +537,32 @@ void frmFunCurve::resizeEvent(QResizeEvent* event) {
 
 // Until the picture keeps what was drawn, a new view starts from the plain frame.
 void frmFunCurve::redrawPicture() {
-    picture1_->Cls();
-    canvas::ResetPlotFrame(*picture1_, frame_);
+    drawing_->redrawPlot([this](const canvas::DrawnItem& item) { return drawFrameAgain(item); });
+}
+
+bool frmFunCurve::drawFrameAgain(const canvas::DrawnItem& item) {
+    using canvas::ItemKind;
+    switch (item.kind) {
+        case ItemKind::PlainFrame:
+        case ItemKind::Clear:
+            canvas::ResetPlotFrame(*picture1_, frame_);
+            return true;
+        case ItemKind::CoordinateSystem1:
+            canvas::DrawCoordinateSystem1(*picture1_, frame_);
+            return true;
+        case ItemKind::CoordinateSystem2:
+            canvas::DrawCoordinateSystem2(*picture1_, frame_);
+            return true;
+        case ItemKind::Grid:
+            canvas::DrawGrid(*picture1_);
+            return true;
+        case ItemKind::TypedPlot:
+        case ItemKind::Preset:
+        case ItemKind::Join:
+        case ItemKind::Other:
+            break;
+    }
+    return false;
 }
 
 void frmFunCurve::paintEvent(QPaintEvent*) {

@@ -129,6 +129,9 @@ class frmFunCurve : public QWidget {
     void layoutControls();
     // The canvas drawn again in the frame's view.
     void redrawPicture();
+    // Draws a frame item (plain frame, coordinate system, grid, clear) in the view of now;
+    // false for items drawn again from their user coordinates.
+    bool drawFrameAgain(const canvas::DrawnItem& item);
     QLineEdit* box(const QString& name) const;
     QPushButton* button(const QString& name) const;
 

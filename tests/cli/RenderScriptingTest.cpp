@@ -155,9 +155,16 @@ class RenderScriptingTest : public QObject {
 
     // A worksheet at its own size and view: (2, 5) of y=x^2+1 lands in the middle of a 400 by
     // 300 picture that shows x from 1 to 3 and y from 4 to 6.
+    void zoomedView_data() {
+        QTest::addColumn<QStringList>("steps");
+        QTest::newRow("drawn in the view") << QStringList{"--view", "1,3,4,6", "--draw", "y=x^2+1"};
+        QTest::newRow("drawn, then viewed")
+            << QStringList{"--draw", "y=x^2+1", "--view", "1,3,4,6"};
+    }
     void zoomedView() {
-        QCOMPARE(cli_.run({"render", "--size", "400,300", "--view", "1,3,4,6", "--draw", "y=x^2+1",
-                           "--png", "z.png"})
+        QFETCH(QStringList, steps);
+        QCOMPARE(cli_.run(QStringList{"render", "--size", "400,300"} + steps +
+                          QStringList{"--png", "z.png"})
                      .exitCode,
                  0);
         const QImage png = QImage(cli_.file("z.png")).convertToFormat(QImage::Format_RGB32);
@@ -167,6 +174,17 @@ class RenderScriptingTest : public QObject {
             for (int dy = -4; dy <= 4; ++dy)
                 hit = hit || png.pixel(200 + dx, 150 + dy) == qRgb(0, 0, 255);
         QVERIFY(hit);
+    }
+
+    // Back in the start-up view, a zoomed picture is again exactly the one first drawn.
+    void viewRoundTrip() {
+        const QStringList draw{"render", "--coord1", "--draw", "y=x^2-3", "--preset", "paowu"};
+        QCOMPARE(cli_.run(draw + QStringList{"--png", "a.png"}).exitCode, 0);
+        QCOMPARE(cli_.run(draw + QStringList{"--view", "1,3,4,6", "--view", "-12,12,-12,12",
+                                             "--png", "b.png"})
+                     .exitCode,
+                 0);
+        QCOMPARE(ReadFile(cli_.file("b.png")), ReadFile(cli_.file("a.png")));
     }
 
     // Runs at the same time keep their own point files, in folders removed at exit.
