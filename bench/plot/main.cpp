@@ -6,9 +6,10 @@
 // grid and dots done by plain C++ with the equation compiled in (the physical limit). Then
 // CANCEL_MS: a cancel
 // click posted during the largest plot, milliseconds from its posting until the plot has
-// returned. Last, the peak memory of each case (every case runs in a process of its own).
-// Plot timings are the best of three runs. Without arguments it runs itself per case and
-// platform (offscreen, and xcb when a display is set).
+// returned. ZOOM_MS: one zoom step with the first five cases drawn together, until the
+// window has drawn them again in the new view. Last, the peak memory of each case (every case runs
+// in a process of its own). Plot timings are the best of three runs. Without arguments it runs
+// itself per case and platform (offscreen, and xcb when a display is set).
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -123,7 +124,27 @@ class Bench {
         return status() == QStringLiteral("◇取消") && sincePosted.isValid() ? ms : -1;
     }
 
+    // Milliseconds of one zoom step, the best of a few, with the first five cases drawn.
+    double zoomMs() {
+        window_.ClearPlot();
+        for (int i = 0; i < kZoomedCurves; ++i) {
+            fill(kCases[i]);
+            control<QPushButton>("cmd绘制图像")->click();
+        }
+        double best = 1e300;
+        for (int run = 0; run < 3; ++run) {
+            QElapsedTimer timer;
+            timer.start();
+            window_.plotView().zoom(1);
+            best = std::min(best, double(timer.nsecsElapsed()) / 1e6);
+            window_.plotView().reset();
+        }
+        return best;
+    }
+
   private:
+    static constexpr int kZoomedCurves = 5;
+
     template <typename T>
     T* control(const char* name) {
         return window_.findChild<T*>(QString::fromUtf8(name));
@@ -132,6 +153,11 @@ class Bench {
 
     void prepare(const PlotCase& plot) {
         window_.ClearPlot();
+        fill(plot);
+    }
+
+    // The equation and ranges of a case in their boxes.
+    void fill(const PlotCase& plot) {
         control<QComboBox>("Combo1")->setEditText(QString::fromUtf8(plot.equation));
         for (int i = 0; i < 4; ++i)
             control<QLineEdit>(("Text4_" + std::to_string(i)).c_str())->setText(plot.ranges[i]);
@@ -194,6 +220,7 @@ int RunCancel() {
     Bench bench;
     const std::string platform = QGuiApplication::platformName().toStdString();
     std::printf("CANCEL_MS\t%s\t%.2f\n", platform.c_str(), bench.cancelMs(kCases[kCaseCount - 1]));
+    std::printf("ZOOM_MS\t%s\t%.2f\n", platform.c_str(), bench.zoomMs());
     return 0;
 }
 
