@@ -4,12 +4,14 @@ set(CPACK_PACKAGE_NAME funcurve)
 set(CPACK_PACKAGE_VENDOR "FunCurve")
 set(CPACK_PACKAGE_CONTACT "FunCurve developers <funcurve@users.noreply.github.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "plotter of school-mathematics functions and equations")
+# The package shows each line indented by one blank: at most 79 characters here.
 set(CPACK_PACKAGE_DESCRIPTION
-    "FunCurve (函数曲线作图器) draws the graphs of functions and equations of school
-mathematics: typed equations (y=..., y^2=..., parametric, polar, or any equation
-in x and y) and fourteen preset curves, on two styles of coordinate system.
-Pictures can be copied, or saved as PNG or SVG. The windows are in Simplified
-Chinese. The companion funcurve-cli draws worksheets without a window.")
+    "FunCurve (函数曲线作图器) draws the graphs of functions and equations of
+school mathematics: typed equations (y=..., y^2=..., parametric, polar, or
+any equation in x and y) and fourteen preset curves, on two styles of
+coordinate system. Pictures can be copied, or saved as PNG or SVG. The
+windows are in Simplified Chinese. The companion funcurve-cli draws
+worksheets without a window.")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://github.com/funcurve/funcurve")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

@@ -1,6 +1,7 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Configures and builds the project warning-free into the given folder.
+# Configures and builds the project warning-free into the given folder (FUNCURVE_TARGETS:
+# only these targets).
 # With ccache present, compiles are cached across checkouts of the same tree.
 set -e
 dir="$1"
@@ -12,4 +13,4 @@ if command -v ccache >/dev/null 2>&1; then
     export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=true
 fi
 cmake -S "$root" -B "$dir" -G Ninja -DFUNCURVE_WERROR=ON $launcher "$@" >/dev/null
-cmake --build "$dir" -j"$(nproc)"
+cmake --build "$dir" -j"$(nproc)" ${FUNCURVE_TARGETS:+--target $FUNCURVE_TARGETS}

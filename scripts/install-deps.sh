@@ -5,7 +5,8 @@
 set -e
 PKGS="cmake ninja-build g++ clang clang-format libclang-rt-dev qt6-base-dev qt6-base-dev-tools \
 libqt6svg6-dev libqt6printsupport6 libgl-dev fonts-arphic-uming fonts-wqy-microhei qt6-translations-l10n xvfb xauth \
-imagemagick libmuparser-dev dpkg-dev file desktop-file-utils appstream xdotool librsvg2-bin time"
+imagemagick libmuparser-dev dpkg-dev file desktop-file-utils appstream xdotool librsvg2-bin time \
+lintian"
 missing=""
 for p in $PKGS; do
   dpkg -s "$p" >/dev/null 2>&1 || missing="$missing $p"

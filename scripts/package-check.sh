@@ -1,7 +1,8 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds the Debian package, installs it, and checks the installed plotter the way a user
-# meets it: as an ordinary user with a fresh home, the companion draws x^2+y^2=4 with the
+# Builds the Debian package from an optimised Release tree (only what the package holds) and
+# lets Debian's checker lintian look at it, installs it, and checks the installed plotter the
+# way a user meets it: as an ordinary user with a fresh home, the companion draws x^2+y^2=4 with the
 # same 159 records as the build tree, and the window (under Xvfb, driven by xdotool) takes
 # its examples from the share folder and writes its point file into the user's data folder.
 # Removes the package again. Needs root (apt-get, a check user); run from anywhere.
@@ -14,9 +15,23 @@ fail() {
 [ "$(id -u)" -eq 0 ] || fail "需要 root 权限 / needs root (installs the package)"
 ./scripts/install-deps.sh
 ./scripts/build.sh build
-rm -f build/funcurve_*.deb
-(cd build && cpack -G DEB >cpack.log 2>&1) || { cat build/cpack.log >&2; fail "cpack failed"; }
-deb=$(ls build/funcurve_*.deb)
+# cpack builds no more than the package needs (no install-all dependency).
+FUNCURVE_TARGETS="funcurve funcurve-cli package_docs" ./scripts/build.sh build-release \
+    -DCMAKE_BUILD_TYPE=Release -DFUNCURVE_BENCH=OFF -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON
+rm -f build-release/funcurve_*.deb
+(cd build-release && cpack -G DEB >cpack.log 2>&1) || {
+    cat build-release/cpack.log >&2
+    fail "cpack failed"
+}
+deb=$(ls build-release/funcurve_*.deb)
+
+# No error or warning, nor the notes of missing hardening or of sections left unstripped.
+lintian --pedantic --fail-on error,warning "$deb" >build-release/lintian.log 2>&1 ||
+    { cat build-release/lintian.log >&2; fail "lintian"; }
+cat build-release/lintian.log
+if grep -E 'hardening-no-|binary-has-unneeded-section' build-release/lintian.log >/dev/null; then
+    fail "lintian: hardening or stripping missing"
+fi
 
 export DEBIAN_FRONTEND=noninteractive
 apt-get install -y -qq "./$deb" >/dev/null
