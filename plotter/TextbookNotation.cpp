@@ -223,21 +223,8 @@ class Rewriter {
         }
     }
 
-    void item() {
-        switch (tok().kind) {
-            case Kind::Word:
-                return isFunction(tok()) && !nextIsOpen() ? application() : emitToken();
-            case Kind::Open:
-                return group();
-            case Kind::Bar:
-                return bars();
-            case Kind::SquareRoot:
-            case Kind::CubeRoot:
-                return root();
-            default:
-                return emitToken();
-        }
-    }
+    // An element of a sequence: a word's brackets are the next element, not its own.
+    void item() { primary(false); }
 
     void group() {
         emitToken();
@@ -286,12 +273,12 @@ class Rewriter {
         --depth_;
     }
 
-    void primary() {
+    void primary(bool bracketsAfterWord = true) {
         switch (tok().kind) {
             case Kind::Word:
                 if (isFunction(tok()) && !nextIsOpen()) return application();
                 emitToken();
-                if (at(Kind::Open)) group();
+                if (bracketsAfterWord && at(Kind::Open)) group();
                 return;
             case Kind::Open:
                 return group();

@@ -70,25 +70,11 @@ int Machine::step(const Instr& in, const Program& program, Value** locals, size_
         }
         case Op::Fail:
             return in.arg;
-        case Op::Pow:
-        case Op::Mul:
-        case Op::Div:
-        case Op::IntDiv:
-        case Op::Mod:
-        case Op::Add:
-        case Op::Sub:
-        case Op::Concat:
-        case Op::Eq:
-        case Op::Ne:
-        case Op::Lt:
-        case Op::Gt:
-        case Op::Le:
-        case Op::Ge:
-        case Op::And:
-        case Op::Or:
-        case Op::Xor:
-        case Op::Eqv:
-        case Op::Imp: {
+        // clang-format off
+        SCRIPT_ARITHMETIC_CASES:
+        SCRIPT_COMPARISON_CASES:
+        SCRIPT_LOGICAL_CASES: {
+            // clang-format on
             Value r;
             e = binaryOp(in.op, sp[-2], sp[-1], r);
             --top;

@@ -67,19 +67,8 @@ int comparison(Op op, const Value& a, const Value& b, Value& out) {
             r = c >= 0;
             break;
         // Not comparisons: binaryOp sends none of them here.
-        case Op::Pow:
-        case Op::Mul:
-        case Op::Div:
-        case Op::IntDiv:
-        case Op::Mod:
-        case Op::Add:
-        case Op::Sub:
-        case Op::Concat:
-        case Op::And:
-        case Op::Or:
-        case Op::Xor:
-        case Op::Eqv:
-        case Op::Imp:
+        SCRIPT_ARITHMETIC_CASES:
+        SCRIPT_LOGICAL_CASES:
         SCRIPT_NON_BINARY_CASES:
             return vbrt::kTypeMismatch;
     }
@@ -100,20 +89,8 @@ std::int32_t bitwise(Op op, std::int32_t x, std::int32_t y) {
         case Op::Imp:
             return ~x | y;
         // Not logical operators: logical() is called for none of them.
-        case Op::Pow:
-        case Op::Mul:
-        case Op::Div:
-        case Op::IntDiv:
-        case Op::Mod:
-        case Op::Add:
-        case Op::Sub:
-        case Op::Concat:
-        case Op::Eq:
-        case Op::Ne:
-        case Op::Lt:
-        case Op::Gt:
-        case Op::Le:
-        case Op::Ge:
+        SCRIPT_ARITHMETIC_CASES:
+        SCRIPT_COMPARISON_CASES:
         SCRIPT_NON_BINARY_CASES:
             break;
     }

@@ -48,6 +48,14 @@ enum class Family : std::uint8_t { None, Sum, Real, Whole, Concat, Compare, Logi
     case Op::PushConst: case Op::PushGlobal: case Op::PushLocal: case Op::RefGlobal: \
     case Op::RefLocal: case Op::Neg: case Op::Not: case Op::Square:                \
     case Op::CallBuiltin: case Op::CallUser: case Op::Fail
+// The binary operators by what they compute: arithmetic and &, comparisons, logical.
+#define SCRIPT_ARITHMETIC_CASES                                                     \
+    case Op::Pow: case Op::Mul: case Op::Div: case Op::IntDiv: case Op::Mod:        \
+    case Op::Add: case Op::Sub: case Op::Concat
+#define SCRIPT_COMPARISON_CASES                                                     \
+    case Op::Eq: case Op::Ne: case Op::Lt: case Op::Gt: case Op::Le: case Op::Ge
+#define SCRIPT_LOGICAL_CASES                                                        \
+    case Op::And: case Op::Or: case Op::Xor: case Op::Eqv: case Op::Imp
 // clang-format on
 
 enum class Op : std::uint8_t {
