@@ -58,36 +58,43 @@ std::unique_ptr<canvas::Canvas> MakePicture(const char* name) {
     return picture;
 }
 
-// Font and text colour of a control as designed.
-void ApplyLook(QWidget* control, const ControlLayout& layout, QPalette::ColorRole textRole) {
+// The colour role a control's text is painted in.
+QPalette::ColorRole TextRole(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::Button:
+            return QPalette::ButtonText;
+        case ControlKind::Label:
+            return QPalette::WindowText;
+        default:
+            return QPalette::Text;
+    }
+}
+
+// Font and text colour of a control as designed; boxes without padding, so that their small
+// designed height still shows their text.
+void ApplyLook(QWidget* control, const ControlLayout& layout) {
+    if (layout.kind == ControlKind::TextBox)
+        control->setStyleSheet(QStringLiteral("QLineEdit { padding: 0px; }"));
     if (layout.fontPoints > 0) control->setFont(SongFont(layout.fontPoints));
     if (layout.textColour) {
         QPalette palette = control->palette();
-        palette.setColor(textRole, QColor(*layout.textColour));
+        palette.setColor(TextRole(layout.kind), QColor(*layout.textColour));
         control->setPalette(palette);
     }
 }
 
-// A label: wrapped plain text, transparent over the background unless designed opaque.
-QLabel* MakeLabel(const ControlLayout& layout, QWidget* parent) {
-    auto* label = new SpacedLabel(QString::fromUtf8(layout.text), parent);
-    ApplyLook(label, layout, QPalette::WindowText);
-    if (layout.opaque) {
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::Window, palette.color(QPalette::Base));
-        palette.setColor(QPalette::WindowText, palette.color(QPalette::Text));
-        label->setPalette(palette);
-        label->setAutoFillBackground(true);
-    }
-    return label;
+// A label designed opaque: painted on the system's box colour instead of the background.
+void MakeOpaque(QWidget* label) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, palette.color(QPalette::Base));
+    palette.setColor(QPalette::WindowText, palette.color(QPalette::Text));
+    label->setPalette(palette);
+    label->setAutoFillBackground(true);
 }
 
-// A single-line box whose small designed height still shows its text.
 QLineEdit* MakeTextBox(const ControlLayout& layout, QWidget* parent) {
     auto* box = new TextBox(QString::fromUtf8(layout.text), parent);
     box->setTextMargins(0, 0, 0, 0);
-    box->setStyleSheet(QStringLiteral("QLineEdit { padding: 0px; }"));
-    ApplyLook(box, layout, QPalette::Text);
     return box;
 }
 
@@ -100,14 +107,14 @@ QComboBox* MakeCombo(const ControlLayout& layout, QWidget* parent) {
     combo->setMaxVisibleItems(20);
     AllowAnyLength(combo->lineEdit());
     combo->setEditText(QString::fromUtf8(layout.text));
-    ApplyLook(combo, layout, QPalette::Text);
     return combo;
 }
 
 }  // namespace
 
-frmFunCurve::frmFunCurve(QString programFolder, QWidget* parent)
+frmFunCurve::frmFunCurve(QString programFolder, QWidget* parent, Looks looks)
     : QWidget(parent),
+      looks_(looks),
       programFolder_(std::move(programFolder)),
       picture1_(MakePicture("Picture1")),
       picture2_(MakePicture("Picture2")),
@@ -160,17 +167,21 @@ canvas::Canvas* frmFunCurve::canvasFor(const QString& name) const {
 }
 
 QWidget* frmFunCurve::createControl(const ControlLayout& layout) {
+    QWidget* control = newControl(layout);
+    if (looks_ == Looks::Designed) ApplyLook(control, layout);
+    if (layout.opaque) MakeOpaque(control);
+    return control;
+}
+
+QWidget* frmFunCurve::newControl(const ControlLayout& layout) {
     const QString name = QString::fromUtf8(layout.name);
     switch (layout.kind) {
-        case ControlKind::Button: {
-            auto* button = new CaptionButton(QString::fromUtf8(layout.text), this);
-            ApplyLook(button, layout, QPalette::ButtonText);
-            return button;
-        }
+        case ControlKind::Button:
+            return new CaptionButton(QString::fromUtf8(layout.text), this);
         case ControlKind::TextBox:
             return MakeTextBox(layout, this);
         case ControlKind::Label:
-            return MakeLabel(layout, this);
+            return new SpacedLabel(QString::fromUtf8(layout.text), this);
         case ControlKind::Combo:
             return MakeCombo(layout, this);
         case ControlKind::Image: {
@@ -193,7 +204,7 @@ void frmFunCurve::buildControls() {
         control->setGeometry(TwipsRect(layout));
         control->setVisible(!layout.hidden);
         if (layout.kind == ControlKind::Label) labels.push_back(control);
-        if (auto* label = qobject_cast<SpacedLabel*>(control)) label->fitHeight();
+        fitLabel(control);
     }
     // The window is sized before the controls exist: place them for that size now.
     layoutControls();
@@ -207,6 +218,11 @@ void frmFunCurve::buildControls() {
     combo1_ = findChild<QComboBox*>(QStringLiteral("Combo1"));
     label5_ = findChild<QLabel*>(QStringLiteral("Label5"));
     coordinates_ = findChild<QLabel*>(QStringLiteral("lblCoordinates"));
+}
+
+void frmFunCurve::fitLabel(QWidget* control) const {
+    auto* label = qobject_cast<SpacedLabel*>(control);
+    if (label != nullptr && looks_ == Looks::Designed) label->fitHeight();
 }
 
 QLineEdit* frmFunCurve::box(const QString& name) const {
@@ -522,7 +538,7 @@ void frmFunCurve::layoutControls() {
             findChild<QWidget*>(QString::fromUtf8(layout.name), Qt::FindDirectChildrenOnly);
         if (control == nullptr) continue;
         control->setGeometry(GrownRect(layout, growth));
-        if (auto* label = qobject_cast<SpacedLabel*>(control)) label->fitHeight();
+        fitLabel(control);
     }
     if (plotView_) {
         const auto* view = findChild<CanvasView*>(QStringLiteral("Picture1"));

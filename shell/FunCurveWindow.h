@@ -37,10 +37,14 @@ class CurveReader;
 class frmFunCurve : public QWidget {
     Q_OBJECT
   public:
+    // The controls' designed fonts, colours and fitted label heights, or none of them for a
+    // window that is never shown (the companion's outputs hold no control).
+    enum class Looks { Designed, Plain };
+
     // programFolder holds "举例.txt", "说明.txt" and "CoordinateData.txt"; by default the
     // folder of the running program. Start-up runs here, before the window is shown.
     explicit frmFunCurve(QString programFolder = QCoreApplication::applicationDirPath(),
-                         QWidget* parent = nullptr);
+                         QWidget* parent = nullptr, Looks looks = Looks::Designed);
     ~frmFunCurve() override;
 
     canvas::Canvas& picture1() { return *picture1_; }
@@ -101,7 +105,11 @@ class frmFunCurve : public QWidget {
   private:
     // Every control of the design table at its place, with its look and visibility.
     void buildControls();
+    // A control of the design table with its look; newControl: the bare control of its kind.
     QWidget* createControl(const ControlLayout& layout);
+    QWidget* newControl(const ControlLayout& layout);
+    // A label grown to the height its lines need (designed looks only).
+    void fitLabel(QWidget* control) const;
     // The canvas behind a picture box name; nullptr for the unused Picture3.
     canvas::Canvas* canvasFor(const QString& name) const;
     // What the equation plotter and the presets reach of the window.
@@ -135,6 +143,7 @@ class frmFunCurve : public QWidget {
     QLineEdit* box(const QString& name) const;
     QPushButton* button(const QString& name) const;
 
+    const Looks looks_;
     QString programFolder_;
     std::unique_ptr<canvas::Canvas> picture1_, picture2_, picture4_;
     std::unique_ptr<canvas::DrawingList> drawing_;

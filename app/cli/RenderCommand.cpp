@@ -115,12 +115,14 @@ int ExitStatus(const cli::render::RunOutcome& outcome, int messagesShown) {
     return messagesShown > 0 || !outcome.allComplete ? 3 : 0;
 }
 
-// The window on this run's own point folder. Picture1 records what it draws on the canvas
-// (only what is visible, so the record stays small) for the SVG and for a sharp --scale.
-// None when the job failed (the reason is on stderr).
+// The window on this run's own point folder, its controls in plain looks: no output shows
+// them, and their designed fonts would cost more than a small render. Picture1 records what it
+// draws on the canvas (only what is visible, so the record stays small) for the SVG and for a sharp
+// --scale. None when the job failed (the reason is on stderr).
 std::optional<cli::render::RunOutcome> RunWindow(const cli::render::Job& job,
                                                  const QString& pointFolder) {
-    shell::frmFunCurve window(QCoreApplication::applicationDirPath());
+    shell::frmFunCurve window(QCoreApplication::applicationDirPath(), nullptr,
+                              shell::frmFunCurve::Looks::Plain);
     window.setEndProgram([] {});
     window.setPointFolder(pointFolder);
     cli::render::SetInterruptCleanupFile(window.pointFilePath());
@@ -141,6 +143,9 @@ int RunInApplication(const cli::render::Job& job) {
     static char name[] = "funcurve-cli";
     static char* argv[] = {name, nullptr};
     QApplication app(argc, argv);
+    // The platform is loaded. Every picture is written by Qt's own encoders, yet a PNG writer
+    // would load each image plugin to ask whether it would rather write PNG: none is looked for.
+    QCoreApplication::setLibraryPaths({});
     // Parallel runs must never share a point file, nor see one an earlier run left.
     const QTemporaryDir pointFolder(QDir::tempPath() + QStringLiteral("/funcurve-render-XXXXXX"));
     if (!pointFolder.isValid()) {
