@@ -40,7 +40,7 @@ void SpacedLabel::fitHeight() {
 int SpacedLabel::layOut(QPainter* painter) const {
     const QRect area = contentsRect();
     const QFontMetrics metrics = fontMetrics();
-    const QRect ink = InkOf(font(), text());
+    const QRect ink = this->ink();
     const int pitch = LinePitch(metrics, ink);
     // Glyphs that rise above the ascent would be cut at the top edge.
     int y = std::max(0, -ink.top() - metrics.ascent());
@@ -56,6 +56,15 @@ int SpacedLabel::layOut(QPainter* painter) const {
         if (painter) layout.draw(painter, area.topLeft());
     }
     return y;
+}
+
+QRect SpacedLabel::ink() const {
+    if (!ink_ || inkText_ != text() || inkFont_ != font()) {
+        inkFont_ = font();
+        inkText_ = text();
+        ink_ = InkOf(inkFont_, inkText_);
+    }
+    return *ink_;
 }
 
 void SpacedLabel::paintEvent(QPaintEvent*) {

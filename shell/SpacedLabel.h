@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QLabel>
+#include <optional>
 
 namespace shell {
 
@@ -23,6 +24,13 @@ class SpacedLabel : public QLabel {
     // Lays the lines out from the top and draws them with the painter (nullptr: only
     // measures); returns the height used.
     int layOut(QPainter* painter) const;
+    // The ink of the text's glyphs, relative to the baseline: measured again only when the
+    // font or the text has changed, not at every paint and layout.
+    QRect ink() const;
+
+    mutable QFont inkFont_;
+    mutable QString inkText_;
+    mutable std::optional<QRect> ink_;
 };
 
 }  // namespace shell

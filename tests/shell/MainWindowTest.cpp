@@ -12,6 +12,7 @@
 #include "common/TestRegistry.h"
 #include "plotter/PlotCommands.h"
 #include "presets/Presets.h"
+#include "shell/SpacedLabel.h"
 #include "shell/WindowFrame.h"
 
 // The main window as designed, its start-up with the examples file, and quitting.
@@ -122,6 +123,20 @@ class MainWindowTest : public QObject {
             inked = ink;
         }
         QCOMPARE(bands, lines);
+    }
+
+    // A label measures its glyphs again when its text changes: after a dash, whose ink
+    // reaches less far, it fits the join hint as the designed label does.
+    void labelMeasuresItsNewText() {
+        shelltest::ProgramFolder folder;
+        shelltest::OpenWindow w(folder.path());
+        const QWidget* designed = w.control("Label12");
+        shell::SpacedLabel label(QStringLiteral("-"), w.window.get());
+        label.setGeometry(QRect(designed->pos(), QSize(designed->width(), 1)));
+        label.fitHeight();
+        label.setText(w.control<QLabel>("Label12")->text());
+        label.fitHeight();
+        QCOMPARE(label.geometry(), designed->geometry());
     }
 
     void windowLooksAsDesigned() {
