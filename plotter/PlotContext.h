@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "canvas/Canvas.h"
 #include "canvas/Palette.h"
@@ -14,6 +15,8 @@
 
 namespace plotter {
 
+class PointFileWriter;
+
 // Form-level state the equation plotter keeps for the life of the window.
 struct PlotState {
     bool blnCancel = false;            // the cancel request (also set by quitting)
@@ -22,6 +25,8 @@ struct PlotState {
     int plotsRunning = 0;              // plots on the call stack (one, unless nested)
     // Why the point file lacks records of the last draw (its writer stopped); empty: whole.
     std::string pointFileFault;
+    // The point files the running plots write, each with records not yet written.
+    std::vector<PointFileWriter*> openPointFiles;
 };
 
 // What the equation plotter reaches of the window. The window fills it once; tests build

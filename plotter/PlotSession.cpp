@@ -2,6 +2,7 @@
 #include "plotter/PlotSession.h"
 
 #include "plotter/PlotReport.h"
+#include "plotter/PointFile.h"
 #include "plotter/StatusLine.h"
 #include "plotter/VectorState.h"
 
@@ -21,10 +22,12 @@ PlotSession::~PlotSession() {
 }
 
 // Clicks are handled only inside the pass, so the flags need testing only after one; they
-// are tested every sample all the same, as they cost nothing. The pass paints, so the
-// samples after it would run slowly without the vector state cleared.
+// are tested every sample all the same, as they cost nothing. A join in the pass reads every
+// record so far. The pass paints, so the samples after it would run slowly without the
+// vector state cleared.
 bool PlotSession::nextSample() {
     if (pacer_.due()) {
+        FlushPointFiles(ctx_.state.openPointFiles);
         ctx_.yield();
         ClearUpperVectorState();
         pacer_.passed();
@@ -33,6 +36,7 @@ bool PlotSession::nextSample() {
 }
 
 void PlotSession::finish(const std::string& rangeLine, const SampleScript& script) {
+    FlushPointFiles(ctx_.state.openPointFiles);
     ctx_.setTimerEnabled(false);
     ctx_.setStatus(kStatusDone);
     ctx_.setDrawEnabled(true);

@@ -15,6 +15,9 @@
 namespace plotter {
 namespace {
 
+// Gathered records are written once they reach this size, at the latest.
+constexpr std::size_t kBlockBytes = 64 * 1024;
+
 // Another name of the same file may be a file of the user's (linked into a folder the
 // point file cannot leave): emptying or appending would change it too.
 bool HasOtherNames(int fd) {
@@ -44,8 +47,16 @@ bool DeletePointFile(const std::string& path) {
     return emptied;
 }
 
+PointFileWriter::PointFileWriter(std::string path, std::string* stopReason,
+                                 std::vector<PointFileWriter*>* openFiles)
+    : path_(std::move(path)), stopReason_(stopReason), openFiles_(openFiles) {
+    if (openFiles_ != nullptr) openFiles_->push_back(this);
+}
+
 PointFileWriter::~PointFileWriter() {
+    flush();
     if (fd_ >= 0) ::close(fd_);
+    if (openFiles_ != nullptr) std::erase(*openFiles_, this);
 }
 
 bool PointFileWriter::append(double x, double y) {
@@ -54,11 +65,11 @@ bool PointFileWriter::append(double x, double y) {
 
 bool PointFileWriter::appendTexts(std::string_view xText, std::string_view yText) {
     if (failed_ || (fd_ < 0 && !open())) return false;
-    record_.assign(xText);
-    record_ += ',';
-    record_ += yText;
-    record_ += "\r\n";
-    return writeRecord();
+    gathered_ += xText;
+    gathered_ += ',';
+    gathered_ += yText;
+    gathered_ += "\r\n";
+    return gathered_.size() < kBlockBytes || flush();
 }
 
 // Opened at the first record, so a plot without records leaves no file behind.
@@ -71,6 +82,7 @@ bool PointFileWriter::open() {
 // error 0: the name is taken by something that is not a regular file.
 void PointFileWriter::stop(int error) {
     failed_ = true;
+    gathered_.clear();
     if (stopReason_ != nullptr)
         *stopReason_ = error != 0 ? std::strerror(error) : texts::kNotARegularFile;
 }
@@ -78,22 +90,30 @@ void PointFileWriter::stop(int error) {
 // A short write is continued, as the rest may still fit; a write that fails leaves part of
 // a record at the end: it is cut off again, and the plot writes nothing more (the next record
 // would fail the same way).
-bool PointFileWriter::writeRecord() {
+bool PointFileWriter::flush() {
     std::size_t done = 0;
-    while (done < record_.size()) {
-        const ssize_t written = ::write(fd_, record_.data() + done, record_.size() - done);
+    while (!failed_ && done < gathered_.size()) {
+        const ssize_t written = ::write(fd_, gathered_.data() + done, gathered_.size() - done);
         if (written > 0) {
             done += std::size_t(written);
         } else if (written == 0 || errno != EINTR) {
             const int error = written < 0 ? errno : EIO;
-            // Appending leaves the offset at the end of the torn part.
+            // The records written whole stay (npos + 1 is 0: none was). Appending leaves the
+            // offset at the end of the torn part.
+            const std::size_t whole = done == 0 ? 0 : gathered_.rfind('\n', done - 1) + 1;
+            const off_t torn = off_t(done - whole);
             const off_t end = ::lseek(fd_, 0, SEEK_CUR);
-            if (done > 0 && end >= off_t(done)) (void)!::ftruncate(fd_, end - off_t(done));
+            if (torn > 0 && end >= torn) (void)!::ftruncate(fd_, end - torn);
             stop(error);
-            return false;
         }
     }
-    return true;
+    gathered_.clear();
+    return !failed_;
+}
+
+void FlushPointFiles(const std::vector<PointFileWriter*>& openFiles) {
+    for (PointFileWriter* file : openFiles)
+        file->flush();
 }
 
 }  // namespace plotter

@@ -15,7 +15,7 @@ XSweep::XSweep(PlotContext& context)
     : ctx(context),
       script(context),
       expression(TextAfterFirstEquals(NormalizeEquation(context.workingText()))),
-      points(PointFilePath(context), &context.state.pointFileFault),
+      points(PointFilePath(context), &context.state.pointFileFault, &context.state.openPointFiles),
       end(RangeValue(context, kXTo)),
       start(RangeValue(context, kXFrom)) {}
 

@@ -145,8 +145,8 @@ class DispatchTest : public QObject {
         QCOMPARE(QFileInfo(QString::fromStdString(target)).size(), 0);
     }
 
-    // A record that does not fit (here: the file size limit, as on a full disk) is cut off
-    // again, and the later records are skipped even when they would fit.
+    // Records that do not fit (here: the file size limit, as on a full disk) are cut off at
+    // the last whole record, and the later records are skipped even when they would fit.
     void tornRecordIsCutOff() {
         PlotFixture f;
         plotter::PointFileWriter points(f.pointFilePath());
@@ -156,11 +156,12 @@ class DispatchTest : public QObject {
         small.rlim_cur = 20;
         const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
         ::setrlimit(RLIMIT_FSIZE, &small);
-        const bool written[] = {points.append(1.25, 1), points.append(1.25, 2),
-                                points.append(1.25, 3)};
+        const bool gathered =
+            points.append(1.25, 1) && points.append(1.25, 2) && points.append(1.25, 3);
+        const bool written = points.flush();
         ::setrlimit(RLIMIT_FSIZE, &saved);
         std::signal(SIGXFSZ, oldSignal);
-        QVERIFY(written[0] && written[1] && !written[2]);
+        QVERIFY(gathered && !written);
         QVERIFY(!points.append(1.25, 4));
         QCOMPARE(f.records(), (std::vector<std::string>{"1.25,1", "1.25,2"}));
         QCOMPARE(f.pointFile().size(), std::size_t(16));
