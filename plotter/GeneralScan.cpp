@@ -68,8 +68,8 @@ void PlotGeneralEquation(PlotContext& ctx) {
     ctx.setWorkingText(EquationToDifference(ctx.workingText()));
     SampleScript script(ctx);
     const std::string expression = ctx.workingText();
-    PointFileWriter points(PointFilePath(ctx), &ctx.state.pointFileFault,
-                           &ctx.state.openPointFiles);
+    PointFileWriter points(PointFilePath(ctx), &ctx.state.pointFileFault, &ctx.state.openPointFiles,
+                           ctx.pointFileBlock);
     ColumnTexts yTexts;
 
     const double xEnd = RangeValue(ctx, kXTo);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -56,6 +57,10 @@ struct PlotContext {
     std::function<std::string(int)> parameterText = {};
     // The point file's name in pointFolder; another window of the folder may own the first.
     std::string pointFileName = "CoordinateData.txt";
+    // Bytes of point records gathered before they are written (and before every pass of the
+    // event loop, and at the end). 0: each record at once, so the file is complete after each
+    // point for whoever reads it; only a point file no one else sees may gather.
+    std::size_t pointFileBlock = 0;
     // Selects bytes [offset, offset + length) of Combo1.Text, where a message points.
     std::function<void(std::size_t offset, std::size_t length)> selectInEquation = {};
     // The part of the plane Picture1 shows; none: the start-up view.

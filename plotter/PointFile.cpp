@@ -15,9 +15,6 @@
 namespace plotter {
 namespace {
 
-// Gathered records are written once they reach this size, at the latest.
-constexpr std::size_t kBlockBytes = 64 * 1024;
-
 // Another name of the same file may be a file of the user's (linked into a folder the
 // point file cannot leave): emptying or appending would change it too.
 bool HasOtherNames(int fd) {
@@ -48,8 +45,11 @@ bool DeletePointFile(const std::string& path) {
 }
 
 PointFileWriter::PointFileWriter(std::string path, std::string* stopReason,
-                                 std::vector<PointFileWriter*>* openFiles)
-    : path_(std::move(path)), stopReason_(stopReason), openFiles_(openFiles) {
+                                 std::vector<PointFileWriter*>* openFiles, std::size_t blockBytes)
+    : path_(std::move(path)),
+      stopReason_(stopReason),
+      openFiles_(openFiles),
+      blockBytes_(blockBytes) {
     if (openFiles_ != nullptr) openFiles_->push_back(this);
 }
 
@@ -69,7 +69,7 @@ bool PointFileWriter::appendTexts(std::string_view xText, std::string_view yText
     gathered_ += ',';
     gathered_ += yText;
     gathered_ += "\r\n";
-    return gathered_.size() < kBlockBytes || flush();
+    return gathered_.size() < blockBytes_ || flush();
 }
 
 // Opened at the first record, so a plot without records leaves no file behind.

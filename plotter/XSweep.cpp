@@ -15,7 +15,8 @@ XSweep::XSweep(PlotContext& context)
     : ctx(context),
       script(context),
       expression(TextAfterFirstEquals(NormalizeEquation(context.workingText()))),
-      points(PointFilePath(context), &context.state.pointFileFault, &context.state.openPointFiles),
+      points(PointFilePath(context), &context.state.pointFileFault, &context.state.openPointFiles,
+             context.pointFileBlock),
       end(RangeValue(context, kXTo)),
       start(RangeValue(context, kXFrom)) {}
 

@@ -108,6 +108,8 @@ void UsePrivateRuntimeFolder() {
     }
 }
 
+constexpr std::size_t kPointFileBlock = 64 * 1024;
+
 // The exit status of a job that ran: a missing output matters more to a script than a
 // message box; an incomplete point copy is written and said, like a message.
 int ExitStatus(const cli::render::RunOutcome& outcome, int messagesShown) {
@@ -116,15 +118,17 @@ int ExitStatus(const cli::render::RunOutcome& outcome, int messagesShown) {
 }
 
 // The window on this run's own point folder, its controls in plain looks: no output shows
-// them, and their designed fonts would cost more than a small render. Picture1 records what it
-// draws on the canvas (only what is visible, so the record stays small) for the SVG and for a sharp
-// --scale. None when the job failed (the reason is on stderr).
+// them, and their designed fonts would cost more than a small render. No one else reads that
+// folder, so its point records are written in blocks rather than one write each. Picture1
+// records what it draws on the canvas (only what is visible, so the record stays small) for the
+// SVG and for a sharp --scale. None when the job failed (the reason is on stderr).
 std::optional<cli::render::RunOutcome> RunWindow(const cli::render::Job& job,
                                                  const QString& pointFolder) {
     shell::frmFunCurve window(QCoreApplication::applicationDirPath(), nullptr,
                               shell::frmFunCurve::Looks::Plain);
     window.setEndProgram([] {});
     window.setPointFolder(pointFolder);
+    window.plotContext().pointFileBlock = kPointFileBlock;
     cli::render::SetInterruptCleanupFile(window.pointFilePath());
     try {
         return cli::render::RunJob(window, job);

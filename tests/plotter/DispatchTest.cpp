@@ -145,23 +145,30 @@ class DispatchTest : public QObject {
         QCOMPARE(QFileInfo(QString::fromStdString(target)).size(), 0);
     }
 
-    // Records that do not fit (here: the file size limit, as on a full disk) are cut off at
-    // the last whole record, and the later records are skipped even when they would fit.
+    // A record that does not fit (here: the file size limit, as on a full disk) is cut off
+    // again, and the later records are skipped even when they would fit; gathered records
+    // are cut back to the last whole one when they are written.
+    void tornRecordIsCutOff_data() {
+        QTest::addColumn<int>("block");
+        QTest::newRow("each at once") << 0;
+        QTest::newRow("gathered") << 1024;
+    }
     void tornRecordIsCutOff() {
+        QFETCH(int, block);
         PlotFixture f;
-        plotter::PointFileWriter points(f.pointFilePath());
+        plotter::PointFileWriter points(f.pointFilePath(), nullptr, nullptr, std::size_t(block));
         rlimit saved{};
         QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
         rlimit small = saved;
         small.rlim_cur = 20;
         const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
         ::setrlimit(RLIMIT_FSIZE, &small);
-        const bool gathered =
-            points.append(1.25, 1) && points.append(1.25, 2) && points.append(1.25, 3);
+        const bool kept[] = {points.append(1.25, 1), points.append(1.25, 2),
+                             points.append(1.25, 3)};
         const bool written = points.flush();
         ::setrlimit(RLIMIT_FSIZE, &saved);
         std::signal(SIGXFSZ, oldSignal);
-        QVERIFY(gathered && !written);
+        QVERIFY(kept[0] && kept[1] && kept[2] == (block > 0) && !written);
         QVERIFY(!points.append(1.25, 4));
         QCOMPARE(f.records(), (std::vector<std::string>{"1.25,1", "1.25,2"}));
         QCOMPARE(f.pointFile().size(), std::size_t(16));

@@ -174,9 +174,17 @@ class ProtocolTest : public QObject {
         QCOMPARE(f.segments(canvas::kGreen).size(), std::size_t(2));
     }
 
-    // Joining between two samples joins the records written so far, in the plot's pen.
+    // Joining between two samples joins the records written so far, in the plot's pen, also
+    // when the plot gathers its records.
+    void joinDuringAPlotUsesTheRecordsSoFar_data() {
+        QTest::addColumn<int>("block");
+        QTest::newRow("each at once") << 0;
+        QTest::newRow("gathered") << 65536;
+    }
     void joinDuringAPlotUsesTheRecordsSoFar() {
+        QFETCH(int, block);
         PlotFixture f;
+        f.ctx.pointFileBlock = std::size_t(block);
         f.actionAtSample = 100;
         f.action = [&] { plotter::JoinPlottedPoints(f.ctx); };
         f.draw("y=x");
