@@ -19,9 +19,19 @@ bool SameOps(const std::vector<CanvasOp>& a, const std::vector<CanvasOp>& b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), SameOp);
 }
 
-// Draws the operations again through the canvas's user scale of now.
-void DrawInUserCoordinates(Canvas& canvas, const std::vector<CanvasOp>& ops) {
+// The drawing state an item left behind, in the scale the canvas has now.
+void RestoreDrawingState(Canvas& canvas, const CanvasState& state) {
+    canvas.setForeColor(state.foreColor);
+    canvas.setDrawWidth(state.drawWidth);
+    canvas.setCurrentX(state.currentX);
+    canvas.setCurrentY(state.currentY);
+}
+
+}  // namespace
+
+void DrawInUserCoordinates(Canvas& canvas, const std::vector<CanvasOp>& ops, bool dots) {
     for (const CanvasOp& op : ops) {
+        if (op.kind == CanvasOp::Point && !dots) continue;
         canvas.setDrawWidth(op.width);
         switch (op.kind) {
             case CanvasOp::Line:
@@ -43,15 +53,10 @@ void DrawInUserCoordinates(Canvas& canvas, const std::vector<CanvasOp>& ops) {
     }
 }
 
-// The drawing state an item left behind, in the scale the canvas has now.
-void RestoreDrawingState(Canvas& canvas, const CanvasState& state) {
-    canvas.setForeColor(state.foreColor);
-    canvas.setDrawWidth(state.drawWidth);
-    canvas.setCurrentX(state.currentX);
-    canvas.setCurrentY(state.currentY);
+PictureFrame FrameOf(const Canvas& canvas) {
+    const CanvasState state = canvas.state();
+    return {state.left, state.top, state.right, state.bottom, canvas.pixelSize()};
 }
-
-}  // namespace
 
 const std::vector<CanvasOp>& DrawnItem::ops(Surface surface) const {
     const auto& layer = layers[size_t(surface)];
@@ -130,6 +135,7 @@ void DrawingList::finish(Open& open) {
     }
     open.dots.clear();
     if (empty) return;
+    item.firstFrame = FrameOf(*canvases_[size_t(Surface::Plot)]);
     items_.resize(end_);  // drawing after an undo forgets what was undone
     items_.push_back(std::move(item));
     end_ = items_.size();
@@ -181,7 +187,6 @@ OpRuns DrawingList::runs(const Canvas& on) const {
 
 void DrawingList::redrawPlot(const std::function<bool(const DrawnItem&)>& drawAgain) {
     closeAll();
-    items_.resize(end_);
     Canvas& plot = *canvases_[size_t(Surface::Plot)];
     for (size_t i = 0; i < items_.size(); ++i) {
         DrawnItem& item = items_[i];
@@ -202,6 +207,8 @@ void DrawingList::redrawPlot(const std::function<bool(const DrawnItem&)>& drawAg
         RestoreDrawingState(plot, layer.after);
         open_.pop_back();
     }
+    // The undone items were drawn too, so that a redo shows them in this view.
+    if (end_ < items_.size()) redraw();
 }
 
 bool DrawingList::undo() {

@@ -23,7 +23,7 @@
 // A view change (another user frame) draws the plot layer of every shown item again in the
 // new view: the layer above draws the items it knows how to (the frame items by running
 // their action again), every other item is drawn again from the user coordinates it keeps.
-// Text lines stay as they are; what was undone is forgotten.
+// Text lines stay as they are; what was undone is drawn again as well, for a redo.
 
 #include <array>
 #include <functional>
@@ -61,6 +61,19 @@ struct Recipe {
     std::string a, b;                   // Text1, Text2
 };
 
+// The user scale and pixel size of the plot canvas: in the same frame the same operations
+// mark the same pixels.
+struct PictureFrame {
+    float left = 0, top = 0, right = 0, bottom = 0;
+    QSize pixels;
+    bool operator==(const PictureFrame&) const = default;
+};
+PictureFrame FrameOf(const Canvas& canvas);
+
+// Draws the operations again through the canvas's user scale of now; `dots` false leaves
+// out the dots (for a curve whose dots are sampled again).
+void DrawInUserCoordinates(Canvas& canvas, const std::vector<CanvasOp>& ops, bool dots = true);
+
 struct DrawnItem {
     // What one canvas got from the item.
     struct Layer {
@@ -74,6 +87,7 @@ struct DrawnItem {
     ItemKind kind = ItemKind::Other;
     Recipe recipe;
     std::array<Layer, kSurfaces> layers;
+    PictureFrame firstFrame;  // the plot canvas's when the item was drawn
 
     const std::vector<CanvasOp>& ops(Surface surface) const;
     // Its legend lines (Legend) or formula lines (Formula), in print order.
@@ -114,9 +128,9 @@ class DrawingList : public CanvasRecord {
     bool undo();
     bool redo();
 
-    // Draws every shown item's plot layer again, oldest first (a new view). `drawAgain` draws
-    // an item in the new view and says whether it did; otherwise the item is drawn again
-    // from its user coordinates. Forgets what was undone.
+    // Draws every item's plot layer again, oldest first (a new view), and shows the canvases
+    // up to the end marker. `drawAgain` draws an item in the new view and says whether it
+    // did; otherwise the item is drawn again from its user coordinates.
     void redrawPlot(const std::function<bool(const DrawnItem&)>& drawAgain);
 
     // The items shown (before the end marker), oldest first.

@@ -29,6 +29,9 @@ struct KeyCurve {
     double to = 0;
     double yFrom = -std::numeric_limits<double>::infinity();  // implicit only
     double yTo = std::numeric_limits<double>::infinity();
+    // Each point starts from the one before (r in a polar equation): only its own plot, in
+    // its own order, draws it.
+    bool readsPointBefore = false;
 
     // The signed equation of any graph or implicit curve: f(x) - y for a graph.
     std::optional<double> residual(double x, double y) const;

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "plotter/TypedCurves.h"
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
 #include "plotter/EquationForm.h"
 #include "plotter/Normalize.h"
 #include "plotter/RangeBoxes.h"
+#include "script/ExpressionCheck.h"
 
 namespace plotter {
 namespace {
@@ -23,6 +25,13 @@ struct LastValue {
     double x = NAN;
     std::optional<double> value;
 };
+
+// Whether the right side of a polar equation reads r, the radius of the point before.
+bool NamesRadius(std::string_view expression) {
+    const auto names = script::checkExpression(expression).names;
+    return std::any_of(names.begin(), names.end(),
+                       [](const script::NameUse& use) { return use.name == "r" && !use.called; });
+}
 
 }  // namespace
 
@@ -97,6 +106,7 @@ std::optional<KeyCurve> TypedCurves::curve(std::string_view normalized, const Dr
         }
         case EquationForm::Polar:
             // The plot lets r see the radius before; a curve in r alone starts from r = 0.
+            c.readsPointBefore = NamesRadius(after);
             c.point = [this, after](double t) -> std::optional<CurvePoint> {
                 script_.assign("r=", 0);
                 const auto radius = value(after, "t=", t);

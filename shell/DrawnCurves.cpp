@@ -17,23 +17,6 @@ bool IsCurve(const canvas::DrawnItem& item) {
     return item.kind == canvas::ItemKind::TypedPlot || item.kind == canvas::ItemKind::Preset;
 }
 
-// The items since the plot canvas was last erased: the earlier ones are not shown.
-std::span<const canvas::DrawnItem> Shown(std::span<const canvas::DrawnItem> items) {
-    std::size_t first = 0;
-    for (std::size_t i = 0; i < items.size(); ++i)
-        if (items[i].layers[int(canvas::Surface::Plot)].erases) first = i;
-    return items.subspan(first);
-}
-
-std::string RecipeKey(const canvas::DrawnItem& item) {
-    const canvas::Recipe& r = item.recipe;
-    std::string key =
-        item.kind == canvas::ItemKind::Preset ? r.preset + '\n' + r.a + '\n' + r.b : r.equation;
-    for (const std::string& range : r.ranges)
-        key += '\n' + range;
-    return key + '\f';
-}
-
 // A parameter box's text as the presets read it; nullopt beyond the double range.
 std::optional<double> Parameter(const std::string& text) {
     try {
@@ -57,6 +40,32 @@ QString Name(const canvas::DrawnItem& item) {
 
 }  // namespace
 
+std::span<const canvas::DrawnItem> Shown(std::span<const canvas::DrawnItem> items) {
+    std::size_t first = 0;
+    for (std::size_t i = 0; i < items.size(); ++i)
+        if (items[i].layers[int(canvas::Surface::Plot)].erases) first = i;
+    return items.subspan(first);
+}
+
+std::string RecipeKey(const canvas::DrawnItem& item) {
+    const canvas::Recipe& r = item.recipe;
+    std::string key =
+        item.kind == canvas::ItemKind::Preset ? r.preset + '\n' + r.a + '\n' + r.b : r.equation;
+    for (const std::string& range : r.ranges)
+        key += '\n' + range;
+    return key + '\f';
+}
+
+std::optional<plotter::KeyCurve> CurveOf(const canvas::DrawnItem& item, plotter::TypedCurves& typed,
+                                         int number) {
+    const canvas::Recipe& r = item.recipe;
+    if (item.kind == canvas::ItemKind::TypedPlot) return typed.curve(r.equation, Ranges(r), number);
+    if (item.kind != canvas::ItemKind::Preset) return std::nullopt;
+    const auto a = Parameter(r.a), b = Parameter(r.b);
+    if (!a || !b) return std::nullopt;
+    return presets::PresetKeyCurve(r.preset, *a, *b, number);
+}
+
 std::string DrawnCurves::Signature(std::span<const canvas::DrawnItem> items) {
     std::string signature;
     for (const canvas::DrawnItem& item : Shown(items))
@@ -72,17 +81,10 @@ DrawnCurves::DrawnCurves(std::span<const canvas::DrawnItem> items)
         const std::string key = RecipeKey(item);
         if (std::find(seen.begin(), seen.end(), key) != seen.end()) continue;
         seen.push_back(key);
-        const int number = int(curves_.size()) + 1;
-        const canvas::Recipe& r = item.recipe;
-        std::optional<plotter::KeyCurve> curve;
-        if (item.kind == canvas::ItemKind::TypedPlot) {
-            curve = typed_->curve(r.equation, Ranges(r), number);
-        } else if (const auto a = Parameter(r.a), b = Parameter(r.b); a && b) {
-            curve = presets::PresetKeyCurve(r.preset, *a, *b, number);
-        }
+        auto curve = CurveOf(item, *typed_, int(curves_.size()) + 1);
         if (!curve) continue;
         curves_.push_back(std::move(*curve));
-        recipes_.push_back(r);
+        recipes_.push_back(item.recipe);
         names_ << Name(item);
     }
 }

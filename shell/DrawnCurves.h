@@ -3,6 +3,7 @@
 
 #include <QStringList>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -37,6 +38,15 @@ class DrawnCurves {
     std::vector<canvas::Recipe> recipes_;
     QStringList names_;
 };
+
+// The items since the plot canvas was last erased: the earlier ones are not shown.
+std::span<const canvas::DrawnItem> Shown(std::span<const canvas::DrawnItem> items);
+// What identifies the curve of a typed plot or preset: equal for items of the same recipe.
+std::string RecipeKey(const canvas::DrawnItem& item);
+// The curve a typed plot or preset draws, read from its recipe; nullopt for other items and
+// recipes that draw no curve. Typed curves evaluate in `typed`, which must outlive it.
+std::optional<plotter::KeyCurve> CurveOf(const canvas::DrawnItem& item, plotter::TypedCurves& typed,
+                                         int number);
 
 // The part of the plane the canvas shows.
 plotter::ViewRect VisibleRect(const canvas::Canvas& picture);

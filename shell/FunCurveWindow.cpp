@@ -37,6 +37,7 @@
 #include "shell/TextBox.h"
 #include "shell/TextFiles.h"
 #include "shell/ViewActions.h"
+#include "shell/ViewResampler.h"
 #include "shell/WindowKeys.h"
 #include "texts/Texts.h"
 
@@ -138,6 +139,11 @@ frmFunCurve::frmFunCurve(QString programFolder, QWidget* parent, Looks looks)
     connectPresets();
     watchBoxes();
     AddCanvasMenuAndKeys(*this);
+    resampler_ = new ViewResampler(
+        *drawing_, *picture1_,
+        {[this] { drawing_->redrawPlot([this](const auto& item) { return drawItemAgain(item); }); },
+         [this] { plotContext_->yield(); }, [this] { return plotState_.plotsRunning > 0; }},
+        this);
     plotView_ = std::make_unique<PlotView>(*picture1_, frame_, [this] { redrawPicture(); });
     // The view's menu, for the menu bar; its keys work from now on.
     auto* viewMenu = new QMenu(QString::fromUtf8(texts::kViewMenu), this);
@@ -356,6 +362,8 @@ std::function<void()> frmFunCurve::asItem(canvas::ItemKind kind, std::function<v
         } else {
             action();
         }
+        // Drawn in a view of its own, a curve is sampled again for its pixels.
+        if (drawnAgain) resampler_->schedule();
     };
 }
 
@@ -509,11 +517,13 @@ void frmFunCurve::PrintPlot() {
 void frmFunCurve::Undo() {
     if (plotState_.plotsRunning > 0) plotter::CancelDrawing(*plotContext_);
     drawing_->undo();
+    resampler_->schedule();
 }
 
 void frmFunCurve::Redo() {
     if (plotState_.plotsRunning > 0) plotter::CancelDrawing(*plotContext_);
     drawing_->redo();
+    resampler_->schedule();
 }
 
 void frmFunCurve::ShowPointerPosition(float x, float y) {
@@ -551,12 +561,12 @@ void frmFunCurve::resizeEvent(QResizeEvent* event) {
     layoutControls();
 }
 
-// Until the picture keeps what was drawn, a new view starts from the plain frame.
 void frmFunCurve::redrawPicture() {
-    drawing_->redrawPlot([this](const canvas::DrawnItem& item) { return drawFrameAgain(item); });
+    drawing_->redrawPlot([this](const canvas::DrawnItem& item) { return drawItemAgain(item); });
+    resampler_->schedule();
 }
 
-bool frmFunCurve::drawFrameAgain(const canvas::DrawnItem& item) {
+bool frmFunCurve::drawItemAgain(const canvas::DrawnItem& item) {
     using canvas::ItemKind;
     switch (item.kind) {
         case ItemKind::PlainFrame:
@@ -574,6 +584,7 @@ bool frmFunCurve::drawFrameAgain(const canvas::DrawnItem& item) {
             return true;
         case ItemKind::TypedPlot:
         case ItemKind::Preset:
+            return resampler_->drawAgain(item);
         case ItemKind::Join:
         case ItemKind::Other:
             break;

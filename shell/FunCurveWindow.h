@@ -30,6 +30,7 @@ namespace shell {
 
 class BoxCheckFilter;
 class CurveReader;
+class ViewResampler;
 
 // The main window: every control at its designed place, the plot canvas and the two text
 // surfaces, the window's state, and the event operations that connect them. Controls carry
@@ -68,6 +69,8 @@ class frmFunCurve : public QWidget {
     frmHelp* helpWindow() const { return help_; }
     // The view of Picture1: zoom, pan, equal units, the canvas size.
     PlotView& plotView() { return *plotView_; }
+    // The curves sampled again for the view's pixels.
+    ViewResampler& viewResampler() { return *resampler_; }
     // The snap, key points and table of values of the drawn curves.
     CurveReader& curveReader() { return *reader_; }
 
@@ -135,11 +138,11 @@ class frmFunCurve : public QWidget {
     // Every control at its designed place, moved with its corner as the window grows; the
     // canvas takes the room it gains.
     void layoutControls();
-    // The canvas drawn again in the frame's view.
+    // The canvas drawn again in the frame's view, and its curves sampled again for it.
     void redrawPicture();
-    // Draws a frame item (plain frame, coordinate system, grid, clear) in the view of now;
-    // false for items drawn again from their user coordinates.
-    bool drawFrameAgain(const canvas::DrawnItem& item);
+    // Draws a frame item (plain frame, coordinate system, grid, clear) or a curve sampled
+    // again in the view of now; false for items drawn again from their user coordinates.
+    bool drawItemAgain(const canvas::DrawnItem& item);
     QLineEdit* box(const QString& name) const;
     QPushButton* button(const QString& name) const;
 
@@ -161,8 +164,9 @@ class frmFunCurve : public QWidget {
     QLabel* coordinates_ = nullptr;
     BoxCheckFilter* checks_ = nullptr;
     QPointer<frmHelp> help_;
-    CurveReader* reader_ = nullptr;  // a child of the window
-    QString saveFolder_;             // where the last picture was saved, for the next save
+    CurveReader* reader_ = nullptr;       // a child of the window
+    ViewResampler* resampler_ = nullptr;  // a child of the window
+    QString saveFolder_;                  // where the last picture was saved, for the next save
     std::function<void()> endProgram_;
     bool quitting_ = false;
     bool multicolour_ = false;

@@ -18,6 +18,7 @@
 #include "shell/FunCurveWindow.h"
 #include "shell/MessageBox.h"
 #include "shell/PlotPicture.h"
+#include "shell/ViewResampler.h"
 #include "texts/Texts.h"
 
 namespace cli::render {
@@ -155,6 +156,7 @@ RunOutcome RunJob(shell::frmFunCurve& window, const Job& job) {
     };
     for (const Output& output : job.outputs) {
         if (!runUpTo(output.afterSteps)) return outcome;
+        window.viewResampler().finish();
         outcome.allWritten = WriteOutput(window, output, outcome) && outcome.allWritten;
     }
     runUpTo(job.steps.size());

@@ -153,13 +153,22 @@ class RenderScriptingTest : public QObject {
         QVERIFY2(peakKb > 0 && peakKb < 100 * 1024, QByteArray::number(peakKb));
     }
 
-    // A worksheet at its own size and view: (2, 5) of y=x^2+1 lands in the middle of a 400 by
-    // 300 picture that shows x from 1 to 3 and y from 4 to 6.
+    // A worksheet at its own size and view: a known point of the curve lands in the middle of
+    // a 400 by 300 picture. Zoomed far in, each curve is sampled again for the pixels, so every
+    // column around the middle has a dot (its first samples lie up to 8 pixels apart).
     void zoomedView_data() {
         QTest::addColumn<QStringList>("steps");
+        const QStringList nearTwoFive{"--view", "1.9,2.1,4.9,5.1"};
+        const QStringList nearRootTwo{"--view", "1.314,1.514,1.314,1.514"};
         QTest::newRow("drawn in the view") << QStringList{"--view", "1,3,4,6", "--draw", "y=x^2+1"};
         QTest::newRow("drawn, then viewed")
             << QStringList{"--draw", "y=x^2+1", "--view", "1,3,4,6"};
+        QTest::newRow("graph far in") << nearTwoFive + QStringList{"--draw", "y=x^2+1"};
+        QTest::newRow("t curve far in")
+            << QStringList{"--draw", "x=2*cos(t);y=2*sin(t)"} + nearRootTwo;
+        QTest::newRow("implicit far in") << nearRootTwo + QStringList{"--draw", "x^2+y^2=4"};
+        QTest::newRow("preset far in")
+            << QStringList{"--a", "2", "--b", "2", "--preset", "tuoyuan"} + nearRootTwo;
     }
     void zoomedView() {
         QFETCH(QStringList, steps);
@@ -169,21 +178,34 @@ class RenderScriptingTest : public QObject {
                  0);
         const QImage png = QImage(cli_.file("z.png")).convertToFormat(QImage::Format_RGB32);
         QCOMPARE(png.size(), QSize(400, 300));
+        const auto drawn = [&](int x, int y) { return png.pixel(x, y) != qRgb(255, 255, 255); };
         bool hit = false;
         for (int dx = -4; dx <= 4; ++dx)
             for (int dy = -4; dy <= 4; ++dy)
-                hit = hit || png.pixel(200 + dx, 150 + dy) == qRgb(0, 0, 255);
+                hit = hit || drawn(200 + dx, 150 + dy);
         QVERIFY(hit);
+        for (int x = 170; x <= 230; ++x) {
+            bool column = false;
+            for (int y = 0; y < png.height(); ++y)
+                column = column || drawn(x, y);
+            QVERIFY2(column, QByteArray::number(x));
+        }
     }
 
-    // Back in the start-up view, a zoomed picture is again exactly the one first drawn.
+    // Back in the start-up view, a zoomed picture is again exactly the one first drawn; what
+    // was undone before the zoom can still be redone.
+    void viewRoundTrip_data() {
+        QTest::addColumn<QStringList>("between");
+        const QStringList there{"--view", "1,3,4,6", "--view", "-12,12,-12,12"};
+        QTest::newRow("zoomed in and out") << there;
+        QTest::newRow("undone, zoomed, redone")
+            << QStringList{"--undo"} + there + QStringList{"--redo"};
+    }
     void viewRoundTrip() {
+        QFETCH(QStringList, between);
         const QStringList draw{"render", "--coord1", "--draw", "y=x^2-3", "--preset", "paowu"};
         QCOMPARE(cli_.run(draw + QStringList{"--png", "a.png"}).exitCode, 0);
-        QCOMPARE(cli_.run(draw + QStringList{"--view", "1,3,4,6", "--view", "-12,12,-12,12",
-                                             "--png", "b.png"})
-                     .exitCode,
-                 0);
+        QCOMPARE(cli_.run(draw + between + QStringList{"--png", "b.png"}).exitCode, 0);
         QCOMPARE(ReadFile(cli_.file("b.png")), ReadFile(cli_.file("a.png")));
     }
 
