@@ -3,6 +3,7 @@
 
 #include <QFontMetricsF>
 #include <algorithm>
+#include <utility>
 
 #include "canvas/Raster.h"
 
@@ -32,7 +33,10 @@ QImage Canvas::blankImage(qreal ratio) const {
 void Canvas::setPixelSize(QSize pixels) {
     size_ = pixels.expandedTo(QSize(1, 1));
     image_ = blankImage(devicePixelRatio());
+    // A new size erases no drawing: the record draws it again at the new size.
+    CanvasRecord* record = std::exchange(record_, nullptr);
     Cls();
+    record_ = record;
 }
 
 void Canvas::setDevicePixelRatio(qreal ratio) {

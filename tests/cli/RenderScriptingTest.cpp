@@ -153,13 +153,15 @@ class RenderScriptingTest : public QObject {
         QVERIFY2(peakKb > 0 && peakKb < 100 * 1024, QByteArray::number(peakKb));
     }
 
-    // A worksheet at its own size and view: a known point of the curve lands in the middle of
-    // a 400 by 300 picture. Zoomed far in, each curve is sampled again for the pixels, so every
-    // column around the middle has a dot (its first samples lie up to 8 pixels apart).
+    // A worksheet at its own size and view: a known point of the curve (or the axes' crossing)
+    // lands in the middle of a 400 by 300 picture. Zoomed far in, each curve is sampled again for
+    // the pixels, so every column around the middle has a dot (its first samples lie up to 8 pixels
+    // apart).
     void zoomedView_data() {
         QTest::addColumn<QStringList>("steps");
         const QStringList nearTwoFive{"--view", "1.9,2.1,4.9,5.1"};
         const QStringList nearRootTwo{"--view", "1.314,1.514,1.314,1.514"};
+        QTest::newRow("frame of a new size") << QStringList{"--view", "-1,1,-1,1"};
         QTest::newRow("drawn in the view") << QStringList{"--view", "1,3,4,6", "--draw", "y=x^2+1"};
         QTest::newRow("drawn, then viewed")
             << QStringList{"--draw", "y=x^2+1", "--view", "1,3,4,6"};
