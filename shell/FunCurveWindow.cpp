@@ -126,7 +126,7 @@ frmFunCurve::frmFunCurve(QString programFolder, QWidget* parent, Looks looks)
     RegisterFontSubstitutions();
     setObjectName(QStringLiteral("frmFunCurve"));
     setWindowTitle(ApplicationTitle());
-    setWindowIcon(ApplicationIcon());
+    if (looks_ == Looks::Designed) setWindowIcon(ApplicationIcon());  // plain ones are never shown
     setFont(DefaultWindowFont());
     setMinimumSize(DesignedClientSize());
     resize(DesignedClientSize());

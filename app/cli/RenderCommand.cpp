@@ -19,6 +19,7 @@
 #include "cli/RenderRun.h"
 #include "cli/Subcommand.h"
 #include "presets/Presets.h"
+#include "shell/Fonts.h"
 #include "shell/FunCurveWindow.h"
 #include "shell/MessageBox.h"
 #include "texts/Texts.h"
@@ -110,6 +111,18 @@ void UsePrivateRuntimeFolder() {
 
 constexpr std::size_t kPointFileBlock = 64 * 1024;
 
+// Present only in sanitizer builds.
+extern "C" __attribute__((weak)) void __lsan_do_leak_check();
+
+// Qt's teardown (font caches, plugins, the libraries' destructors) is a few percent of a small
+// render and leaves nothing a caller sees: once the outputs are closed and the private folder is
+// gone, the process ends at once. Sanitizer builds still look for leaks first.
+[[noreturn]] void EndProcess(int status) {
+    std::fflush(nullptr);
+    if (__lsan_do_leak_check) __lsan_do_leak_check();
+    ::_exit(status);
+}
+
 // The exit status of a job that ran: a missing output matters more to a script than a
 // message box; an incomplete point copy is written and said, like a message.
 int ExitStatus(const cli::render::RunOutcome& outcome, int messagesShown) {
@@ -139,7 +152,7 @@ std::optional<cli::render::RunOutcome> RunWindow(const cli::render::Job& job,
 }
 
 // The window needs an application; without a display of the caller's choice it runs
-// offscreen, so batches work on machines without a desktop.
+// offscreen, so batches work on machines without a desktop. Ends the process once the job ran.
 int RunInApplication(const cli::render::Job& job) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     UsePrivateRuntimeFolder();
@@ -150,8 +163,11 @@ int RunInApplication(const cli::render::Job& job) {
     // The platform is loaded. Every picture is written by Qt's own encoders, yet a PNG writer
     // would load each image plugin to ask whether it would rather write PNG: none is looked for.
     QCoreApplication::setLibraryPaths({});
+    // The boxes lay out their text in the application's font before they take the window's:
+    // the same face then, so no other face is loaded for a text no output shows.
+    QApplication::setFont(shell::DefaultWindowFont());
     // Parallel runs must never share a point file, nor see one an earlier run left.
-    const QTemporaryDir pointFolder(QDir::tempPath() + QStringLiteral("/funcurve-render-XXXXXX"));
+    QTemporaryDir pointFolder(QDir::tempPath() + QStringLiteral("/funcurve-render-XXXXXX"));
     if (!pointFolder.isValid()) {
         std::fprintf(stderr, "funcurve-cli render: %s: %s\n",
                      texts::Fill(texts::kCliNoTemporaryFolder, {}).c_str(),
@@ -168,7 +184,8 @@ int RunInApplication(const cli::render::Job& job) {
     const auto outcome = RunWindow(job, pointFolder.path());
     cli::render::DisarmInterruptCleanup();
     shell::SetMessageHandler({});
-    return outcome ? ExitStatus(*outcome, messagesShown) : 1;
+    pointFolder.remove();
+    EndProcess(outcome ? ExitStatus(*outcome, messagesShown) : 1);
 }
 
 int RunRender(const std::vector<std::string>& args) {
