@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "canvas/LargePageImage.h"
 #include "canvas/Raster.h"
 
 namespace canvas {
@@ -24,7 +25,8 @@ Canvas::Canvas(int widthTwips, int heightTwips, QColor background)
 }
 
 QImage Canvas::blankImage(qreal ratio) const {
-    QImage image((QSizeF(size_) * ratio).toSize().expandedTo(size_), QImage::Format_RGB32);
+    QImage image =
+        NewImage((QSizeF(size_) * ratio).toSize().expandedTo(size_), QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
     image.fill(background_);
     return image;
