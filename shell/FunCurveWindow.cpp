@@ -142,7 +142,8 @@ frmFunCurve::frmFunCurve(QString programFolder, QWidget* parent, Looks looks)
     resampler_ = new ViewResampler(
         *drawing_, *picture1_,
         {[this] { drawing_->redrawPlot([this](const auto& item) { return drawItemAgain(item); }); },
-         [this] { plotContext_->yield(); }, [this] { return plotState_.plotsRunning > 0; }},
+         [this] { plotContext_->yield(); },
+         [this] { return plotState_.plotsRunning > 0 || quitting_; }},
         this);
     plotView_ = std::make_unique<PlotView>(*picture1_, frame_, [this] { redrawPicture(); });
     // The view's menu, for the menu bar; its keys work from now on.

@@ -113,12 +113,12 @@ void ViewResampler::run() {
     do {
         again_ = false;
         sampleMissing(true);
-    } while (again_ && !hooks_.plotting());
+    } while (again_ && !hooks_.mustWait());
     running_ = false;
 }
 
 bool ViewResampler::sampleMissing(bool yielding) {
-    if (hooks_.plotting()) return false;
+    if (hooks_.mustWait()) return false;
     sameFrame();
     // Copied: the list may change while the event loop runs.
     std::vector<canvas::DrawnItem> missing;
@@ -138,7 +138,7 @@ bool ViewResampler::sampleMissing(bool yielding) {
             pacer.passed();
         }
         return generation == generation_ && canvas::FrameOf(picture_) == frame_ &&
-               !hooks_.plotting();
+               !hooks_.mustWait();
     };
     for (const canvas::DrawnItem& item : missing) {
         auto points = Sample(item, picture_, keepGoing);

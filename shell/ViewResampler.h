@@ -18,13 +18,14 @@ namespace shell {
 // the start-up picture it was drawn in; in any other view or canvas size a job samples its
 // curve again for the view's pixels and has the picture drawn again with those points. Until
 // then the item's own dots stand in. The job lets the event loop run every few milliseconds,
-// starts again when the view changes meanwhile, and waits while a plot runs.
+// starts again when the view changes meanwhile, and waits while a plot runs (and stops
+// for good when the program ends).
 class ViewResampler : public QObject {
   public:
     struct Hooks {
         std::function<void()> redraw;    // draws the picture again from the list
         std::function<void()> yield;     // one pass of the event loop
-        std::function<bool()> plotting;  // a plot is running
+        std::function<bool()> mustWait;  // a plot runs, or the program ends
     };
     ViewResampler(const canvas::DrawingList& list, canvas::Canvas& picture, Hooks hooks,
                   QObject* parent);
