@@ -13,10 +13,6 @@
 namespace shell {
 namespace {
 
-bool IsCurve(const canvas::DrawnItem& item) {
-    return item.kind == canvas::ItemKind::TypedPlot || item.kind == canvas::ItemKind::Preset;
-}
-
 // A parameter box's text as the presets read it; nullopt beyond the double range.
 std::optional<double> Parameter(const std::string& text) {
     try {
@@ -39,6 +35,10 @@ QString Name(const canvas::DrawnItem& item) {
 }
 
 }  // namespace
+
+bool IsCurve(const canvas::DrawnItem& item) {
+    return item.kind == canvas::ItemKind::TypedPlot || item.kind == canvas::ItemKind::Preset;
+}
 
 std::span<const canvas::DrawnItem> Shown(std::span<const canvas::DrawnItem> items) {
     std::size_t first = 0;

@@ -39,6 +39,8 @@ class DrawnCurves {
     QStringList names_;
 };
 
+// A typed plot or a preset: an item with a curve.
+bool IsCurve(const canvas::DrawnItem& item);
 // The items since the plot canvas was last erased: the earlier ones are not shown.
 std::span<const canvas::DrawnItem> Shown(std::span<const canvas::DrawnItem> items);
 // What identifies the curve of a typed plot or preset: equal for items of the same recipe.

@@ -139,12 +139,10 @@ frmFunCurve::frmFunCurve(QString programFolder, QWidget* parent, Looks looks)
     connectPresets();
     watchBoxes();
     AddCanvasMenuAndKeys(*this);
-    resampler_ = new ViewResampler(
-        *drawing_, *picture1_,
-        {[this] { drawing_->redrawPlot([this](const auto& item) { return drawItemAgain(item); }); },
-         [this] { plotContext_->yield(); },
-         [this] { return plotState_.plotsRunning > 0 || quitting_; }},
-        this);
+    resampler_ = new ViewResampler(*drawing_, *picture1_,
+                                   {[this] { redrawItems(); }, [this] { plotContext_->yield(); },
+                                    [this] { return plotState_.plotsRunning > 0 || quitting_; }},
+                                   this);
     plotView_ = std::make_unique<PlotView>(*picture1_, frame_, [this] { redrawPicture(); });
     // The view's menu, for the menu bar; its keys work from now on.
     auto* viewMenu = new QMenu(QString::fromUtf8(texts::kViewMenu), this);
@@ -562,8 +560,12 @@ void frmFunCurve::resizeEvent(QResizeEvent* event) {
     layoutControls();
 }
 
-void frmFunCurve::redrawPicture() {
+void frmFunCurve::redrawItems() {
     drawing_->redrawPlot([this](const canvas::DrawnItem& item) { return drawItemAgain(item); });
+}
+
+void frmFunCurve::redrawPicture() {
+    redrawItems();
     resampler_->schedule();
 }
 

@@ -140,6 +140,8 @@ class frmFunCurve : public QWidget {
     void layoutControls();
     // The canvas drawn again in the frame's view, and its curves sampled again for it.
     void redrawPicture();
+    // Every item drawn again in the frame's view, with the points sampled for it so far.
+    void redrawItems();
     // Draws a frame item (plain frame, coordinate system, grid, clear) or a curve sampled
     // again in the view of now; false for items drawn again from their user coordinates.
     bool drawItemAgain(const canvas::DrawnItem& item);

@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <exception>
+#include <set>
 
 #include "canvas/Palette.h"
 #include "plotter/TypedCurves.h"
@@ -13,10 +14,6 @@
 
 namespace shell {
 namespace {
-
-bool IsCurve(const canvas::DrawnItem& item) {
-    return item.kind == canvas::ItemKind::TypedPlot || item.kind == canvas::ItemKind::Preset;
-}
 
 struct DotStyle {
     QRgb colour;
@@ -34,26 +31,23 @@ DotStyle DotStyleOf(const canvas::DrawnItem& item) {
     return {canvas::kPlotDotColour, 2};
 }
 
-// The curve's points in the picture's view, at its device pixels; nullopt when stopped.
-// A curve that cannot be read again (or only in its plot's order) gets no points, so its
-// own dots stay.
-std::optional<std::optional<std::vector<plotter::CurvePoint>>> Sample(
-    const canvas::DrawnItem& item, const canvas::Canvas& picture,
-    const std::function<bool()>& keepGoing) {
+// The curve of a typed plot or preset as it can be drawn in another view; none for a curve
+// that cannot be read again, or only in its plot's order: its own dots stay.
+std::optional<plotter::KeyCurve> RedrawableCurve(const canvas::DrawnItem& item,
+                                                 plotter::TypedCurves& typed) {
     try {
-        plotter::TypedCurves typed;
-        const auto curve = CurveOf(item, typed, 1);
-        if (!curve || curve->readsPointBefore)
-            return std::optional<std::vector<plotter::CurvePoint>>{};
-        const plotter::PixelSize logical = PixelSizeOf(picture);
-        const double ratio = std::max(1.0, picture.devicePixelRatio());
-        auto points = plotter::SampleInView(*curve, VisibleRect(picture),
-                                            {logical.x / ratio, logical.y / ratio}, keepGoing);
-        if (!points) return std::nullopt;
-        return std::optional(std::move(*points));
+        auto curve = CurveOf(item, typed, 1);
+        if (curve && !curve->readsPointBefore) return curve;
     } catch (const std::exception&) {
-        return std::optional<std::vector<plotter::CurvePoint>>{};
     }
+    return std::nullopt;
+}
+
+// User units per device pixel of the picture.
+plotter::PixelSize DevicePixelSize(const canvas::Canvas& picture) {
+    const plotter::PixelSize logical = PixelSizeOf(picture);
+    const double ratio = std::max(1.0, picture.devicePixelRatio());
+    return {logical.x / ratio, logical.y / ratio};
 }
 
 }  // namespace
@@ -117,16 +111,15 @@ void ViewResampler::run() {
     running_ = false;
 }
 
-bool ViewResampler::sampleMissing(bool yielding) {
-    if (hooks_.mustWait()) return false;
+void ViewResampler::sampleMissing(bool yielding) {
+    if (hooks_.mustWait()) return;
     sameFrame();
     // Copied: the list may change while the event loop runs.
     std::vector<canvas::DrawnItem> missing;
+    std::set<std::string> keys;
     for (const canvas::DrawnItem& item : Shown(list_.items())) {
         const std::string key = RecipeKey(item);
-        if (!needsSampling(item) || points_.count(key) > 0) continue;
-        if (std::none_of(missing.begin(), missing.end(),
-                         [&](const canvas::DrawnItem& m) { return RecipeKey(m) == key; }))
+        if (needsSampling(item) && points_.count(key) == 0 && keys.insert(key).second)
             missing.push_back({item.kind, item.recipe, {}, item.firstFrame});
     }
     const std::uint64_t generation = generation_;
@@ -140,13 +133,21 @@ bool ViewResampler::sampleMissing(bool yielding) {
         return generation == generation_ && canvas::FrameOf(picture_) == frame_ &&
                !hooks_.mustWait();
     };
+    plotter::TypedCurves typed;
     for (const canvas::DrawnItem& item : missing) {
-        auto points = Sample(item, picture_, keepGoing);
-        if (!points) return false;
-        points_[RecipeKey(item)] = std::move(*points);
+        std::optional<std::vector<plotter::CurvePoint>> points;  // none: its own dots stay
+        if (const auto curve = RedrawableCurve(item, typed)) {
+            try {
+                points = plotter::SampleInView(*curve, VisibleRect(picture_),
+                                               DevicePixelSize(picture_), keepGoing);
+                if (!points) return;  // stopped by a new frame or a plot
+            } catch (const std::exception&) {
+                points.reset();
+            }
+        }
+        points_[RecipeKey(item)] = std::move(points);
         hooks_.redraw();
     }
-    return true;
 }
 
 }  // namespace shell

@@ -42,8 +42,8 @@ class ViewResampler : public QObject {
     // Forgets the points of another frame; true when the frame is still the one sampled.
     bool sameFrame();
     void run();
-    // Samples each item that lacks points; false when stopped by a new frame or a plot.
-    bool sampleMissing(bool yielding);
+    // Samples each shown curve that lacks points, until a new frame or a plot stops it.
+    void sampleMissing(bool yielding);
 
     const canvas::DrawingList& list_;
     canvas::Canvas& picture_;
