@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "canvas/Canvas.h"
+#include "shell/ControlTable.h"
 
 namespace shell {
 
@@ -18,7 +19,7 @@ namespace shell {
 class CanvasView : public QFrame {
     Q_OBJECT
   public:
-    static constexpr int kBorder = 2;  // pixels on each side
+    static constexpr int kBorder = kPictureBorder;
 
     CanvasView(canvas::Canvas& canvas, QWidget* parent);
     canvas::Canvas& canvas() { return canvas_; }
@@ -28,9 +29,6 @@ class CanvasView : public QFrame {
     // picture, so no copy, saved file or point file holds them.
     void setRings(std::vector<QPointF> points);
     void setSnapMark(std::optional<QPointF> point);
-
-    // Bitmap size in twips for a picture box of this outer size in twips.
-    static int innerTwips(int outerTwips) { return outerTwips - 2 * kBorder * 15; }
 
   signals:
     // The pointer moved over the picture; x and y in user coordinates, as singles.

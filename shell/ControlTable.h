@@ -34,6 +34,13 @@ const ControlLayout* FindControlLayout(const char* name);
 int TwipsToPixels(int twips);
 QRect TwipsRect(const ControlLayout& layout);
 
+// A picture box's sunken border, in pixels on each side, and the size in twips of the bitmap
+// inside a picture box of this outer size.
+inline constexpr int kPictureBorder = 2;
+constexpr int PictureInnerTwips(int outerTwips) {
+    return outerTwips - 2 * kPictureBorder * 15;
+}
+
 // Client area of the main window in twips.
 inline constexpr int kMainWidthTwips = 11205;
 inline constexpr int kMainHeightTwips = 9945;

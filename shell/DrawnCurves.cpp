@@ -89,8 +89,8 @@ DrawnCurves::DrawnCurves(std::span<const canvas::DrawnItem> items)
     }
 }
 
-std::vector<ValueTableDialog::Curve> DrawnCurves::tables() const {
-    std::vector<ValueTableDialog::Curve> tables;
+std::vector<TableCurve> DrawnCurves::tables() const {
+    std::vector<TableCurve> tables;
     for (std::size_t k = 0; k < recipes_.size(); ++k) {
         const canvas::Recipe& r = recipes_[k];
         const QString name = names_[int(k)];

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <span>
@@ -12,9 +13,17 @@
 #include "plotter/CurveSnap.h"
 #include "plotter/KeyPoints.h"
 #include "plotter/TypedCurves.h"
-#include "shell/ValueTableDialog.h"
+#include "plotter/ValueTable.h"
 
 namespace shell {
+
+// A curve of the table of values: its legend or formula line, and its rows evaluated as its
+// plot evaluates it.
+struct TableCurve {
+    using Rows = std::function<std::vector<plotter::TableRow>(const plotter::TableRange&)>;
+    QString name;
+    Rows rows;
+};
 
 // The curves the drawing shows, read from their recipes: the typed plots and presets since
 // the canvas was last erased, numbered 1, 2, … in drawing order (a curve drawn again keeps
@@ -27,7 +36,7 @@ class DrawnCurves {
     // The legend line (typed plots) or formula line (presets) of each curve.
     const QStringList& names() const { return names_; }
     // The curves with a table of values: typed y= plots and the graph presets.
-    std::vector<ValueTableDialog::Curve> tables() const;
+    std::vector<TableCurve> tables() const;
 
     // What identifies the curves of a drawing: equal for drawings with the same curves.
     static std::string Signature(std::span<const canvas::DrawnItem> items);

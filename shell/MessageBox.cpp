@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/MessageBox.h"
 
-#include <QApplication>
-#include <QMessageBox>
+#include <cstdio>
 
-#include "shell/Fonts.h"
 #include "texts/Texts.h"
 
 namespace shell {
@@ -15,13 +13,9 @@ MessageHandler& InstalledHandler() {
     return handler;
 }
 
-// The platform's message box: modal to the active window, OK only, no icon, in the
-// windows' typeface.
-void ShowMessageBox(const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, ApplicationTitle(), text, QMessageBox::Ok,
-                    QApplication::activeWindow());
-    box.setFont(DefaultWindowFont());
-    box.exec();
+MessageHandler& Presenter() {
+    static MessageHandler presenter;
+    return presenter;
 }
 
 }  // namespace
@@ -35,8 +29,10 @@ void ShowMessage(const QString& text) {
     const MessageHandler handler = InstalledHandler();
     if (handler) {
         handler(text);
+    } else if (const MessageHandler presenter = Presenter()) {
+        presenter(text);
     } else {
-        ShowMessageBox(text);
+        std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
     }
 }
 
@@ -44,6 +40,10 @@ MessageHandler SetMessageHandler(MessageHandler handler) {
     MessageHandler previous = std::move(InstalledHandler());
     InstalledHandler() = std::move(handler);
     return previous;
+}
+
+void SetMessagePresenter(MessageHandler presenter) {
+    Presenter() = std::move(presenter);
 }
 
 }  // namespace shell

@@ -4,6 +4,10 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QPageSize>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QStandardPaths>
 
 #include "shell/MessageBox.h"
@@ -114,6 +118,17 @@ QString SavePlotPicture(const Worksheet& sheet, QWidget* parent, const QString& 
 
 QString ExportWorksheetPdf(const Worksheet& sheet, QWidget* parent, const QString& folder) {
     return SaveAs(sheet, parent, folder, PdfFilters(), texts::kSuggestedWorksheetName);
+}
+
+void PrintWorksheet(const Worksheet& sheet, QWidget* parent) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setDocName(QString::fromUtf8(texts::kApplicationTitle));
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(QString::fromUtf8(texts::kPrintDialogTitle));
+    if (dialog.exec() != QDialog::Accepted) return;
+    QPainter painter(&printer);
+    PaintWorksheet(painter, QRectF(0, 0, printer.width(), printer.height()), sheet);
 }
 
 }  // namespace shell

@@ -47,4 +47,8 @@ QString SavePlotPicture(const Worksheet& sheet, QWidget* parent, const QString& 
 // The same for the worksheet page as PDF.
 QString ExportWorksheetPdf(const Worksheet& sheet, QWidget* parent, const QString& folder);
 
+// The print dialog, then the worksheet on the chosen printer (A4 unless the user chose
+// otherwise); nothing when the user cancels.
+void PrintWorksheet(const Worksheet& sheet, QWidget* parent);
+
 }  // namespace shell

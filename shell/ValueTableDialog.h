@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "plotter/ValueTable.h"
+#include "shell/DrawnCurves.h"
 
 class QComboBox;
 class QLabel;
@@ -21,11 +22,7 @@ namespace shell {
 class ValueTableDialog : public QDialog {
     Q_OBJECT
   public:
-    using Rows = std::function<std::vector<plotter::TableRow>(const plotter::TableRange&)>;
-    struct Curve {
-        QString name;  // its legend or formula line
-        Rows rows;     // evaluated as its plot evaluates it
-    };
+    using Curve = TableCurve;
 
     ValueTableDialog(std::vector<Curve> curves, QWidget* parent);
 

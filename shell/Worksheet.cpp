@@ -5,8 +5,6 @@
 #include <QFontMetricsF>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <algorithm>
 
 #include "canvas/Palette.h"
@@ -77,17 +75,6 @@ QByteArray WorksheetPdf(const Worksheet& sheet) {
     PaintWorksheet(painter, QRectF(0, 0, writer.width(), writer.height()), sheet);
     painter.end();
     return bytes;
-}
-
-void PrintWorksheet(const Worksheet& sheet, QWidget* parent) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setDocName(QString::fromUtf8(texts::kApplicationTitle));
-    QPrintDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QString::fromUtf8(texts::kPrintDialogTitle));
-    if (dialog.exec() != QDialog::Accepted) return;
-    QPainter painter(&printer);
-    PaintWorksheet(painter, QRectF(0, 0, printer.width(), printer.height()), sheet);
 }
 
 }  // namespace shell

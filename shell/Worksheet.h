@@ -7,8 +7,6 @@
 
 #include "canvas/Canvas.h"
 
-class QWidget;
-
 namespace shell {
 
 // What a worksheet page shows: the plot canvas, and the formula and legend lines below it.
@@ -25,9 +23,5 @@ void PaintWorksheet(QPainter& painter, const QRectF& page, const Worksheet& shee
 
 // The worksheet as a one-page A4 PDF.
 QByteArray WorksheetPdf(const Worksheet& sheet);
-
-// The print dialog, then the worksheet on the chosen printer (A4 unless the user chose
-// otherwise); nothing when the user cancels.
-void PrintWorksheet(const Worksheet& sheet, QWidget* parent);
 
 }  // namespace shell

@@ -4,8 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <exception>
@@ -19,9 +19,9 @@
 #include "cli/RenderRun.h"
 #include "cli/Subcommand.h"
 #include "presets/Presets.h"
-#include "shell/Fonts.h"
-#include "shell/FunCurveWindow.h"
+#include "shell/HeadlessControls.h"
 #include "shell/MessageBox.h"
+#include "shell/WindowCore.h"
 #include "texts/Texts.h"
 
 namespace {
@@ -130,28 +130,28 @@ int ExitStatus(const cli::render::RunOutcome& outcome, int messagesShown) {
     return messagesShown > 0 || !outcome.allComplete ? 3 : 0;
 }
 
-// The window on this run's own point folder, its controls in plain looks: no output shows
-// them, and their designed fonts would cost more than a small render. No one else reads that
-// folder, so its point records are written in blocks rather than one write each. Picture1
-// records what it draws on the canvas (only what is visible, so the record stays small) for the
-// SVG and for a sharp --scale. None when the job failed (the reason is on stderr).
+// The window's core on this run's own point folder, its controls plain texts: no output shows
+// a control, so none is built. No one else reads that folder, so its point records are
+// written in blocks rather than one write each. Picture1 records what it draws on the canvas
+// (only what is visible, so the record stays small) for the SVG and for a sharp --scale. None
+// when the job failed (the reason is on stderr).
 std::optional<cli::render::RunOutcome> RunWindow(const cli::render::Job& job,
                                                  const QString& pointFolder) {
-    shell::frmFunCurve window(QCoreApplication::applicationDirPath(), nullptr,
-                              shell::frmFunCurve::Looks::Plain);
-    window.setEndProgram([] {});
-    window.setPointFolder(pointFolder);
-    window.plotContext().pointFileBlock = kPointFileBlock;
-    cli::render::SetInterruptCleanupFile(window.pointFilePath());
+    shell::HeadlessControls controls;
+    shell::WindowCore core(QCoreApplication::applicationDirPath(), controls.controls());
+    core.start();
+    core.setPointFolder(pointFolder, QStringLiteral("CoordinateData.txt"));
+    core.plotContext().pointFileBlock = kPointFileBlock;
+    cli::render::SetInterruptCleanupFile(core.pointFilePath());
     try {
-        return cli::render::RunJob(window, job);
+        return cli::render::RunJob(core, controls, job);
     } catch (const std::exception& fault) {
         std::fprintf(stderr, "funcurve-cli render: %s\n", fault.what());
         return std::nullopt;
     }
 }
 
-// The window needs an application; without a display of the caller's choice it runs
+// The pictures need a graphical application; without a display of the caller's choice it runs
 // offscreen, so batches work on machines without a desktop. Ends the process once the job ran.
 int RunInApplication(const cli::render::Job& job) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -159,13 +159,10 @@ int RunInApplication(const cli::render::Job& job) {
     static int argc = 1;
     static char name[] = "funcurve-cli";
     static char* argv[] = {name, nullptr};
-    QApplication app(argc, argv);
+    QGuiApplication app(argc, argv);
     // The platform is loaded. Every picture is written by Qt's own encoders, yet a PNG writer
     // would load each image plugin to ask whether it would rather write PNG: none is looked for.
     QCoreApplication::setLibraryPaths({});
-    // The boxes lay out their text in the application's font before they take the window's:
-    // the same face then, so no other face is loaded for a text no output shows.
-    QApplication::setFont(shell::DefaultWindowFont());
     // Parallel runs must never share a point file, nor see one an earlier run left.
     QTemporaryDir pointFolder(QDir::tempPath() + QStringLiteral("/funcurve-render-XXXXXX"));
     if (!pointFolder.isValid()) {

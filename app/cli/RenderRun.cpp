@@ -1,35 +1,34 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/RenderRun.h"
 
-#include <QAction>
-#include <QComboBox>
 #include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <cstdio>
 #include <stdexcept>
 #include <string>
 
 #include "canvas/View.h"
 #include "cli/OutputTarget.h"
-#include "shell/BoxChecks.h"
+#include "shell/BoxRules.h"
 #include "shell/DrawnCurves.h"
-#include "shell/FunCurveWindow.h"
+#include "shell/HeadlessControls.h"
 #include "shell/MessageBox.h"
 #include "shell/PlotPicture.h"
+#include "shell/RunGuarded.h"
 #include "shell/ViewResampler.h"
+#include "shell/WindowCore.h"
 #include "texts/Texts.h"
 
 namespace cli::render {
 namespace {
 
-// A control of the window by its design name; the table of steps only names existing ones.
-template <typename Control>
-Control& Find(shell::frmFunCurve& window, const std::string& name) {
-    auto* control = window.findChild<Control*>(QString::fromStdString(name));
-    if (control == nullptr) throw std::logic_error("no control named " + name);
-    return *control;
+// The window's menu actions that steps trigger, by their action names.
+void Trigger(shell::WindowCore& core, const std::string& action) {
+    if (action == "undo") return shell::RunGuarded([&core] { core.undo(); });
+    if (action == "redo") return shell::RunGuarded([&core] { core.redo(); });
+    // The options are checkable actions: each trigger turns them over.
+    if (action == "multicolour") return core.setMulticolour(!core.multicolour());
+    if (action == "lightGrid") return core.setLightGrid(!core.lightGrid());
+    throw std::logic_error("no action named " + action);
 }
 
 // Shows the messages the box's text earns, as the window does when the box is left. True
@@ -44,26 +43,27 @@ bool PassesBoxCheck(const std::string& control, const QString& text) {
 }
 
 // One step; false when it was a box text that failed its check.
-bool RunStep(shell::frmFunCurve& window, const Step& step) {
+bool RunStep(shell::WindowCore& core, shell::HeadlessControls& controls, const Step& step) {
     const QString text = QString::fromStdString(step.text);
+    const QString control = QString::fromStdString(step.control);
     switch (step.kind) {
         case Step::SetBoxText:
-            Find<QLineEdit>(window, step.control).setText(text);
+            controls.setBoxText(control, text);
             return PassesBoxCheck(step.control, text);
         case Step::SetEquation:
-            Find<QComboBox>(window, step.control).setEditText(text);
+            controls.setEquation(text);
             break;
         case Step::Press:
-            Find<QPushButton>(window, step.control).click();
+            if (!core.press(control)) throw std::logic_error("no button named " + step.control);
             break;
         case Step::Trigger:
-            Find<QAction>(window, step.control).trigger();
+            Trigger(core, step.control);
             break;
         case Step::SetView:
-            window.plotView().setView(*canvas::ParseView(step.text.c_str()));
+            core.plotView().setView(*canvas::ParseView(step.text.c_str()));
             break;
         case Step::EqualUnits:
-            window.plotView().setEqualUnits(true);
+            core.plotView().setEqualUnits(true);
             break;
     }
     return true;
@@ -92,14 +92,14 @@ QByteArray Lines(const std::vector<std::string>& lines) {
 // A copy of the point file as the steps so far left it: empty when they wrote none, so that a
 // file left by an earlier run never passes for this run's records. A point file whose plot
 // could not write every record is copied as it is, and said to be incomplete.
-bool CopyPointFile(shell::frmFunCurve& window, const std::string& path, RunOutcome& outcome) {
-    const std::string& fault = window.plotState().pointFileFault;
+bool CopyPointFile(shell::WindowCore& core, const std::string& path, RunOutcome& outcome) {
+    const std::string& fault = core.plotState().pointFileFault;
     if (!fault.empty()) {
         outcome.allComplete = false;
         std::fprintf(stderr, "funcurve-cli render: %s\n",
                      texts::Fill(texts::kCliPointsIncomplete, {path, fault}).c_str());
     }
-    QFile file(window.pointFilePath());
+    QFile file(core.pointFilePath());
     if (!file.exists()) return WriteFile(path, {});
     if (!file.open(QIODevice::ReadOnly)) {
         std::fprintf(stderr, "funcurve-cli render: %s %s: %s\n",
@@ -111,53 +111,50 @@ bool CopyPointFile(shell::frmFunCurve& window, const std::string& path, RunOutco
     return WriteFile(path, file.readAll());
 }
 
-bool PrintStatus(shell::frmFunCurve& window) {
-    return WriteFile("-", Find<QLabel>(window, "Label5").text().toUtf8() + '\n');
-}
-
-bool WriteOutput(shell::frmFunCurve& window, const Output& output, RunOutcome& outcome) {
+bool WriteOutput(shell::WindowCore& core, const shell::HeadlessControls& controls,
+                 const Output& output, RunOutcome& outcome) {
     switch (output.kind) {
         case Output::Png:
-            return WriteFile(output.path,
-                             shell::PlotPictureBytes(window.worksheet(), shell::PictureFormat::Png,
-                                                     output.scale));
+            return WriteFile(
+                output.path,
+                shell::PlotPictureBytes(core.worksheet(), shell::PictureFormat::Png, output.scale));
         case Output::Svg:
-            return WriteFile(output.path, shell::PlotPictureBytes(window.worksheet(),
-                                                                  shell::PictureFormat::Svg));
+            return WriteFile(output.path,
+                             shell::PlotPictureBytes(core.worksheet(), shell::PictureFormat::Svg));
         case Output::Pdf:
-            return WriteFile(output.path, shell::PlotPictureBytes(window.worksheet(),
-                                                                  shell::PictureFormat::Pdf));
+            return WriteFile(output.path,
+                             shell::PlotPictureBytes(core.worksheet(), shell::PictureFormat::Pdf));
         case Output::Points:
-            return CopyPointFile(window, output.path, outcome);
+            return CopyPointFile(core, output.path, outcome);
         case Output::Formula:
-            return WriteFile(output.path, Lines(window.picture2().printedLines()));
+            return WriteFile(output.path, Lines(core.picture2().printedLines()));
         case Output::Legend:
-            return WriteFile(output.path, Lines(window.picture4().printedLines()));
+            return WriteFile(output.path, Lines(core.picture4().printedLines()));
         case Output::KeyPoints:
-            return WriteFile(output.path, Lines(shell::KeyPointLines(window.drawingList().items(),
-                                                                     window.picture1())));
+            return WriteFile(output.path, Lines(shell::KeyPointLines(core.drawingList().items(),
+                                                                     core.picture1())));
         case Output::Status:
-            return PrintStatus(window);
+            return WriteFile("-", controls.status().toUtf8() + '\n');
     }
     return false;
 }
 
 }  // namespace
 
-RunOutcome RunJob(shell::frmFunCurve& window, const Job& job) {
+RunOutcome RunJob(shell::WindowCore& core, shell::HeadlessControls& controls, const Job& job) {
     RunOutcome outcome;
-    if (job.width > 0) window.plotView().setPictureSize(QSize(job.width, job.height));
+    if (job.width > 0) core.plotView().setPictureSize(QSize(job.width, job.height));
     size_t stepsRun = 0;
     // Runs the steps up to the given count; false once a box check has failed.
     const auto runUpTo = [&](size_t count) {
         for (; stepsRun < count && !outcome.stoppedByCheck; ++stepsRun)
-            outcome.stoppedByCheck = !RunStep(window, job.steps[stepsRun]);
+            outcome.stoppedByCheck = !RunStep(core, controls, job.steps[stepsRun]);
         return !outcome.stoppedByCheck;
     };
     for (const Output& output : job.outputs) {
         if (!runUpTo(output.afterSteps)) return outcome;
-        window.viewResampler().finish();
-        outcome.allWritten = WriteOutput(window, output, outcome) && outcome.allWritten;
+        core.viewResampler().finish();
+        outcome.allWritten = WriteOutput(core, controls, output, outcome) && outcome.allWritten;
     }
     runUpTo(job.steps.size());
     return outcome;

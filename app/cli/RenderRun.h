@@ -4,8 +4,9 @@
 #include "cli/RenderJob.h"
 
 namespace shell {
-class frmFunCurve;
-}
+class HeadlessControls;
+class WindowCore;
+}  // namespace shell
 
 namespace cli::render {
 
@@ -16,10 +17,10 @@ struct RunOutcome {
     bool allComplete = true;      // no --points copy of a point file its plot left incomplete
 };
 
-// Runs the steps on the window in order, through its own controls, so that the window's own
-// click handlers do the work (a draw step returns once its plot has ended), and writes each
-// output as soon as the steps before it have run. A box text goes through the window's check
-// of that box as it is left; a failed check shows its messages and ends the job.
-RunOutcome RunJob(shell::frmFunCurve& window, const Job& job);
+// Runs the steps in order on the window's core, whose controls are the given texts, so that the
+// window's own operations do the work (a draw step returns once its plot has ended), and
+// writes each output as soon as the steps before it have run. A box text goes through the
+// window's check of that box as it is left; a failed check shows its messages and ends the job.
+RunOutcome RunJob(shell::WindowCore& core, shell::HeadlessControls& controls, const Job& job);
 
 }  // namespace cli::render
