@@ -4,7 +4,7 @@
 # Safe to run again: apt-get skips what is already there.
 set -e
 PKGS="cmake ninja-build g++ clang clang-format libclang-rt-dev qt6-base-dev qt6-base-dev-tools \
-libqt6svg6-dev libqt6printsupport6 libgl-dev fonts-arphic-uming fonts-wqy-microhei qt6-translations-l10n xvfb xauth \
+libqt6svg6-dev libqt6printsupport6 libgl-dev libpng-dev fonts-arphic-uming fonts-wqy-microhei qt6-translations-l10n xvfb xauth \
 imagemagick libmuparser-dev dpkg-dev file desktop-file-utils appstream xdotool librsvg2-bin time \
 lintian"
 missing=""

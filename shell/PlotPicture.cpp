@@ -4,7 +4,7 @@
 #include <QBuffer>
 
 #include "canvas/SvgExport.h"
-#include "shell/PaletteImage.h"
+#include "shell/PalettePng.h"
 
 namespace shell {
 
@@ -17,10 +17,12 @@ QByteArray PlotPictureBytes(const Worksheet& sheet, PictureFormat format, qreal 
     const canvas::Canvas& canvas = sheet.plot;
     if (format == PictureFormat::Pdf) return WorksheetPdf(sheet);
     if (format == PictureFormat::Svg) return QByteArray::fromStdString(canvas::ToSvg(canvas));
+    const QImage image = PlotImage(canvas, ratio);
+    if (auto bytes = PalettePng(image)) return *bytes;
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    WithPalette(PlotImage(canvas, ratio)).save(&buffer, "PNG");
+    image.save(&buffer, "PNG");
     return bytes;
 }
 

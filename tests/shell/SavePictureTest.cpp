@@ -14,6 +14,7 @@
 #include "canvas/SvgExport.h"
 #include "common/TestRegistry.h"
 #include "shell/OutputFile.h"
+#include "shell/PalettePng.h"
 #include "shell/SavePicture.h"
 
 // Saving the canvas picture (the file dialog replaced), the canvas menu and the window's keys.
@@ -96,6 +97,30 @@ class SavePictureTest : public QObject {
         QCOMPARE(Read(svg), QByteArray::fromStdString(canvas::ToSvg(window.picture1())));
     }
 
+    // Each colour count at the edge of a pixel width (1, 2, 4, 8 bits) decodes to the same
+    // pixels and resolution; beyond 256 colours there is no palette PNG.
+    void palettePngKeepsPixels_data() {
+        QTest::addColumn<int>("colours");
+        for (const int colours : {1, 2, 3, 5, 16, 17, 256, 257})
+            QTest::addRow("%d colours", colours) << colours;
+    }
+    void palettePngKeepsPixels() {
+        QFETCH(int, colours);
+        QImage picture(37, 11, QImage::Format_RGB32);  // rows that end inside a byte
+        picture.setDotsPerMeterX(5000);
+        picture.setDotsPerMeterY(4000);
+        for (int i = 0; i < picture.width() * picture.height(); ++i)
+            picture.setPixel(i % picture.width(), i / picture.width(),
+                             qRgb(i % colours % 256, i % colours / 256, 9));
+        const auto png = shell::PalettePng(picture);
+        QCOMPARE(png.has_value(), colours <= 256);
+        if (!png) return;
+        const QImage decoded = QImage::fromData(*png, "PNG");
+        QCOMPARE(decoded.convertToFormat(QImage::Format_RGB32), picture);
+        QCOMPARE(decoded.dotsPerMeterX(), 5000);
+        QCOMPARE(decoded.dotsPerMeterY(), 4000);
+    }
+
     // A save that cannot be completed says why in the system's words and leaves what was
     // there: no folder, a size limit reached as on a full disk, a named pipe nobody reads
     // (which stays a pipe: it is written into, never replaced).
@@ -117,7 +142,7 @@ class SavePictureTest : public QObject {
         shelltest::MessageRecorder recorder;
         DialogAnswer answer({path, shell::PictureFilters()[0]});
         {
-            FileSizeLimit limit(reason == EFBIG ? 512 : RLIM_INFINITY);
+            FileSizeLimit limit(reason == EFBIG ? 64 : RLIM_INFINITY);
             w->SavePlotImage();
         }
         QCOMPARE(recorder.messages.size(), 1);
