@@ -23,10 +23,8 @@ char gFolder[4096];
 bool CopyPath(char (&to)[4096], const QString& path) {
     const QByteArray bytes = path.toLocal8Bit();
     if (size_t(bytes.size()) >= sizeof to) return false;
-    sigset_t blocked, previous;
-    sigemptyset(&blocked);
-    for (const int signal : kSignals)
-        sigaddset(&blocked, signal);
+    const sigset_t blocked = TerminatingSignals();
+    sigset_t previous;
     ::sigprocmask(SIG_BLOCK, &blocked, &previous);
     std::memcpy(to, bytes.constData(), size_t(bytes.size()) + 1);
     ::sigprocmask(SIG_SETMASK, &previous, nullptr);
@@ -64,6 +62,14 @@ void ArmInterruptCleanup(const QString& folder) {
 
 void SetInterruptCleanupFile(const QString& file) {
     CopyPath(gFile, file);
+}
+
+sigset_t TerminatingSignals() {
+    sigset_t set;
+    sigemptyset(&set);
+    for (const int signal : kSignals)
+        sigaddset(&set, signal);
+    return set;
 }
 
 void DisarmInterruptCleanup() {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <signal.h>
+
 #include <QString>
 
 // An interrupted render (Ctrl-C, kill, a closed pipe, a timer, a size limit) must not leave its
@@ -14,5 +16,7 @@ void ArmInterruptCleanup(const QString& folder);
 // The one file the folder may hold by then.
 void SetInterruptCleanupFile(const QString& file);
 void DisarmInterruptCleanup();
+// The set of those signals.
+sigset_t TerminatingSignals();
 
 }  // namespace cli::render

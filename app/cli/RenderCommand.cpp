@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "cli/InterruptCleanup.h"
+#include "cli/OffscreenPlugin.h"
 #include "cli/OutputTarget.h"
 #include "cli/RenderJob.h"
 #include "cli/RenderRun.h"
@@ -169,9 +170,12 @@ int RunInApplication(const cli::render::Job& job) {
     static int argc = 1;
     static char name[] = "funcurve-cli";
     static char* argv[] = {name, nullptr};
+    std::optional<cli::render::OffscreenPluginOnly> plugin(std::in_place);
     QGuiApplication app(argc, argv);
-    // The platform is loaded. Every picture is written by Qt's own encoders, yet a PNG writer
-    // would load each image plugin to ask whether it would rather write PNG: none is looked for.
+    plugin.reset();
+    // The platform is loaded. Every picture is written by our own or Qt's built-in encoders,
+    // yet Qt's PNG writer would load each image plugin to ask whether it would rather write PNG:
+    // none is looked for.
     QCoreApplication::setLibraryPaths({});
     // Parallel runs must never share a point file, nor see one an earlier run left.
     QTemporaryDir pointFolder(QDir::tempPath() + QStringLiteral("/funcurve-render-XXXXXX"));
