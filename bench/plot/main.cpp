@@ -224,7 +224,7 @@ int RunCase(int index) {
         limit = BestOf(limit, bench::LimitMs(plot.native, ranges));
     }
     const double floor = FloorMs(samples);
-    std::printf("%s\t%s\t%.1f\t%.1f\t%.1f\t%.2f\n", label.c_str(), platform.c_str(), ms, floor,
+    std::printf("%s\t%s\t%.2f\t%.1f\t%.2f\t%.2f\n", label.c_str(), platform.c_str(), ms, floor,
                 compute, limit);
     std::printf("%s\t%s\t%.1f\n", label.c_str(), platform.c_str(), PeakMb());
     return 0;
