@@ -21,9 +21,10 @@ namespace shell {
 class BoxCheckFilter;
 class CurveReader;
 
-// The main window: every control at its designed place, the plot canvas and the two text
-// surfaces, the window's state, and the event operations that connect them. Controls carry
-// their design names as objectName; the six range boxes are "Text4_0" .. "Text4_5".
+// The main window: every control at its designed place, showing its core (the canvases, the
+// window's state and the drawing operations) and connecting the controls to it, with the
+// operations that need a screen (help, copy, save, print, quit). Controls carry their design
+// names as objectName; the six range boxes are "Text4_0" .. "Text4_5".
 class frmFunCurve : public QWidget {
     Q_OBJECT
   public:
