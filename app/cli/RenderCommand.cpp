@@ -137,8 +137,8 @@ int ExitStatus(const cli::render::RunOutcome& outcome, int messagesShown) {
 // written in blocks rather than one write each. Picture1 records what it draws on the canvas
 // (only what is visible, so the record stays small) for the SVG and for a sharp --scale. None
 // when the job failed (the reason is on stderr).
-std::optional<cli::render::RunOutcome> RunWindow(const cli::render::Job& job,
-                                                 const QString& pointFolder) {
+std::optional<cli::render::RunOutcome> RunWindowCore(const cli::render::Job& job,
+                                                     const QString& pointFolder) {
     shell::HeadlessControls controls;
     shell::WindowCore core(QCoreApplication::applicationDirPath(), controls.controls());
     core.start();
@@ -192,7 +192,7 @@ int RunInApplication(const cli::render::Job& job) {
         std::fflush(stderr);
     });
     cli::render::ArmInterruptCleanup(pointFolder.path());
-    const auto outcome = RunWindow(job, pointFolder.path());
+    const auto outcome = RunWindowCore(job, pointFolder.path());
     cli::render::DisarmInterruptCleanup();
     shell::SetMessageHandler({});
     pointFolder.remove();
